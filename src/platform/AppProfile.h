@@ -1,0 +1,38 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+
+namespace numora {
+
+// The per-user option store: values by section and key, text or integer.
+// A read of a value that was never written yields the caller's default.
+class AppProfile {
+public:
+    virtual ~AppProfile() = default;
+    virtual std::string readText(std::string_view section, std::string_view key, std::string_view fallback) const = 0;
+    virtual int readInt(std::string_view section, std::string_view key, int fallback) const = 0;
+    virtual bool writeText(std::string_view section, std::string_view key, std::string_view value) = 0;
+    virtual bool writeInt(std::string_view section, std::string_view key, int value) = 0;
+};
+
+// An AppProfile that lives in memory only; for tests and for a session that
+// must not touch the user's stored options.
+class InMemoryAppProfile final : public AppProfile {
+public:
+    std::string readText(std::string_view section, std::string_view key, std::string_view fallback) const override;
+    int readInt(std::string_view section, std::string_view key, int fallback) const override;
+    bool writeText(std::string_view section, std::string_view key, std::string_view value) override;
+    bool writeInt(std::string_view section, std::string_view key, int value) override;
+
+    bool contains(std::string_view section, std::string_view key) const;
+
+private:
+    using Key = std::pair<std::string, std::string>;
+    std::map<Key, std::variant<std::string, int>> values_;
+};
+
+}  // namespace numora
