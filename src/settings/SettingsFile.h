@@ -1,0 +1,72 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace numora {
+
+// One section of the settings file: entries in the order they came into being.
+// Names and values are UTF-8 in memory, UTF-16 in the file; lookups compare
+// exactly (case-sensitive).
+class SettingsSection {
+public:
+    virtual ~SettingsSection() = default;
+
+    const std::vector<std::string>& keys() const { return keyOrder_; }
+    const std::string* find(std::string_view key) const;
+    void set(std::string_view key, std::string_view value);
+    bool remove(std::string_view key);
+
+private:
+    std::vector<std::string> keyOrder_;
+    std::map<std::string, std::string, std::less<>> values_;
+};
+
+// The program's INI-format settings file held in memory: sections of text
+// entries in first-seen order. The file is UTF-16LE with the FF FE mark and
+// CR LF line ends:
+//
+//   FF FE, then for each section:  CR LF "[" name "]" CR LF
+//                                  then key "=" value CR LF for each entry
+//
+// No operation shows a message or throws; results are true when done. A store
+// that has a file name saves itself to it when destroyed.
+class SettingsFile {
+public:
+    SettingsFile() = default;
+    SettingsFile(const SettingsFile&) = delete;
+    SettingsFile& operator=(const SettingsFile&) = delete;
+    virtual ~SettingsFile();
+
+    void Clear();
+    bool Load(const std::filesystem::path& fileName);
+    // Saves to the given name (which then becomes the remembered one), or to
+    // the remembered name when none is given.
+    bool Save(const std::optional<std::filesystem::path>& fileName = std::nullopt);
+
+    bool GetString(std::string_view section, std::string_view key, std::string& out) const;
+    bool GetInt(std::string_view section, std::string_view key, int& out) const;
+    bool SetString(std::string_view section, std::string_view key, std::string_view value);
+    bool SetInt(std::string_view section, std::string_view key, int value);
+    // Removes one entry, or the whole section when no key is given.
+    bool Delete(std::string_view section, std::optional<std::string_view> key = std::nullopt);
+
+    const std::filesystem::path& fileName() const { return fileName_; }
+    const std::vector<std::string>& sections() const { return sectionOrder_; }
+    const SettingsSection* section(std::string_view name) const;
+
+    // The file's bytes for the store, and the store for a file's bytes.
+    std::string serialize() const;
+    void parse(std::string_view bytes);
+
+private:
+    std::filesystem::path fileName_;
+    std::vector<std::string> sectionOrder_;
+    std::map<std::string, SettingsSection, std::less<>> sections_;
+};
+
+}  // namespace numora
