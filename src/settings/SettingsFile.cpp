@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <exception>
 #include <fstream>
 #include <system_error>
 
@@ -34,9 +35,13 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& fileName) 
     std::error_code error;
     const auto size = std::filesystem::file_size(fileName, error);
     if (error) return std::nullopt;
-    std::string bytes(size, '\0');
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) return std::nullopt;
-    return bytes;
+    try {
+        std::string bytes(size, '\0');
+        if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) return std::nullopt;
+        return bytes;
+    } catch (const std::exception&) {  // no memory for a file of that size
+        return std::nullopt;
+    }
 }
 
 }  // namespace

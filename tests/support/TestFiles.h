@@ -1,12 +1,13 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 namespace numora::testing {
 
@@ -42,6 +43,13 @@ inline std::string readBytes(const std::filesystem::path& file) {
 
 inline void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
     std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The bytes of a UTF-16LE text file that begins with the mark FF FE.
+inline std::string utf16WithMark(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    return bytes;
 }
 
 }  // namespace numora::testing
