@@ -1,17 +1,20 @@
 #include "CommandSettings.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
 
 #include "app/AppState.h"
 #include "app/DevicePaths.h"
+#include "settings/LotteryStore.h"
 #include "settings/SettingsLocation.h"
 
 namespace numora {
 
 namespace {
 
+constexpr std::string_view kUnknownLottery = "no lottery of that name (names are matched exactly): ";
 constexpr std::string_view kNoHostPath = "the data folder is not a path on the device: ";
 constexpr std::string_view kCannotRead = "cannot read the settings file ";
 constexpr std::string_view kCannotSave = "cannot save the settings file ";
@@ -35,6 +38,17 @@ bool CommandSettings::load() {
     if (file_.Load(*hostPath) || !std::filesystem::exists(*hostPath)) return true;
     commandFailed(context_, command_, std::string(kCannotRead) + hostPath->string());
     return false;
+}
+
+std::optional<LotteryProfile> CommandSettings::lotteryProfile(const std::string& name) {
+    const std::vector<std::string> listed = readLotteryList(file_);
+    if (file_.section(name) == nullptr && std::ranges::find(listed, name) == listed.end()) {
+        commandFailed(context_, command_, std::string(kUnknownLottery) + name);
+        return std::nullopt;
+    }
+    LotteryProfile profile;
+    readLotteryProfile(file_, name, profile);
+    return profile;
 }
 
 bool CommandSettings::reportSave(bool saved) const {

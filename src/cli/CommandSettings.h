@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliCommand.h"
+#include "settings/LotteryProfile.h"
 #include "settings/SettingsFile.h"
 
 namespace numora {
@@ -26,6 +27,10 @@ public:
     // path or the file exists but cannot be read.
     bool load();
     SettingsFile& file() { return file_; }
+    // The profile of a lottery that the loaded file holds (listed, or with a
+    // section of its own), matched exactly; keys its section lacks give the
+    // built-in values. nullopt, with a message, for a lottery it does not hold.
+    std::optional<LotteryProfile> lotteryProfile(const std::string& name);
     // Passes a save's result on, with a message when it failed.
     bool reportSave(bool saved) const;
 

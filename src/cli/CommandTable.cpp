@@ -36,6 +36,11 @@ const std::vector<CliCommand>& cliCommands() {
          "deletes its profile. The name must match exactly; the last remaining lottery\n"
          "cannot be deleted. The lottery's draw file is kept.",
          runDelete},
+        {kDrawsCommandName, "draws LOTTERY", "list a lottery's past draws",
+         "Writes one line per past draw, oldest first: the date as YYYY-MM-DD, then ball1\n"
+         "to ball7 and the bonus as plain numbers, comma separated. The name must match\n"
+         "exactly.",
+         runDraws},
     };
     return commands;
 }

@@ -22,4 +22,8 @@ int runAdd(CliContext& context, const std::vector<std::string>& words);
 inline constexpr const char* kDeleteCommandName = "delete";
 int runDelete(CliContext& context, const std::vector<std::string>& words);
 
+// A lottery's past draws, one a line.
+inline constexpr const char* kDrawsCommandName = "draws";
+int runDraws(CliContext& context, const std::vector<std::string>& words);
+
 }  // namespace numora
