@@ -140,7 +140,7 @@ void lotteryProfile(QPainter& p) {
     p.setBrush(Colors::paper());
     p.drawEllipse(QPointF(6.2, 9.8), 2.3, 2.3);
     p.save();
-    p.translate(12.0, 4.5);
+    p.translate(11.4, 5.4);
     p.rotate(45);
     p.setPen(inkPen(0.8));
     p.setBrush(Colors::gold());

@@ -3,12 +3,20 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "ui/art/ArtStyle.h"
+#include "ui/art/BallPictures.h"
 #include "ui/art/Pictures.h"
 
 namespace numora {
 
 namespace {
+
+constexpr int kRowMargin = 2;
+constexpr int kBonusGap = 6;
+constexpr int kLogoGap = 4;
+constexpr int kLargestBallGap = 8;
 
 std::size_t indexOf(int slot) { return static_cast<std::size_t>(slot - kFirstBallSlot); }
 
@@ -18,6 +26,25 @@ BallDisplay::BallDisplay(const AppState& state, const DevicePaths& paths, QWidge
     : QWidget(parent), state_(state), paths_(paths), logo_(art::logoPicture()) {
     setObjectName(QStringLiteral("ballDisplay"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+BallPlaceholders BallDisplay::rowPlaceholders(int width) {
+    const int ball = art::kBallPictureSide;
+    const int spare = width - 2 * kRowMargin - kBallSlotCount * ball - kBonusGap;
+    const int gap = std::clamp(spare / (kBallSlotCount - 1), 1, kLargestBallGap);
+    const int rowWidth = kBallSlotCount * ball + (kBallSlotCount - 1) * gap + kBonusGap;
+    const QSize logo = art::logoSize();
+
+    BallPlaceholders placeholders;
+    placeholders.logo = QRect(QPoint((width - logo.width()) / 2, 0), logo);
+    const int top = logo.height() + kLogoGap;
+    int x = std::max(kRowMargin, (width - rowWidth) / 2);
+    for (int slot = kFirstBallSlot; slot <= kBonusSlot; ++slot) {
+        if (slot == kBonusSlot) x += kBonusGap;
+        placeholders.balls[indexOf(slot)] = QRect(x, top, ball, ball);
+        x += ball + gap;
+    }
+    return placeholders;
 }
 
 void BallDisplay::setPlaceholders(const BallPlaceholders& placeholders) {

@@ -33,6 +33,10 @@ public:
     // state at each call, so they follow the lottery in use.
     BallDisplay(const AppState& state, const DevicePaths& paths, QWidget* parent = nullptr);
 
+    // A row for a display `width` pixels wide: the logo centred at the top, the
+    // seven main balls below it and the bonus ball a little apart at the end.
+    static BallPlaceholders rowPlaceholders(int width);
+
     void setPlaceholders(const BallPlaceholders& placeholders);
     const BallPlaceholders& placeholders() const { return placeholders_; }
 

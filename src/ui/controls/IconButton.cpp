@@ -152,16 +152,25 @@ void IconButton::drawBackground(QPainter& painter, const QRect& area, const Draw
 
 void IconButton::drawBorder(QPainter& painter, const QRect& area, const DrawState& state) {
     if (!state.pressed && flat_ && !state.hover) return;
-    const QColor shadow = palette().color(QPalette::Dark);
-    const QColor highlight = palette().color(QPalette::Light);
-    const QColor topLeft = state.pressed ? shadow : highlight;
-    const QColor bottomRight = state.pressed ? highlight : shadow;
-    painter.setPen(topLeft);
-    painter.drawLine(area.topLeft(), area.topRight());
-    painter.drawLine(area.topLeft(), area.bottomLeft());
-    painter.setPen(bottomRight);
-    painter.drawLine(area.bottomLeft(), area.bottomRight());
-    painter.drawLine(area.topRight(), area.bottomRight());
+    // A two-line edge: the outer line in the highlight and shadow colours, a
+    // softer inner line that deepens it.
+    const QPalette& colours = palette();
+    const bool raised = !state.pressed;
+    const auto frame = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    };
+    const QColor highlight = colours.color(QPalette::Light);
+    const QColor shadow = colours.color(QPalette::Dark);
+    frame(area, raised ? highlight : shadow, raised ? shadow : highlight);
+    const QColor softLight = colours.color(QPalette::Midlight);
+    const QColor deepShadow = colours.color(QPalette::Shadow);
+    frame(area.adjusted(1, 1, -1, -1), raised ? softLight : deepShadow,
+          raised ? deepShadow : softLight);
 }
 
 QRect IconButton::placeIcon(QRect& captionArea, const QRect& area, bool hasCaption) const {

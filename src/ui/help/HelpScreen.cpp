@@ -14,8 +14,8 @@ namespace {
 
 constexpr int kFontPixelSize = 11;
 constexpr int kMargin = 4;
-constexpr int kLineSpacing = 7;
-constexpr int kColumnGap = 4;
+constexpr int kLineSpacing = 5;
+constexpr int kColumnGap = 6;
 
 QLabel* textLabel(const char* objectName, const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -26,25 +26,24 @@ QLabel* textLabel(const char* objectName, const char* text, QWidget* parent) {
     return label;
 }
 
-QWidget* leftColumn(const HelpLine& line, int width, QWidget* parent) {
+QWidget* leftColumn(const HelpLine& line, int captionWidth, QWidget* parent) {
     const QString name = QString::fromLatin1(line.objectName);
-    QLabel* label = nullptr;
     if (line.caption) {
-        label = textLabel(line.objectName, line.caption, parent);
-        label->setObjectName(name + QStringLiteral("Caption"));
-    } else {
-        label = new QLabel(parent);
-        label->setObjectName(name + QStringLiteral("Icon"));
-        label->setPixmap(art::iconPixmap(line.icon, {HelpScreen::kIconSide, HelpScreen::kIconSide}));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QLabel* caption = textLabel(line.objectName, line.caption, parent);
+        caption->setObjectName(name + QStringLiteral("Caption"));
+        caption->setFixedWidth(captionWidth);
+        return caption;
     }
-    label->setFixedWidth(width);
-    return label;
+    auto* icon = new QLabel(parent);
+    icon->setObjectName(name + QStringLiteral("Icon"));
+    icon->setPixmap(art::iconPixmap(line.icon, {HelpScreen::kIconSide, HelpScreen::kIconSide}));
+    icon->setFixedSize(HelpScreen::kIconSide, HelpScreen::kIconSide);
+    return icon;
 }
 
 }  // namespace
 
-HelpScreen::HelpScreen(const char* title, std::span<const HelpLine> lines, int leftColumnWidth,
+HelpScreen::HelpScreen(const char* title, std::span<const HelpLine> lines, int captionWidth,
                        const char* closeCaption, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(title));
@@ -63,7 +62,7 @@ HelpScreen::HelpScreen(const char* title, std::span<const HelpLine> lines, int l
         }
         auto* row = new QHBoxLayout;
         row->setSpacing(kColumnGap);
-        row->addWidget(leftColumn(line, leftColumnWidth, this), 0, Qt::AlignTop);
+        row->addWidget(leftColumn(line, captionWidth, this), 0, Qt::AlignTop);
         row->addWidget(text, 1);
         layout->addLayout(row);
     }

@@ -22,10 +22,12 @@ class HelpScreen : public QDialog {
     Q_OBJECT
 
 public:
-    static QSize screenSize() { return {240, 268}; }
+    // The portrait screen below the navigation bar.
+    static QSize screenSize() { return {240, 294}; }
     static constexpr int kIconSide = 32;
 
-    HelpScreen(const char* title, std::span<const HelpLine> lines, int leftColumnWidth,
+    // `captionWidth` is the width of the caption column, where there is one.
+    HelpScreen(const char* title, std::span<const HelpLine> lines, int captionWidth,
                const char* closeCaption, QWidget* parent);
 };
 

@@ -17,8 +17,6 @@ constexpr char kImportText[] = "IMPORT: Import a .csv list of past draws";
 constexpr char kExportText[] = "EXPORT: Export the list to a .csv file. Great for back-ups or sharing";
 constexpr char kClose[] = "CLOSE";
 
-constexpr int kIconColumnWidth = HelpScreen::kIconSide + 4;
-
 constexpr HelpLine kLines[] = {
     {"enterDrawHelp", kEnterText},
     {"addDrawHelp", kAddText},
@@ -29,7 +27,7 @@ constexpr HelpLine kLines[] = {
 }  // namespace
 
 PastHelpScreen::PastHelpScreen(QWidget* parent)
-    : HelpScreen(kTitle, kLines, kIconColumnWidth, kClose, parent) {
+    : HelpScreen(kTitle, kLines, 0, kClose, parent) {
     setObjectName(QStringLiteral("pastHelpScreen"));
 }
 
