@@ -21,11 +21,12 @@ constexpr int kHintPaddingY = 8;
 
 }  // namespace
 
-IconButton::IconButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+IconButton::IconButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent), hoverWatch_(new QTimer(this)) {
     setMouseTracking(true);
-    hoverWatch_.setObjectName(QStringLiteral("hoverWatch"));
-    hoverWatch_.setInterval(kHoverWatchMs);
-    connect(&hoverWatch_, &QTimer::timeout, this, &IconButton::watchPointer);
+    hoverWatch_->setObjectName(QStringLiteral("hoverWatch"));
+    hoverWatch_->setInterval(kHoverWatchMs);
+    connect(hoverWatch_, &QTimer::timeout, this, &IconButton::watchPointer);
     SetDefaultColors(false);
 }
 
@@ -112,7 +113,7 @@ void IconButton::pointerMoved(bool stylusDown, QPoint position) {
     if (!rect().contains(position) || hover_) return;
     hover_ = true;
     update();
-    hoverWatch_.start();
+    hoverWatch_->start();
 }
 
 void IconButton::watchPointer() {
@@ -120,7 +121,7 @@ void IconButton::watchPointer() {
 }
 
 void IconButton::endHover() {
-    hoverWatch_.stop();
+    hoverWatch_->stop();
     if (!hover_) return;
     hover_ = false;
     update();

@@ -91,7 +91,7 @@ private:
     std::array<QColor, kColorSlotCount> colors_;
     QIcon icon_;
     QSize iconSize_;
-    QTimer hoverWatch_;
+    QTimer* hoverWatch_;
 };
 
 }  // namespace numora
