@@ -3,12 +3,12 @@
 #include <QBuffer>
 #include <QImage>
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <system_error>
 
 #include "app/BallPictureNames.h"
-#include "platform/AtomicFile.h"
 #include "settings/Options.h"
 #include "ui/art/BallPictures.h"
 #include "ui/art/ChimeSound.h"
@@ -28,6 +28,20 @@ std::string jpegBytes(const QImage& image) {
     return bytes.toStdString();
 }
 
+// Creates a new file with the bytes; fails, touching nothing, when anything
+// is already at its place. A file that cannot be written whole is removed, so
+// no damaged picture stays behind to be kept by the next run.
+bool createNewFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::FILE* file = std::fopen(path.string().c_str(), "wbx");
+    if (!file) return false;
+    const bool whole = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool closed = std::fclose(file) == 0;
+    if (whole && closed) return true;
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    return false;
+}
+
 // Writes one file unless something is already at its place. The contents are
 // made only when they are needed.
 void installFile(const DevicePaths& paths, const std::string& devicePath,
@@ -44,7 +58,7 @@ void installFile(const DevicePaths& paths, const std::string& devicePath,
         return;
     }
     std::filesystem::create_directories(host->parent_path(), error);
-    if (writeFileAtomically(*host, contents()))
+    if (createNewFile(*host, contents()))
         ++counts.written;
     else
         ++counts.failed;
