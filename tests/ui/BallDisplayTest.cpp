@@ -10,16 +10,14 @@
 
 #include "ui/art/BallPictures.h"
 #include "ui/art/Pictures.h"
+#include "ui/support/Colours.h"
 
 namespace numora {
 namespace {
 
 constexpr char kDataFolder[] = "\\Program Files\\Numora";
 
-bool near(const QColor& a, const QColor& b) {
-    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-               std::abs(a.blue() - b.blue()) < 30;
-}
+using testing::nearColour;
 
 // A device root whose Balls folder holds plain-coloured pictures, so a test
 // can tell from a slot's picture which file it came from.
@@ -63,8 +61,8 @@ TEST_F(BallDisplayTest, mainBallsLoadTheirNumberedPicture) {
     writePicture("05.jpg", Qt::green);
     display.ShowBall(1, 5);
     display.ShowBall(7, 49);
-    EXPECT_TRUE(near(shown(1), Qt::red));
-    EXPECT_TRUE(near(shown(7), Qt::blue));
+    EXPECT_TRUE(nearColour(shown(1), Qt::red));
+    EXPECT_TRUE(nearColour(shown(7), Qt::blue));
     EXPECT_TRUE(display.picture(2).isNull());
 }
 
@@ -74,17 +72,17 @@ TEST_F(BallDisplayTest, bonusSlotFollowsTheLotteryFlags) {
     writePicture("-1.jpg", Qt::gray);
 
     display.ShowBall(8, 12);
-    EXPECT_TRUE(near(shown(8), Qt::gray));
+    EXPECT_TRUE(nearColour(shown(8), Qt::gray));
 
     state.current.showBonus = true;
     display.ShowBall(8, 12);
-    EXPECT_TRUE(near(shown(8), Qt::green));
+    EXPECT_TRUE(nearColour(shown(8), Qt::green));
 
     state.current.powerBall = true;
     display.ShowBall(8, 12);
-    EXPECT_TRUE(near(shown(8), Qt::red));
+    EXPECT_TRUE(nearColour(shown(8), Qt::red));
     display.ShowBall(8, -1);
-    EXPECT_TRUE(near(shown(8), Qt::gray));
+    EXPECT_TRUE(nearColour(shown(8), Qt::gray));
 }
 
 TEST_F(BallDisplayTest, missingOrDamagedPictureKeepsThePreviousOne) {
@@ -92,9 +90,9 @@ TEST_F(BallDisplayTest, missingOrDamagedPictureKeepsThePreviousOne) {
     writeBytes("33.jpg", QByteArray("not a picture at all"));
     display.clear();
     display.ShowBall(2, 33);
-    EXPECT_TRUE(near(shown(2), Qt::gray));
+    EXPECT_TRUE(nearColour(shown(2), Qt::gray));
     display.ShowBall(2, 34);
-    EXPECT_TRUE(near(shown(2), Qt::gray));
+    EXPECT_TRUE(nearColour(shown(2), Qt::gray));
 }
 
 TEST_F(BallDisplayTest, slotsOutsideOneToEightDoNothing) {
@@ -120,8 +118,8 @@ TEST_F(BallDisplayTest, idleDisplayShowsMinusTwoToMinusEightAndTheEmptyBonus) {
     state.current.showBonus = true;
     display.showIdle();
     for (int slot = 1; slot <= 7; ++slot)
-        EXPECT_TRUE(near(shown(slot), colours[slot - 1])) << "slot " << slot;
-    EXPECT_TRUE(near(shown(8), Qt::gray));
+        EXPECT_TRUE(nearColour(shown(slot), colours[slot - 1])) << "slot " << slot;
+    EXPECT_TRUE(nearColour(shown(8), Qt::gray));
 }
 
 TEST_F(BallDisplayTest, picturesPaintUnscaledAtTheirPlaceholders) {
@@ -139,16 +137,16 @@ TEST_F(BallDisplayTest, picturesPaintUnscaledAtTheirPlaceholders) {
     display.ShowBall(8, 6);
 
     const QImage image = display.grab().toImage();
-    EXPECT_TRUE(near(image.pixelColor(0, 40), Qt::red));
-    EXPECT_TRUE(near(image.pixelColor(11, 49), Qt::red));
-    EXPECT_TRUE(near(image.pixelColor(12, 40), Qt::white));  // not stretched to 28 wide
-    EXPECT_TRUE(near(image.pixelColor(0, 50), Qt::white));
-    EXPECT_TRUE(near(image.pixelColor(30, 40), Qt::white));  // slot 2 has no picture
-    EXPECT_TRUE(near(image.pixelColor(210, 40), Qt::blue));
+    EXPECT_TRUE(nearColour(image.pixelColor(0, 40), Qt::red));
+    EXPECT_TRUE(nearColour(image.pixelColor(11, 49), Qt::red));
+    EXPECT_TRUE(nearColour(image.pixelColor(12, 40), Qt::white));  // not stretched to 28 wide
+    EXPECT_TRUE(nearColour(image.pixelColor(0, 50), Qt::white));
+    EXPECT_TRUE(nearColour(image.pixelColor(30, 40), Qt::white));  // slot 2 has no picture
+    EXPECT_TRUE(nearColour(image.pixelColor(210, 40), Qt::blue));
     // The logo is copied at its own size from the placeholder's corner.
     const QImage logo = art::logoPicture().toImage();
     EXPECT_EQ(image.copy(100, 0, logo.width(), logo.height()).size(), logo.size());
-    EXPECT_FALSE(near(image.pixelColor(100 + logo.width() / 5, logo.height() / 2), Qt::white));
+    EXPECT_FALSE(nearColour(image.pixelColor(100 + logo.width() / 5, logo.height() / 2), Qt::white));
 }
 
 TEST(BallDisplayRow, rowFitsTheScreenWidthWithTheBonusApart) {

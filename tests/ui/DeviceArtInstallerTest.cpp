@@ -11,6 +11,7 @@
 
 #include "ui/art/BallPictures.h"
 #include "ui/art/ChimeSound.h"
+#include "ui/support/Colours.h"
 
 namespace numora::art {
 namespace {
@@ -57,13 +58,8 @@ TEST_F(DeviceArtInstallerTest, installedPictureMatchesThePaintedOneWithinJpegNoi
     installDeviceArt(paths, kDataFolder);
     const QImage painted = paintBallPicture(23, true);
     const QImage installed = picture("R23.jpg").convertToFormat(painted.format());
-    for (const QPoint point : {QPoint(6, 14), QPoint(14, 14), QPoint(1, 1)}) {
-        const QColor a = painted.pixelColor(point);
-        const QColor b = installed.pixelColor(point);
-        EXPECT_LT(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                      std::abs(a.blue() - b.blue()),
-                  40);
-    }
+    for (const QPoint point : {QPoint(6, 14), QPoint(14, 14), QPoint(1, 1)})
+        EXPECT_TRUE(testing::nearColour(painted.pixelColor(point), installed.pixelColor(point)));
 }
 
 TEST_F(DeviceArtInstallerTest, existingFilesAreNeverReplaced) {
