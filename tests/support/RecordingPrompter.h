@@ -8,7 +8,7 @@
 
 #include "platform/Prompter.h"
 
-namespace numora::testing {
+namespace numora {
 
 // A Prompter for tests: it keeps every message in order and answers questions
 // from a queue of prepared answers. A question nobody prepared an answer for
@@ -49,4 +49,4 @@ public:
     std::deque<bool> answers;  // true answers Yes
 };
 
-}  // namespace numora::testing
+}  // namespace numora

@@ -17,8 +17,6 @@ namespace {
 
 constexpr char kDataFolder[] = "\\Program Files\\Numora";
 
-using testing::nearColour;
-
 // A device root whose Balls folder holds plain-coloured pictures, so a test
 // can tell from a slot's picture which file it came from.
 class BallDisplayTest : public ::testing::Test {

@@ -59,7 +59,7 @@ TEST_F(DeviceArtInstallerTest, installedPictureMatchesThePaintedOneWithinJpegNoi
     const QImage painted = paintBallPicture(23, true);
     const QImage installed = picture("R23.jpg").convertToFormat(painted.format());
     for (const QPoint point : {QPoint(6, 14), QPoint(14, 14), QPoint(1, 1)})
-        EXPECT_TRUE(testing::nearColour(painted.pixelColor(point), installed.pixelColor(point)));
+        EXPECT_TRUE(nearColour(painted.pixelColor(point), installed.pixelColor(point)));
 }
 
 TEST_F(DeviceArtInstallerTest, existingFilesAreNeverReplaced) {

@@ -178,8 +178,8 @@ std::pair<int, int> embossPixels(IconButton& button) {
     std::pair<int, int> counts;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (testing::nearColour(image.pixelColor(x, y), light)) ++counts.first;
-            if (testing::nearColour(image.pixelColor(x, y), dark)) ++counts.second;
+            if (nearColour(image.pixelColor(x, y), light)) ++counts.first;
+            if (nearColour(image.pixelColor(x, y), dark)) ++counts.second;
         }
     }
     return counts;

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-namespace numora::testing {
+namespace numora {
 
 // Colours that differ by less than `tolerance`, summed over red, green and
 // blue: for JPEG pictures and antialiased edges.
@@ -13,4 +13,4 @@ inline bool nearColour(const QColor& a, const QColor& b, int tolerance = 40) {
                std::abs(a.blue() - b.blue()) < tolerance;
 }
 
-}  // namespace numora::testing
+}  // namespace numora
