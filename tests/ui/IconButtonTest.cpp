@@ -233,6 +233,15 @@ TEST(IconButton, iconBesideACaptionSitsThreePixelsFromTheChosenSide) {
     EXPECT_TRUE(inkBounds(image.copy(0, 0, 22, 30), kRest).isEmpty());
 }
 
+TEST(IconButton, captionMayWrapSoTheButtonCanBeNarrowerThanItsHint) {
+    IconButton button(QStringLiteral("Past Draws"));
+    button.SetIcon(art::kPastDrawsIcon, 16, 16);
+    const QFontMetrics metrics(button.font());
+    EXPECT_GE(button.sizeHint().width(), metrics.horizontalAdvance(QStringLiteral("Past Draws")) + 16);
+    EXPECT_LT(button.minimumSizeHint().width(), button.sizeHint().width());
+    EXPECT_GE(button.minimumSizeHint().width(), metrics.horizontalAdvance(QStringLiteral("Draws")) + 16);
+}
+
 TEST(RoundIconButton, litButtonIsABlackOutlinedBoxWithoutEdges) {
     RoundIconButton button;
     button.SetColor(IconButton::kLitBackground, kLit, false);

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "ui/art/Icons.h"
 
 namespace numora {
@@ -90,7 +92,17 @@ QSize IconButton::sizeHint() const {
     return content + QSize(kHintPaddingX, kHintPaddingY);
 }
 
-QSize IconButton::minimumSizeHint() const { return sizeHint(); }
+// Captions wrap at word breaks, so the longest word is the narrowest caption.
+QSize IconButton::minimumSizeHint() const {
+    const QFontMetrics metrics(font());
+    int widestWord = 0;
+    for (const QString& word : text().left(kCaptionLimit).split(QLatin1Char(' ')))
+        widestWord = std::max(widestWord, metrics.horizontalAdvance(word));
+    const bool beside = !icon_.isNull() && placement_ != kIconAbove;
+    const int width = beside ? widestWord + iconSize_.width() + 2 * kIconMargin
+                             : std::max(widestWord, icon_.isNull() ? 0 : iconSize_.width());
+    return {width + kHintPaddingX, sizeHint().height()};
+}
 
 void IconButton::repaintIf(bool repaint) {
     if (repaint) update();
