@@ -38,7 +38,6 @@ public:
     static BallPlaceholders rowPlaceholders(int width);
 
     void setPlaceholders(const BallPlaceholders& placeholders);
-    const BallPlaceholders& placeholders() const { return placeholders_; }
 
     // Shows a number in slot 1 to 8; any other slot does nothing.
     void ShowBall(int slot, int number);

@@ -18,13 +18,12 @@ class IconButton : public QPushButton {
     Q_OBJECT
 
 public:
-    // Colour slots.
+    // Colour slots; slot 5 is kept but not used by the drawing.
     static constexpr int kLitBackground = 0;
     static constexpr int kLitText = 1;
     static constexpr int kRestBackground = 2;
     static constexpr int kRestText = 3;
     static constexpr int kFocusBackground = 4;
-    static constexpr int kSpareColor = 5;
     static constexpr int kColorSlotCount = 6;
 
     // Icon placement modes.

@@ -15,7 +15,6 @@ public:
     explicit RoundIconButton(const QString& caption = QString(), QWidget* parent = nullptr);
 
     int SetRounded(bool rounded, bool repaint);
-    bool isRounded() const { return rounded_; }
 
 protected:
     void drawBorder(QPainter& painter, const QRect& area, const DrawState& state) override;
