@@ -2,16 +2,11 @@
 
 #include <string_view>
 
+#include "app/DeviceInstall.h"
 #include "app/DevicePaths.h"
 
 namespace numora::art {
 
-// What a first-run install did with each file.
-struct InstallCounts {
-    int written = 0;
-    int kept = 0;    // already there: a user's own file is never replaced
-    int failed = 0;  // could not be written; the program runs without it
-};
 
 // Installs the pictures and the sound the program paints and synthesises for
 // itself: under "<data folder>\Balls" the pictures 0.jpg to 99.jpg, R0.jpg to
