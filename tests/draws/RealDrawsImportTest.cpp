@@ -41,15 +41,6 @@ LinesRead countLines(const std::filesystem::path& file, const CsvLineRules& rule
     return read;
 }
 
-LotteryProfile lottery(int balls, int min, int max, int bonus) {
-    LotteryProfile profile;
-    profile.balls = balls;
-    profile.min = min;
-    profile.max = max;
-    profile.bonus = bonus;
-    return profile;
-}
-
 }  // namespace
 
 // Published draw histories are hostile input to the lenient reader: quoted
@@ -66,10 +57,12 @@ TEST(RealDrawsImport, publishedFilesImportWithConsistentCountsAndADrawFileThatLo
     const FixedOffsetLocalTime time(3600);
     const std::int32_t start = time.toSeconds(time.now());
     const std::vector<std::pair<LotteryProfile, FixedLocaleInfo>> lotteries = {
-        {lottery(6, 1, 49, 49), FixedLocaleInfo(DateOrder::MonthDayYear, "/")},
-        {lottery(3, 0, 9, 0), FixedLocaleInfo(DateOrder::DayMonthYear, "/")},
-        {lottery(5, 1, 70, 25), FixedLocaleInfo(DateOrder::YearMonthDay, "-")},
-        {lottery(7, 1, 99, 99), FixedLocaleInfo(DateOrder::DayMonthYear, "\xE2\x80\x8F")},
+        {{.name = "Lotto", .balls = 6, .min = 1, .max = 49, .bonus = 49},
+         FixedLocaleInfo(DateOrder::MonthDayYear, "/")},
+        {{.name = "Pick 3", .balls = 3, .min = 0, .max = 9, .bonus = 0}, FixedLocaleInfo(DateOrder::DayMonthYear, "/")},
+        {{.name = "Mega", .balls = 5, .min = 1, .max = 70, .bonus = 25}, FixedLocaleInfo(DateOrder::YearMonthDay, "-")},
+        {{.name = "Keno", .balls = 7, .min = 1, .max = 99, .bonus = 99},
+         FixedLocaleInfo(DateOrder::DayMonthYear, "\xE2\x80\x8F")},
     };
     for (const auto& [profile, locale] : lotteries) {
         DrawList draws;
