@@ -3,9 +3,9 @@
 
 #include "CommandSettings.h"
 #include "Commands.h"
+#include "LotteryDraws.h"
 #include "app/AppState.h"
 #include "draws/CsvImport.h"
-#include "draws/DrawFile.h"
 
 namespace numora {
 
@@ -31,26 +31,21 @@ int runImport(CliContext& context, const std::vector<std::string>& words) {
     if (arguments->positional().size() != kLotteryAndFile) {
         return commandFailed(context, kImportCommandName, kNeedsLotteryAndFile);
     }
-    CommandSettings settings(context, kImportCommandName);
-    if (!settings.load()) return EXIT_FAILURE;
-    const auto profile = settings.lotteryProfile(arguments->positional()[0]);
-    if (!profile) return EXIT_FAILURE;
-
-    const std::string& dataFolder = context.state.dataFolder;
-    DrawList draws;
-    const DrawFileResult loaded = DrawFile::load(context.device, dataFolder, profile->name, draws);
+    auto lottery = loadLotteryDraws(context, kImportCommandName, arguments->positional()[0]);
+    if (!lottery) return EXIT_FAILURE;
     // Saving after an import over a damaged file would drop the draws that could not be read.
-    if (loaded.status == DrawFileResult::Status::Damaged) {
-        return commandFailed(context, kImportCommandName, loaded.message);
+    if (lottery->loaded.status == DrawFileResult::Status::Damaged) {
+        return commandFailed(context, kImportCommandName, lottery->loaded.message);
     }
 
+    const LotteryProfile& profile = lottery->profile;
     const DrawSaver save = [&](const DrawList& merged) {
-        return DrawFile::save(context.device, dataFolder, profile->name, merged);
+        return DrawFile::save(context.device, context.state.dataFolder, profile.name, merged);
     };
     CollectedMessages messages;
     const ImportOutcome outcome =
-        importCsvFile(arguments->positional()[1], draws,
-                      {*profile, context.locale, context.time, context.state.startSeconds}, save, messages);
+        importCsvFile(arguments->positional()[1], lottery->draws,
+                      {profile, context.locale, context.time, context.state.startSeconds}, save, messages);
     if (outcome.status == ImportStatus::Completed) {
         for (const std::string& text : messages.texts) context.out << text << '\n';
         return EXIT_SUCCESS;

@@ -1,9 +1,9 @@
 #include "draws/CsvExport.h"
 
-#include <cstdio>
 #include <system_error>
 
 #include "app/DevicePaths.h"
+#include "draws/FormatText.h"
 #include "draws/NumberText.h"
 #include "platform/AtomicFile.h"
 #include "platform/Utf16.h"
@@ -23,11 +23,7 @@ constexpr int kAlwaysWrittenBalls = 3;
 }  // namespace
 
 std::string csvExportDevicePath(const std::string& lotteryName) {
-    const int length = std::snprintf(nullptr, 0, kExportNameFormat, lotteryName.c_str());
-    std::string name(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(name.data(), name.size(), kExportNameFormat, lotteryName.c_str());
-    name.pop_back();
-    return DevicePaths::join(kExportFolder, name);
+    return DevicePaths::join(kExportFolder, formatText(kExportNameFormat, lotteryName.c_str()));
 }
 
 std::string csvExportText(const DrawList& draws, const LotteryProfile& profile) {

@@ -1,11 +1,11 @@
 #include "draws/CsvImport.h"
 
-#include <cstdio>
 #include <fstream>
 #include <optional>
 
 #include "draws/CsvDrawLine.h"
 #include "draws/CsvLineReader.h"
+#include "draws/FormatText.h"
 #include "platform/LocaleInfo.h"
 #include "platform/Utf16.h"
 
@@ -22,13 +22,6 @@ constexpr char kSummaryFormat[] =
     "Imported %d lines into past draw file.\nRecorded %d repeat draw dates.\nSkipped %d lines.";
 constexpr char kSaveFailed[] =
     "ERROR 2006:\nUnable to save past draw data!\nFile may be in use or memory may be too low.";
-
-template <typename... Numbers>
-std::string formatted(const char* format, Numbers... numbers) {
-    char text[160];
-    std::snprintf(text, sizeof text, format, numbers...);
-    return text;
-}
 
 // A line as read shows each byte as the character of that code.
 std::string shownLine(const std::string& line) {
@@ -72,7 +65,7 @@ ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetu
             const auto drawLine = readCsvDrawLine(line, rules);
             if (!drawLine) continue;
             merger.merge(drawLine->record, drawLine->dated, outcome.counters);
-            observer.showInfo(formatted(kReadingFormat, outcome.counters.imported));
+            observer.showInfo(formatText(kReadingFormat, outcome.counters.imported));
         }
     }
     if (reader.charactersRead() == 0) {
@@ -82,7 +75,7 @@ ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetu
     }
 
     const ImportCounters& counters = outcome.counters;
-    std::string closing = formatted(kSummaryFormat, counters.imported, counters.repeats, counters.skipped);
+    std::string closing = formatText(kSummaryFormat, counters.imported, counters.repeats, counters.skipped);
     const DrawFileResult saved = save(draws);
     if (!saved.ok()) {
         if (!saved.message.empty()) observer.showMessage(saved.message);

@@ -1,7 +1,6 @@
 #include "draws/DatePictureFormatter.h"
 
-#include <cstdio>
-
+#include "draws/FormatText.h"
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
 
@@ -22,16 +21,10 @@ constexpr int kMonthsPerQuarter = 3;
 constexpr int kHoursPerHalfDay = 12;
 constexpr int kYearsPerCentury = 100;
 
-std::string number(const char* format, int value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 // "%d" for a run of one, "%02d" for a run of two.
 std::string shortOrPadded(int run, int value) {
-    if (run == 1) return number(kNumberFormat, value);
-    if (run == 2) return number(kTwoDigitFormat, value);
+    if (run == 1) return formatText(kNumberFormat, value);
+    if (run == 2) return formatText(kTwoDigitFormat, value);
     return kUnknownRun;
 }
 
@@ -107,12 +100,12 @@ std::string DatePictureFormatter::field(char letter, int run, const CalendarTime
             if (run <= 4) return locale_.monthName(when.month, run == 3);
             break;
         case 'y':
-            if (run == 1) return number(kNumberFormat, when.year);
-            if (run == 2) return number(kTwoDigitFormat, when.year % kYearsPerCentury);
-            if (run == 4) return number(kFourDigitFormat, when.year);
+            if (run == 1) return formatText(kNumberFormat, when.year);
+            if (run == 2) return formatText(kTwoDigitFormat, when.year % kYearsPerCentury);
+            if (run == 4) return formatText(kFourDigitFormat, when.year);
             break;
         case 'q':
-            if (run == 1) return number(kNumberFormat, (when.month - 1) / kMonthsPerQuarter + 1);
+            if (run == 1) return formatText(kNumberFormat, (when.month - 1) / kMonthsPerQuarter + 1);
             break;
         case 'w': return shortOrPadded(run, weekOfYear(when));
         case 'g': return {};

@@ -1,7 +1,8 @@
 #include "draws/DrawCheck.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "draws/FormatText.h"
 
 namespace numora {
 
@@ -19,14 +20,8 @@ constexpr int kBallBoxes = 7;
 // them only when the lottery draws at least k balls.
 constexpr int kAlwaysCheckedBalls = 3;
 
-std::string withBallNumber(const char* format, int ball) {
-    char text[96];
-    std::snprintf(text, sizeof text, format, ball);
-    return text;
-}
-
 DrawCheckFailure ballFailure(const char* format, int ballNumberInText, int box) {
-    return {withBallNumber(format, ballNumberInText), box, true};
+    return {formatText(format, ballNumberInText), box, true};
 }
 
 }  // namespace

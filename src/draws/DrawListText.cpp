@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
+#include "draws/FormatText.h"
 #include "draws/NumberText.h"
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
@@ -25,18 +25,10 @@ constexpr char kSortNumberFormat[] = "%d";
 constexpr char kSortDayFormat[] = "%2.2d%2.2d%2.2d";
 constexpr int kAlwaysShownBalls = 3;
 
-std::string formatted(const char* format, int value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 std::string sortKey(const DrawRecord& draw, int column, const LocalTime& time) {
-    if (column != kDrawDateColumn) return formatted(kSortNumberFormat, draw.number(column));
+    if (column != kDrawDateColumn) return formatText(kSortNumberFormat, draw.number(column));
     const CalendarTime day = time.fromSeconds(draw.date);
-    char text[48];
-    std::snprintf(text, sizeof text, kSortDayFormat, day.year, day.month, day.day);
-    return text;
+    return formatText(kSortDayFormat, day.year, day.month, day.day);
 }
 
 int directed(int comparison, bool descending) {
@@ -63,7 +55,7 @@ std::string drawCellText(const DrawRecord& draw, int column, const LotteryProfil
     if (column == kDrawDateColumn) return locale.formatShortDate(time.fromSeconds(draw.date));
     if (column == kDrawBonusColumn) {
         if (draw.bonus < 1 || profile.bonus == 0) return kBlankCell;
-        return formatted(kBonusCellFormat, draw.bonus);
+        return formatText(kBonusCellFormat, draw.bonus);
     }
     const int ball = column + 1;
     const std::int32_t value = draw.ball(ball);

@@ -1,6 +1,6 @@
 #include "draws/NumberText.h"
 
-#include <cstdio>
+#include "draws/FormatText.h"
 
 namespace numora {
 
@@ -8,10 +8,6 @@ namespace {
 constexpr char kTwoDigitFormat[] = "%2.2d";
 }
 
-std::string twoDigitText(int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, kTwoDigitFormat, value);
-    return text;
-}
+std::string twoDigitText(int value) { return formatText(kTwoDigitFormat, value); }
 
 }  // namespace numora
