@@ -35,7 +35,10 @@ struct CsvDrawLine {
 // of "\/:.-,", and split at commas into fields 0 to 8. Fields without a date
 // marker are numbers for the balls and bonus; the last field with a date
 // marker is the date, read in the locale's order with two-digit years
-// corrected (below 75: 20xx; otherwise 19xx), at 00:00 local time.
+// corrected (below 75: 20xx; otherwise 19xx), at 00:00 local time. Such a
+// date never fails: a month or day outside the calendar carries over (month
+// 13 is January of the next year, day 0 the last day of the month before),
+// and a date beyond what a draw date holds is held at the nearest end.
 std::optional<CsvDrawLine> readCsvDrawLine(std::string_view line, const CsvLineRules& rules);
 
 }  // namespace numora
