@@ -31,11 +31,6 @@ std::string sortKey(const DrawRecord& draw, int column, const LocalTime& time) {
     return formatText(kSortDayFormat, day.year, day.month, day.day);
 }
 
-int directed(int comparison, bool descending) {
-    const int sign = (comparison > 0) - (comparison < 0);
-    return descending ? -sign : sign;
-}
-
 }  // namespace
 
 std::string drawColumnHeading(int column, const LotteryProfile& profile) {
@@ -63,17 +58,15 @@ std::string drawCellText(const DrawRecord& draw, int column, const LotteryProfil
     return twoDigitText(value);
 }
 
-int compareDrawRows(const DrawRecord& a, const DrawRecord& b, int column, bool descending, const LocalTime& time) {
-    return directed(sortKey(a, column, time).compare(sortKey(b, column, time)), descending);
-}
-
 void DrawListSorting::sortForHeadingTap(std::vector<std::size_t>& rows, const DrawList& draws, int column,
                                         const LocalTime& time) {
     std::vector<std::string> keys(draws.size());
     for (const std::size_t row : rows) keys[row] = sortKey(draws.at(row), column, time);
     const bool descending = descending_;
-    std::stable_sort(rows.begin(), rows.end(),
-                     [&](std::size_t a, std::size_t b) { return directed(keys[a].compare(keys[b]), descending) < 0; });
+    std::stable_sort(rows.begin(), rows.end(), [&](std::size_t a, std::size_t b) {
+        const int order = keys[a].compare(keys[b]);
+        return descending ? order > 0 : order < 0;
+    });
     descending_ = !descending_;
 }
 

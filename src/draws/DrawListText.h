@@ -30,17 +30,13 @@ int drawColumnWidth(int column, const LotteryProfile& profile, int clientWidth);
 std::string drawCellText(const DrawRecord& draw, int column, const LotteryProfile& profile, const LocaleInfo& locale,
                          const LocalTime& time);
 
-// The order of two rows for a column: number columns compare their values
-// written with "%d" as text (so 10 comes before 9), the date column its
-// local calendar day as YYYYMMDD. Negative when a comes first; the result is
-// negated when descending.
-int compareDrawRows(const DrawRecord& a, const DrawRecord& b, int column, bool descending, const LocalTime& time);
-
-// The sort direction of the list's headings: one flag for all columns,
-// ascending at first, turned over by every heading tap.
+// The order of the rows for a heading tap. Number columns compare their
+// values written with "%d" as text (so 10 comes before 9 and -1 before 1),
+// the date column its local calendar day as YYYYMMDD (draws of one day are
+// equal). One direction flag serves all columns: ascending at first, turned
+// over by every tap.
 class DrawListSorting {
 public:
-    bool descending() const { return descending_; }
     // Orders rows (positions in draws) for a tap on column's heading in the
     // current direction, then turns the direction over. The draws keep their
     // own order.
