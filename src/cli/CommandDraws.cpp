@@ -4,8 +4,7 @@
 
 #include "CommandSettings.h"
 #include "Commands.h"
-#include "app/AppState.h"
-#include "draws/DrawFile.h"
+#include "LotteryDraws.h"
 #include "platform/LocalTime.h"
 
 namespace numora {
@@ -27,15 +26,12 @@ std::string drawLine(const DrawRecord& draw, const LocalTime& time) {
 int runDraws(CliContext& context, const std::vector<std::string>& words) {
     const auto arguments = parseCommandWords(context, kDrawsCommandName, words, true);
     if (!arguments) return EXIT_FAILURE;
-    CommandSettings settings(context, kDrawsCommandName);
-    if (!settings.load()) return EXIT_FAILURE;
-    const auto profile = settings.lotteryProfile(arguments->positional().front());
-    if (!profile) return EXIT_FAILURE;
-
-    DrawList draws;
-    const DrawFileResult result = DrawFile::load(context.device, context.state.dataFolder, profile->name, draws);
-    for (const DrawRecord& draw : draws) context.out << drawLine(draw, context.time) << '\n';
-    if (result.status == DrawFileResult::Status::Damaged) return commandFailed(context, kDrawsCommandName, result.message);
+    const auto lottery = loadLotteryDraws(context, kDrawsCommandName, arguments->positional().front());
+    if (!lottery) return EXIT_FAILURE;
+    for (const DrawRecord& draw : lottery->draws) context.out << drawLine(draw, context.time) << '\n';
+    if (lottery->loaded.status == DrawFileResult::Status::Damaged) {
+        return commandFailed(context, kDrawsCommandName, lottery->loaded.message);
+    }
     return EXIT_SUCCESS;
 }
 

@@ -1,6 +1,7 @@
 #include "draws/DrawFile.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "app/DevicePaths.h"
@@ -156,12 +157,12 @@ DrawFileResult load(const DevicePaths& device, std::string_view dataFolder, std:
     const std::string name = deviceName(dataFolder, lotteryName);
     const auto host = device.toHost(name);
     if (!host) return {DrawFileResult::Status::CannotOpen, {}};
-    std::ifstream file(*host, std::ios::binary | std::ios::ate);
-    if (!file) return {DrawFileResult::Status::CannotOpen, {}};
-    const std::streamoff size = file.tellg();
-    std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-    file.seekg(0);
-    if (size < 0 || !file.read(bytes.data(), size)) return {DrawFileResult::Status::CannotOpen, {}};
+    std::error_code error;
+    const auto size = std::filesystem::is_regular_file(*host, error) ? std::filesystem::file_size(*host, error) : 0;
+    std::ifstream file(*host, std::ios::binary);
+    if (error || !file || !std::filesystem::is_regular_file(*host)) return {DrawFileResult::Status::CannotOpen, {}};
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!file.read(bytes.data(), static_cast<std::streamsize>(size))) return {DrawFileResult::Status::CannotOpen, {}};
     DrawFileResult result = decode(bytes, out);
     if (!result.ok()) result.message = formatMessage(kErrorDamaged, name, out.size());
     return result;

@@ -105,6 +105,9 @@ TEST(DrawFile, loadAndSaveUseTheLotteryNameUnderTheDataFolder) {
     EXPECT_EQ(missing.status, DrawFileResult::Status::CannotOpen);
     EXPECT_TRUE(missing.message.empty());
     EXPECT_TRUE(loaded.empty());
+
+    std::filesystem::create_directories(root.path() / "Program Files" / "Numora" / "Folder.dat");
+    EXPECT_EQ(DrawFile::load(device, kDataFolder, "Folder", loaded).status, DrawFileResult::Status::CannotOpen);
 }
 
 TEST(DrawFile, damagedFileReportsItsNameAndKeepsTheRecordsRead) {
