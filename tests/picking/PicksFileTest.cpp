@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "app/DevicePaths.h"
+#include "picking/PicksFile.h"
+
+namespace numora {
+
+namespace {
+
+class PicksFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = std::filesystem::temp_directory_path() / ("numora-picks-" + std::to_string(std::random_device{}()));
+        std::filesystem::create_directories(root_ / "Data");
+    }
+    void TearDown() override { std::filesystem::remove_all(root_); }
+
+    std::string readHostFile(const std::filesystem::path& path) const {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    std::filesystem::path root_;
+};
+
+}  // namespace
+
+TEST(PicksFile, headingAndEachLineEndInCarriageReturnLineFeed) {
+    EXPECT_EQ(PicksFile::encode({"A", "B"}), "Your lucky lotto numbers for this draw!\r\nA\r\nB\r\n");
+    EXPECT_EQ(PicksFile::encode({"Select PICK to calculate."}),
+              "Your lucky lotto numbers for this draw!\r\nSelect PICK to calculate.\r\n");
+}
+
+TEST(PicksFile, eachCharacterIsStoredAsTheLowByteOfItsCodeUnit) {
+    // U+00E9 stays 0xE9; U+20AC (euro) becomes 0xAC; U+1F600 is two code units.
+    const std::string bytes = PicksFile::encode({"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"});
+    EXPECT_EQ(bytes.substr(bytes.size() - 6), std::string("\xE9\xAC\x3D\x00\r\n", 6));
+}
+
+TEST_F(PicksFileTest, saveReplacesTheFileAndNamesItInTheMessage) {
+    const DevicePaths device(root_);
+    const std::filesystem::path host = root_ / "Data" / "LottoExport.txt";
+    {
+        std::ofstream old(host, std::ios::binary);
+        old << "an older and much longer export that must not survive";
+    }
+
+    const PicksExportResult result = PicksFile::save(device, "\\Data", {"03  09  17 "});
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.message,
+              "Your Predicted numbers have been exported to\r \\Data\\LottoExport.txt on your Pocket PC., \rGOOD LUCK!");
+    EXPECT_EQ(readHostFile(host), "Your lucky lotto numbers for this draw!\r\n03  09  17 \r\n");
+}
+
+TEST_F(PicksFileTest, aFolderThatCannotHoldTheFileGivesTheExportError) {
+    const DevicePaths device(root_);
+    const PicksExportResult missing = PicksFile::save(device, "\\No Such Folder", {"A"});
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.message, "ERROR 1003! Unable to open Export File");
+    EXPECT_EQ(PicksFile::save(device, "\\..\\outside", {"A"}).message, PicksFile::kErrorCannotOpen);
+}
+
+}  // namespace numora
