@@ -122,10 +122,14 @@ std::int32_t PredictionEngine::MakeSeed(int model, std::int32_t mean, int max, i
 }
 
 std::int32_t PredictionEngine::wholeMean(const DrawList& draws, int lines) {
-    double total = 0.0;
+    // Added up exactly in 64 bits, then taken as a double: the same total as
+    // adding up in double precision, which is exact until the sum passes 2^53
+    // (millions of fields near the 32-bit limit), and faster.
+    std::int64_t sum = 0;
     for (const DrawRecord& draw : draws) {
-        for (int field = 0; field < DrawRecord::kNumberCount; ++field) total += draw.number(field);
+        for (int field = 0; field < DrawRecord::kNumberCount; ++field) sum += draw.number(field);
     }
+    const double total = static_cast<double>(sum);
     const double mean = std::trunc(lines == 0 ? total : total / lines);
     constexpr auto kLowest = std::numeric_limits<std::int32_t>::min();
     constexpr auto kHighest = std::numeric_limits<std::int32_t>::max();
