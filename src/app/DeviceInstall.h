@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace numora {
+
+class DevicePaths;
+
+// The device folders every run expects: the data folder with its ball
+// pictures, the documents folder for exports, and the system folder that
+// holds the default sound.
+inline constexpr char kDocumentsFolder[] = "\\My Documents";
+inline constexpr char kSystemFolder[] = "\\Windows";
+inline constexpr char kBallsFolderName[] = "Balls";
+
+// Creates the data folder, its "Balls" folder, "\My Documents" and "\Windows"
+// under the device root where they are missing. False when one cannot be made.
+bool createDeviceFolders(const DevicePaths& device, std::string_view dataFolder);
+
+// A file the program installs on first run: its device path and a maker of
+// its bytes, called only when the file is missing.
+struct InstalledFile {
+    std::string devicePath;
+    std::function<std::string()> makeBytes;
+};
+
+// Writes each file that does not exist yet; a file already there (the
+// user's own picture or sound, say) is never overwritten. Returns how many
+// files were written; a file that cannot be written is passed over.
+int installMissingFiles(const DevicePaths& device, const std::vector<InstalledFile>& files);
+
+}  // namespace numora

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "app/DevicePaths.h"
+#include "draws/DrawFile.h"
+#include "support/TempDir.h"
+
+namespace numora {
+namespace {
+
+constexpr char kDataFolder[] = "\\Program Files\\Numora";
+
+DrawList numberedDraws(std::size_t count) {
+    DrawList draws;
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto n = static_cast<std::int32_t>(i);
+        draws.append({1000000000 + n % 10000 * 86400, n % 50, 2, 3, 4, 5, 6, -1, n % 7});
+    }
+    return draws;
+}
+
+std::string hex(std::string_view bytes) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char byte : bytes) {
+        if (!out.empty()) out.push_back(' ');
+        out.push_back(digits[byte >> 4]);
+        out.push_back(digits[byte & 15]);
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(DrawFile, oneRecordIsTheClassDescriptionThenNineLittleEndianFields) {
+    const DrawList draws = {{0x01020304, 1, 2, 3, 4, 5, 6, 7, -1}};
+    const std::string bytes = DrawFile::encode(draws);
+    EXPECT_EQ(hex(bytes),
+              "01 00 FF FF 01 00 0A 00 43 4C 6F 74 74 6F 49 74 65 6D "
+              "04 03 02 01 01 00 00 00 02 00 00 00 03 00 00 00 04 00 00 00 05 00 00 00 06 00 00 00 "
+              "07 00 00 00 FF FF FF FF");
+    EXPECT_EQ(hex(DrawFile::encode({})), "00 00");
+}
+
+TEST(DrawFile, sizesFollowTheCountAndRoundTrip) {
+    for (std::size_t count : {0u, 1u, 3u, 65534u, 65535u, 70000u}) {
+        const DrawList draws = numberedDraws(count);
+        const std::string bytes = DrawFile::encode(draws);
+        const std::size_t countSize = count < 65535 ? 2 : 6;
+        const std::size_t expected = count == 0 ? 2 : countSize + 52 + 38 * (count - 1);
+        EXPECT_EQ(bytes.size(), expected) << count << " records";
+        if (count >= 2) {
+            EXPECT_EQ(hex(bytes.substr(countSize + 52, 2)), "01 80");
+        }
+        if (count >= 65535) {
+            EXPECT_EQ(hex(bytes.substr(0, 6)), count == 65535 ? "FF FF FF FF 00 00" : "FF FF 70 11 01 00");
+        }
+        DrawList loaded;
+        EXPECT_TRUE(DrawFile::decode(bytes, loaded).ok()) << count << " records";
+        EXPECT_EQ(loaded, draws);
+    }
+}
+
+TEST(DrawFile, everyTruncatedPrefixIsDamagedAndKeepsTheWholeRecordsBeforeIt) {
+    const DrawList draws = numberedDraws(3);
+    const std::string bytes = DrawFile::encode(draws);
+    for (std::size_t length = 0; length < bytes.size(); ++length) {
+        DrawList loaded = numberedDraws(5);
+        const DrawFileResult result = DrawFile::decode(std::string_view(bytes).substr(0, length), loaded);
+        EXPECT_EQ(result.status, DrawFileResult::Status::Damaged) << length;
+        const std::size_t whole = length < 54 ? 0 : 1 + (length - 54) / 38;
+        ASSERT_EQ(loaded.size(), whole) << length;
+        for (std::size_t i = 0; i < whole; ++i) EXPECT_EQ(loaded.at(i), draws.at(i));
+    }
+}
+
+TEST(DrawFile, foreignTagsSchemasAndNamesAreDamage) {
+    const std::string good = DrawFile::encode(numberedDraws(2));
+    const std::pair<std::size_t, char> flips[] = {{2, 0x00}, {4, 0x02}, {6, 0x09}, {8, 'X'}, {54, 0x02}, {55, 0x00}};
+    for (const auto& [offset, value] : flips) {
+        std::string bad = good;
+        bad[offset] = value;
+        DrawList loaded;
+        EXPECT_EQ(DrawFile::decode(bad, loaded).status, DrawFileResult::Status::Damaged) << offset;
+    }
+    // A count far beyond the bytes present must not be trusted for memory.
+    DrawList loaded;
+    EXPECT_EQ(DrawFile::decode(std::string("\xFF\xFF\xFF\xFF\xFF\xFF", 6), loaded).status,
+              DrawFileResult::Status::Damaged);
+    EXPECT_TRUE(loaded.empty());
+}
+
+TEST(DrawFile, loadAndSaveUseTheLotteryNameUnderTheDataFolder) {
+    test::TempDir root;
+    const DevicePaths device(root.path());
+    std::filesystem::create_directories(root.path() / "Program Files" / "Numora");
+    const DrawList draws = numberedDraws(4);
+
+    EXPECT_TRUE(DrawFile::save(device, kDataFolder, "Lotto 649", draws).ok());
+    EXPECT_EQ(test::readBytes(root.path() / "Program Files" / "Numora" / "Lotto 649.dat"), DrawFile::encode(draws));
+    DrawList loaded;
+    EXPECT_TRUE(DrawFile::load(device, kDataFolder, "Lotto 649", loaded).ok());
+    EXPECT_EQ(loaded, draws);
+
+    const DrawFileResult missing = DrawFile::load(device, kDataFolder, "Other", loaded);
+    EXPECT_EQ(missing.status, DrawFileResult::Status::CannotOpen);
+    EXPECT_TRUE(missing.message.empty());
+    EXPECT_TRUE(loaded.empty());
+}
+
+TEST(DrawFile, damagedFileReportsItsNameAndKeepsTheRecordsRead) {
+    test::TempDir root;
+    const DevicePaths device(root.path());
+    const std::string bytes = DrawFile::encode(numberedDraws(3));
+    test::writeBytes(root.path() / "Program Files" / "Numora" / "Cut.dat", bytes.substr(0, bytes.size() - 1));
+    DrawList loaded;
+    const DrawFileResult result = DrawFile::load(device, kDataFolder, "Cut", loaded);
+    EXPECT_EQ(result.status, DrawFileResult::Status::Damaged);
+    EXPECT_EQ(result.message, "The draw file \\Program Files\\Numora\\Cut.dat is damaged: only its first 2 draws could be read.");
+    EXPECT_EQ(loaded.size(), 2u);
+}
+
+TEST(DrawFile, saveThatCannotCreateTheFileReportsError101WithItsName) {
+    test::TempDir root;
+    const DevicePaths device(root.path());
+    const DrawFileResult result = DrawFile::save(device, "\\No Such Folder", "Lotto", numberedDraws(1));
+    EXPECT_EQ(result.status, DrawFileResult::Status::CannotCreate);
+    EXPECT_EQ(result.message, "ERROR 101\nUnable to Open or Create \\No Such Folder\\Lotto.dat");
+    EXPECT_FALSE(std::filesystem::exists(root.path() / "No Such Folder"));
+}
+
+}  // namespace numora
