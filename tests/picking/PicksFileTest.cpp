@@ -1,34 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
-
 #include "app/DevicePaths.h"
 #include "picking/PicksFile.h"
+#include "support/TempDir.h"
 
 namespace numora {
-
-namespace {
-
-class PicksFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        root_ = std::filesystem::temp_directory_path() / ("numora-picks-" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(root_ / "Data");
-    }
-    void TearDown() override { std::filesystem::remove_all(root_); }
-
-    std::string readHostFile(const std::filesystem::path& path) const {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    std::filesystem::path root_;
-};
-
-}  // namespace
 
 TEST(PicksFile, headingAndEachLineEndInCarriageReturnLineFeed) {
     EXPECT_EQ(PicksFile::encode({"A", "B"}), "Your lucky lotto numbers for this draw!\r\nA\r\nB\r\n");
@@ -42,23 +18,22 @@ TEST(PicksFile, eachCharacterIsStoredAsTheLowByteOfItsCodeUnit) {
     EXPECT_EQ(bytes.substr(bytes.size() - 6), std::string("\xE9\xAC\x3D\x00\r\n", 6));
 }
 
-TEST_F(PicksFileTest, saveReplacesTheFileAndNamesItInTheMessage) {
-    const DevicePaths device(root_);
-    const std::filesystem::path host = root_ / "Data" / "LottoExport.txt";
-    {
-        std::ofstream old(host, std::ios::binary);
-        old << "an older and much longer export that must not survive";
-    }
+TEST(PicksFile, saveReplacesTheFileAndNamesItInTheMessage) {
+    const test::TempDir root;
+    const DevicePaths device(root.path());
+    const std::filesystem::path host = root.path() / "Data" / "LottoExport.txt";
+    test::writeBytes(host, "an older and much longer export that must not survive");
 
     const PicksExportResult result = PicksFile::save(device, "\\Data", {"03  09  17 "});
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(result.message,
               "Your Predicted numbers have been exported to\r \\Data\\LottoExport.txt on your Pocket PC., \rGOOD LUCK!");
-    EXPECT_EQ(readHostFile(host), "Your lucky lotto numbers for this draw!\r\n03  09  17 \r\n");
+    EXPECT_EQ(test::readBytes(host), "Your lucky lotto numbers for this draw!\r\n03  09  17 \r\n");
 }
 
-TEST_F(PicksFileTest, aFolderThatCannotHoldTheFileGivesTheExportError) {
-    const DevicePaths device(root_);
+TEST(PicksFile, aFolderThatCannotHoldTheFileGivesTheExportError) {
+    const test::TempDir root;
+    const DevicePaths device(root.path());
     const PicksExportResult missing = PicksFile::save(device, "\\No Such Folder", {"A"});
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.message, "ERROR 1003! Unable to open Export File");
