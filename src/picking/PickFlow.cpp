@@ -8,7 +8,9 @@ PickResult makePick(PredictionEngine& engine, const PickRequest& request, PickPr
                           ? engine.RandomLine(profile, request.clockSeconds)
                           : engine.PredictLine(profile, request.draws, request.options, request.lines, progress);
     if (made.refused()) return made;
-    if (profile.sort) made.line.slots = PredictionEngine::SortLine(made.line.slots, profile.balls, profile.max, progress);
+    if (profile.sort) {
+        made.line.slots = PredictionEngine::SortLine(made.line.slots, profile.balls, profile.max, progress);
+    }
     return engine.DrawBonus(profile, made.line, request.kind);
 }
 

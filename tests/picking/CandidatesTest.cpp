@@ -6,17 +6,6 @@
 
 namespace numora {
 
-namespace {
-
-Candidate candidate(std::array<int, 7> numbers, int score = 0) {
-    Candidate made;
-    made.numbers = numbers;
-    made.score = score;
-    return made;
-}
-
-}  // namespace
-
 TEST(Candidates, withoutRepeatTheSevenNumbersDifferEvenInTheSmallestRange) {
     CrtRandom random(7);
     for (int round = 0; round < 200; ++round) {
@@ -42,7 +31,7 @@ TEST(Candidates, withRepeatNumbersMayRepeat) {
 TEST(Candidates, scoreAddsTheFirstBallsNumbersOnly) {
     NumberScores scores;
     for (int k = 0; k < NumberScores::kSize; ++k) scores.score[k] = k * 10;
-    const Candidate line = candidate({1, 2, 3, 4, 5, 6, 7});
+    const Candidate line = Candidate{{1, 2, 3, 4, 5, 6, 7}};
     EXPECT_EQ(candidateScore(line, 3, scores), 60);
     EXPECT_EQ(candidateScore(line, 5, scores), 150);
     EXPECT_EQ(candidateScore(line, 7, scores), 280);
@@ -58,15 +47,15 @@ TEST(Candidates, aStepBetweenNeighbouringScoresTakesThePairAdjustment) {
     stats.drawsSincePair = 10;
 
     // The step is between the sixth and seventh numbers, past a 3-ball line.
-    EXPECT_EQ(adjustedScore(candidate({30, 30, 30, 30, 30, 10, 20}, 100), scores, stats), 107);
+    EXPECT_EQ(adjustedScore(Candidate{{30, 30, 30, 30, 30, 10, 20}, 100}, scores, stats), 107);
     // Scores 5 then 4 make no step.
-    EXPECT_EQ(adjustedScore(candidate({20, 10, 30, 30, 30, 30, 30}, 100), scores, stats), 100);
+    EXPECT_EQ(adjustedScore(Candidate{{20, 10, 30, 30, 30, 30, 30}, 100}, scores, stats), 100);
     stats.meanPairGap = 0;
-    EXPECT_EQ(adjustedScore(candidate({30, 30, 30, 30, 30, 10, 20}, 100), scores, stats), 100);
+    EXPECT_EQ(adjustedScore(Candidate{{30, 30, 30, 30, 30, 10, 20}, 100}, scores, stats), 100);
 
     stats.meanTripleGap = 2;
     stats.drawsSinceTriple = 1;
-    EXPECT_EQ(adjustedScore(candidate({20, 10, 30, 30, 30, 30, 30}, 100), scores, stats), 99);
+    EXPECT_EQ(adjustedScore(Candidate{{20, 10, 30, 30, 30, 30, 30}, 100}, scores, stats), 99);
 }
 
 TEST(Candidates, choiceIsTheFirstHighestScoreOrTheFirstCandidateWithWeight) {

@@ -26,14 +26,9 @@ TEST(PatternStats, threeDrawsGiveTheExpectedPairAndTripleStatistics) {
                          balls({4, 5, 6, 20, 30, 40, 0})};
     const PatternStats stats = scan(draws, true);
 
-    EXPECT_EQ(stats.pairFinds, 2);
-    EXPECT_EQ(stats.lastPairPosition, 2);
-    EXPECT_EQ(stats.meanPairGap, 1);
-    EXPECT_EQ(stats.drawsSincePair, 1);
-    EXPECT_EQ(stats.tripleFinds, 1);
-    EXPECT_EQ(stats.lastTriplePosition, 2);
-    EXPECT_EQ(stats.meanTripleGap, 2);
-    EXPECT_EQ(stats.drawsSinceTriple, 1);
+    const PatternStats expected{.pairFinds = 2, .lastPairPosition = 2, .meanPairGap = 1, .drawsSincePair = 1,
+                                .tripleFinds = 1, .lastTriplePosition = 2, .meanTripleGap = 2, .drawsSinceTriple = 1};
+    EXPECT_EQ(stats, expected);
 }
 
 TEST(PatternStats, withoutPatternThereAreNoTriplesAndNoMeanGaps) {
@@ -41,14 +36,9 @@ TEST(PatternStats, withoutPatternThereAreNoTriplesAndNoMeanGaps) {
                          balls({4, 8, 16, 20, 30, 40, 0}), balls({4, 8, 16, 20, 30, 40, 0})};
     const PatternStats stats = scan(draws, false);
 
-    EXPECT_EQ(stats.pairFinds, 2);
-    EXPECT_EQ(stats.lastPairPosition, 1);
-    EXPECT_EQ(stats.meanPairGap, 0);
-    EXPECT_EQ(stats.drawsSincePair, 3);
-    EXPECT_EQ(stats.tripleFinds, 0);
-    EXPECT_EQ(stats.lastTriplePosition, 0);
-    EXPECT_EQ(stats.meanTripleGap, 0);
-    EXPECT_EQ(stats.drawsSinceTriple, 4);
+    const PatternStats expected{.pairFinds = 2, .lastPairPosition = 1, .meanPairGap = 0, .drawsSincePair = 3,
+                                .tripleFinds = 0, .lastTriplePosition = 0, .meanTripleGap = 0, .drawsSinceTriple = 4};
+    EXPECT_EQ(stats, expected);
 }
 
 TEST(PatternStats, runsCountOncePerPairAndOncePerThreeInARow) {
@@ -69,14 +59,9 @@ TEST(PatternStats, scansStopAtFortyNinePairsAndFiftyTriples) {
     for (int i = 0; i < 30; ++i) draws.append(balls({1, 2, 3, 10, 11, 12, 40}));  // two pairs, two triples
     const PatternStats stats = scan(draws, true);
 
-    EXPECT_EQ(stats.pairFinds, 49);
-    EXPECT_EQ(stats.lastPairPosition, 24);
-    EXPECT_EQ(stats.drawsSincePair, 0);
-    EXPECT_EQ(stats.meanPairGap, 0);
-    EXPECT_EQ(stats.tripleFinds, 50);
-    EXPECT_EQ(stats.lastTriplePosition, 24);
-    EXPECT_EQ(stats.drawsSinceTriple, 0);
-    EXPECT_EQ(stats.meanTripleGap, 0);
+    const PatternStats expected{.pairFinds = 49, .lastPairPosition = 24, .meanPairGap = 0, .drawsSincePair = 0,
+                                .tripleFinds = 50, .lastTriplePosition = 24, .meanTripleGap = 0, .drawsSinceTriple = 0};
+    EXPECT_EQ(stats, expected);
 }
 
 TEST(PatternStats, extremeStoredNumbersDoNotOverflow) {

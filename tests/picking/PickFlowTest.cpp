@@ -2,31 +2,18 @@
 
 #include <algorithm>
 
+#include "PickingTestData.h"
 #include "RecordingProgress.h"
 #include "picking/PickFlow.h"
 #include "picking/PickRefusal.h"
 
 namespace numora {
 
-namespace {
-
-DrawList someDraws(int count) {
-    DrawList draws;
-    for (int i = 0; i < count; ++i) {
-        DrawRecord draw;
-        for (int n = 1; n <= 6; ++n) draw.ball(n) = (i * 11 + n * 3) % 49 + 1;
-        draws.append(draw);
-    }
-    return draws;
-}
-
-}  // namespace
-
 TEST(PickFlow, aSortedAnalysedPickHasItsBallsInOrderAndABonusApartFromThem) {
     LotteryProfile lotto;  // 6 balls from 1 to 49, bonus up to 49
     lotto.sort = true;
     lotto.showBonus = true;
-    const DrawList draws = someDraws(30);
+    const DrawList draws = test::sampleDraws(30);
     const Options options;
     CrtRandom random;
     PredictionEngine engine(random);
@@ -52,8 +39,9 @@ TEST(PickFlow, randomModeUsesTheClockAndNotTheDraws) {
     PredictionEngine engine(random);
     RecordingProgress progress;
 
+    const DrawList draws = test::sampleDraws(9);
     const PickResult fromNoDraws = makePick(engine, {lotto, DrawList{}, options, 0, LineKind::Random, 42}, progress);
-    const PickResult fromDraws = makePick(engine, {lotto, someDraws(9), options, 3, LineKind::Random, 42}, progress);
+    const PickResult fromDraws = makePick(engine, {lotto, draws, options, 3, LineKind::Random, 42}, progress);
     EXPECT_EQ(fromNoDraws.line, fromDraws.line);
     EXPECT_EQ(fromNoDraws.line.slots[6], -1);
     EXPECT_EQ(progress.calls, std::vector<std::string>{});
@@ -67,7 +55,8 @@ TEST(PickFlow, aRefusedLineGetsNoSortAndNoBonus) {
     PredictionEngine engine(random);
     RecordingProgress progress;
 
-    const PickResult pick = makePick(engine, {lotto, someDraws(4), Options{}, 1, LineKind::Analysed, 0}, progress);
+    const DrawList draws = test::sampleDraws(4);
+    const PickResult pick = makePick(engine, {lotto, draws, Options{}, 1, LineKind::Analysed, 0}, progress);
     EXPECT_EQ(pick.refusal, kRefusalTooFewForCandidates);
     EXPECT_EQ(pick.line, PickedLine{});
     EXPECT_EQ(progress.calls, std::vector<std::string>{});

@@ -27,7 +27,8 @@ TEST(PicksFile, saveReplacesTheFileAndNamesItInTheMessage) {
     const PicksExportResult result = PicksFile::save(device, "\\Data", {"03  09  17 "});
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(result.message,
-              "Your Predicted numbers have been exported to\r \\Data\\LottoExport.txt on your Pocket PC., \rGOOD LUCK!");
+              "Your Predicted numbers have been exported to\r \\Data\\LottoExport.txt on your Pocket PC., "
+              "\rGOOD LUCK!");
     EXPECT_EQ(test::readBytes(host), "Your lucky lotto numbers for this draw!\r\n03  09  17 \r\n");
 }
 

@@ -4,6 +4,7 @@
 #include <limits>
 #include <set>
 
+#include "PickingTestData.h"
 #include "RecordingProgress.h"
 #include "picking/Candidates.h"
 #include "picking/PickRefusal.h"
@@ -15,33 +16,6 @@ namespace numora {
 namespace {
 
 constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
-
-LotteryProfile profile(int balls, int min, int max, int bonus = 0) {
-    LotteryProfile made;
-    made.balls = balls;
-    made.min = min;
-    made.max = max;
-    made.bonus = bonus;
-    return made;
-}
-
-DrawList someDraws(int count) {
-    DrawList draws;
-    for (int i = 0; i < count; ++i) {
-        DrawRecord draw;
-        for (int n = 1; n <= 6; ++n) draw.ball(n) = (i * 7 + n * 5) % 49 + 1;
-        draw.bonus = i % 49 + 1;
-        draws.append(draw);
-    }
-    return draws;
-}
-
-PickedLine lineOf(std::array<int, 7> slots, int bonus = PickedLine::kEmpty) {
-    PickedLine line;
-    line.slots = slots;
-    line.bonus = bonus;
-    return line;
-}
 
 }  // namespace
 
@@ -77,7 +51,7 @@ TEST(PredictionEngine, analysisReportsItsProgressAndStatus) {
     CrtRandom random;
     PredictionEngine engine(random);
     RecordingProgress progress;
-    engine.PredictLine(profile(6, 1, 49), someDraws(20), Options{}, 2, progress);
+    engine.PredictLine(test::lotteryProfile(6, 1, 49), test::sampleDraws(20), Options{}, 2, progress);
 
     const std::vector<std::string> expected = {"enable",      "range 0 25",  "status Analysing!", "position 10",
                                                "position 15", "position 20", "position 23",       "position 25",
@@ -86,8 +60,8 @@ TEST(PredictionEngine, analysisReportsItsProgressAndStatus) {
 }
 
 TEST(PredictionEngine, analysedLineIsTheFirstBestScoredOfTheSeededCandidates) {
-    const LotteryProfile lotto = profile(6, 1, 49);
-    const DrawList draws = someDraws(40);
+    const LotteryProfile lotto = test::lotteryProfile(6, 1, 49);
+    const DrawList draws = test::sampleDraws(40);
     Options options;
     options.model = 2;
     options.pattern = false;
@@ -117,9 +91,9 @@ TEST(PredictionEngine, analysedLineIsTheFirstBestScoredOfTheSeededCandidates) {
 }
 
 TEST(PredictionEngine, sameInputsGiveTheSameLineAndAPowerBallInItsRange) {
-    LotteryProfile powerBall = profile(5, 1, 69, 26);
+    LotteryProfile powerBall = test::lotteryProfile(5, 1, 69, 26);
     powerBall.powerBall = true;
-    const DrawList draws = someDraws(100);
+    const DrawList draws = test::sampleDraws(100);
     CrtRandom random;
     PredictionEngine engine(random);
     RecordingProgress progress;
@@ -136,27 +110,28 @@ TEST(PredictionEngine, impossibleProfilesAreRefusedWithoutDrawing) {
     CrtRandom random;
     PredictionEngine engine(random);
     RecordingProgress progress;
+    const DrawList draws = test::sampleDraws(5);
+    const auto analysed = [&](const LotteryProfile& lotto) {
+        return engine.PredictLine(lotto, draws, Options{}, 1, progress);
+    };
 
-    EXPECT_EQ(engine.PredictLine(profile(3, 1, 6), someDraws(5), Options{}, 1, progress).refusal,
-              kRefusalTooFewForCandidates);
-    EXPECT_EQ(engine.PredictLine(profile(6, 1, 120), someDraws(5), Options{}, 1, progress).refusal,
-              kRefusalProfileOutOfRange);
-    EXPECT_EQ(engine.PredictLine(profile(8, 1, 49), someDraws(5), Options{}, 1, progress).refusal,
-              kRefusalProfileOutOfRange);
-    EXPECT_EQ(engine.RandomLine(profile(6, 1, 5), 1000).refusal, kRefusalTooFewForLine);
-    EXPECT_EQ(engine.RandomLine(profile(6, 2, 49), 1000).refusal, kRefusalProfileOutOfRange);
+    EXPECT_EQ(analysed(test::lotteryProfile(3, 1, 6)).refusal, kRefusalTooFewForCandidates);
+    EXPECT_EQ(analysed(test::lotteryProfile(6, 1, 120)).refusal, kRefusalProfileOutOfRange);
+    EXPECT_EQ(analysed(test::lotteryProfile(8, 1, 49)).refusal, kRefusalProfileOutOfRange);
+    EXPECT_EQ(engine.RandomLine(test::lotteryProfile(6, 1, 5), 1000).refusal, kRefusalTooFewForLine);
+    EXPECT_EQ(engine.RandomLine(test::lotteryProfile(6, 2, 49), 1000).refusal, kRefusalProfileOutOfRange);
     EXPECT_EQ(progress.calls, std::vector<std::string>{});
 
     // Repeat lets seven numbers come from three.
-    LotteryProfile tiny = profile(3, 1, 3);
+    LotteryProfile tiny = test::lotteryProfile(3, 1, 3);
     tiny.repeat = true;
-    const PickResult repeated = engine.PredictLine(tiny, someDraws(5), Options{}, 1, progress);
-    EXPECT_FALSE(repeated.refused());
+    const PickResult repeated = analysed(tiny);
+    EXPECT_EQ(repeated.refusal, std::string_view{});
     EXPECT_LE(*std::max_element(repeated.line.slots.begin(), repeated.line.slots.end()), 3);
 }
 
 TEST(PredictionEngine, randomLineStartsLowEnoughAndHoldsDifferentNumbers) {
-    const LotteryProfile lotto = profile(6, 1, 49);
+    const LotteryProfile lotto = test::lotteryProfile(6, 1, 49);
     CrtRandom random;
     PredictionEngine engine(random);
     int highestFirst = 0;
@@ -171,7 +146,7 @@ TEST(PredictionEngine, randomLineStartsLowEnoughAndHoldsDifferentNumbers) {
 
     EXPECT_EQ(engine.RandomLine(lotto, 1700000000).line, engine.RandomLine(lotto, 1700000000).line);
     // The smallest range fills the line and leaves s1 no choice.
-    const PickedLine full = engine.RandomLine(profile(7, 1, 7), 99).line;
+    const PickedLine full = engine.RandomLine(test::lotteryProfile(7, 1, 7), 99).line;
     EXPECT_EQ(full.slots[0], 1);
     EXPECT_EQ(std::set<int>(full.slots.begin(), full.slots.end()).size(), 7u);
 }
@@ -201,11 +176,11 @@ TEST(PredictionEngine, sortLineOrdersTheNumbersInPlayAndKeepsRepeats) {
 TEST(PredictionEngine, bonusFollowsTheLineKindAndTheFlags) {
     CrtRandom random(11);
     PredictionEngine engine(random);
-    const PickedLine oneToSeven = lineOf({1, 2, 3, 4, 5, 6, 7}, 3);
+    const PickedLine oneToSeven = PickedLine{{1, 2, 3, 4, 5, 6, 7}, 3};
 
     for (const bool powerBall : {false, true}) {
         for (const bool showBonus : {false, true}) {
-            LotteryProfile noBonus = profile(3, 1, 49, 0);
+            LotteryProfile noBonus = test::lotteryProfile(3, 1, 49, 0);
             noBonus.powerBall = powerBall;
             noBonus.showBonus = showBonus;
             EXPECT_EQ(engine.DrawBonus(noBonus, oneToSeven, LineKind::Analysed).line.bonus, -1);
@@ -215,7 +190,7 @@ TEST(PredictionEngine, bonusFollowsTheLineKindAndTheFlags) {
 
     // A bonus that must differ from the line avoids all seven slots, also
     // those past a 3-ball line: 8 is the only free number.
-    LotteryProfile lotto = profile(3, 1, 49, 8);
+    LotteryProfile lotto = test::lotteryProfile(3, 1, 49, 8);
     lotto.showBonus = true;
     EXPECT_EQ(engine.DrawBonus(lotto, oneToSeven, LineKind::Analysed).line.bonus, 8);
     lotto.powerBall = true;
@@ -231,20 +206,20 @@ TEST(PredictionEngine, bonusFollowsTheLineKindAndTheFlags) {
     EXPECT_EQ(engine.DrawBonus(lotto, oneToSeven, LineKind::Random).line.bonus, drawBetween(replay, 1, 8));
     lotto.powerBall = false;
     EXPECT_EQ(engine.DrawBonus(lotto, oneToSeven, LineKind::Random).line.bonus, -1);
-    EXPECT_EQ(engine.DrawBonus(lotto, lineOf({1, 2, 3, -1, -1, -1, -1}), LineKind::Analysed).line.bonus, -1);
+    EXPECT_EQ(engine.DrawBonus(lotto, PickedLine{{1, 2, 3, -1, -1, -1, -1}}, LineKind::Analysed).line.bonus, -1);
 }
 
 TEST(PredictionEngine, bonusWithNoFreeNumberIsRefused) {
     CrtRandom random;
     PredictionEngine engine(random);
-    LotteryProfile lotto = profile(7, 1, 49, 7);
+    LotteryProfile lotto = test::lotteryProfile(7, 1, 49, 7);
     lotto.showBonus = true;
-    const PickResult result = engine.DrawBonus(lotto, lineOf({7, 6, 5, 4, 3, 2, 1}), LineKind::Random);
+    const PickResult result = engine.DrawBonus(lotto, PickedLine{{7, 6, 5, 4, 3, 2, 1}}, LineKind::Random);
     EXPECT_EQ(result.refusal, kRefusalNoFreeBonus);
 
     lotto.showBonus = false;
     lotto.powerBall = true;
-    const PickResult powerBall = engine.DrawBonus(lotto, lineOf({7, 6, 5, 4, 3, 2, 1}), LineKind::Random);
+    const PickResult powerBall = engine.DrawBonus(lotto, PickedLine{{7, 6, 5, 4, 3, 2, 1}}, LineKind::Random);
     EXPECT_FALSE(powerBall.refused());
     EXPECT_GE(powerBall.line.bonus, 1);
     EXPECT_LE(powerBall.line.bonus, 7);

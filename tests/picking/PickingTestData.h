@@ -1,0 +1,34 @@
+#pragma once
+
+#include "draws/DrawList.h"
+#include "settings/LotteryProfile.h"
+
+namespace numora::test {
+
+// A lottery without Repeat and Sort; the bonus flags as given.
+inline LotteryProfile lotteryProfile(int balls, int min, int max, int bonus = 0, bool powerBall = false,
+                                     bool showBonus = false) {
+    LotteryProfile profile;
+    profile.balls = balls;
+    profile.min = min;
+    profile.max = max;
+    profile.bonus = bonus;
+    profile.powerBall = powerBall;
+    profile.showBonus = showBonus;
+    return profile;
+}
+
+// Past draws of six balls from 1 to 49 and a bonus, spread over the range;
+// most hold a pair of consecutive numbers.
+inline DrawList sampleDraws(int count) {
+    DrawList draws;
+    for (int i = 0; i < count; ++i) {
+        DrawRecord draw;
+        for (int n = 1; n <= 6; ++n) draw.ball(n) = (i * 7 + n * 5 + (n == 2 ? -4 : 0)) % 49 + 1;
+        draw.bonus = i % 49 + 1;
+        draws.append(draw);
+    }
+    return draws;
+}
+
+}  // namespace numora::test
