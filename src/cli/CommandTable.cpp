@@ -5,6 +5,42 @@ namespace numora {
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
+        {kLotteriesCommandName, "lotteries", "list the lottery names",
+         "Writes the names of the lotteries in the settings file, one a line, in the order\n"
+         "of their Game0, Game1, ... entries.",
+         runLotteries},
+        {kShowCommandName, "show LOTTERY", "show a lottery's profile",
+         "Writes the lottery's profile as Key=Value lines: Balls, Min, Max, Bonus, Repeat,\n"
+         "Sort, PowerBall, ShowBonus. The name must match exactly. A key the lottery's\n"
+         "section lacks shows the built-in value (6, 1, 49, 49) or No.",
+         runShow},
+        {kAddCommandName,
+         "add LOTTERY --balls N --min N --max N --bonus N [--repeat] [--sort] [--powerball] [--show-bonus]",
+         "add a lottery or change its profile",
+         "Writes the lottery's profile into the settings file. A new name is listed at the\n"
+         "lowest free index; a name already listed in any capitals adds no list entry, and\n"
+         "the profile goes to a section named exactly as given.\n"
+         "  --balls N       balls in a line, 3 to 7\n"
+         "  --min N         lowest ball, 0 or 1\n"
+         "  --max N         highest ball, 3 to 99\n"
+         "  --bonus N       highest bonus or PowerBall number, 0 to 99 (0: no bonus)\n"
+         "  --repeat        numbers may repeat in a line\n"
+         "  --sort          sort the numbers of each line\n"
+         "  --powerball     show a PowerBall (not with --show-bonus)\n"
+         "  --show-bonus    show a bonus number (not with --powerball)\n"
+         "A name may have up to 20 characters; it cannot be empty, contain \\ / : * ? \" < > | ]\n"
+         "or \"..\", begin or end with a space, or end with a dot.",
+         runAdd},
+        {kDeleteCommandName, "delete LOTTERY", "delete a lottery",
+         "Removes the lottery from the list (the lotteries after it move up one place) and\n"
+         "deletes its profile. The name must match exactly; the last remaining lottery\n"
+         "cannot be deleted. The lottery's draw file is kept.",
+         runDelete},
+        {kDrawsCommandName, "draws LOTTERY", "list a lottery's past draws",
+         "Writes one line per past draw, oldest first: the date as YYYY-MM-DD, then ball1\n"
+         "to ball7 and the bonus as plain numbers, comma separated. The name must match\n"
+         "exactly.",
+         runDraws},
     };
     return commands;
 }

@@ -6,4 +6,24 @@ namespace numora {
 
 // One declaration per command; each lives in its own Command*.cpp file.
 
+// The lottery names, one a line, in list order.
+inline constexpr const char* kLotteriesCommandName = "lotteries";
+int runLotteries(CliContext& context, const std::vector<std::string>& words);
+
+// A lottery's profile as Key=Value lines.
+inline constexpr const char* kShowCommandName = "show";
+int runShow(CliContext& context, const std::vector<std::string>& words);
+
+// Adds a lottery or changes its profile, as the profile editor's Save.
+inline constexpr const char* kAddCommandName = "add";
+int runAdd(CliContext& context, const std::vector<std::string>& words);
+
+// Deletes a lottery, as the profile editor's Delete.
+inline constexpr const char* kDeleteCommandName = "delete";
+int runDelete(CliContext& context, const std::vector<std::string>& words);
+
+// A lottery's past draws, one a line.
+inline constexpr const char* kDrawsCommandName = "draws";
+int runDraws(CliContext& context, const std::vector<std::string>& words);
+
 }  // namespace numora

@@ -1,6 +1,10 @@
 #include <iostream>
+#include <string>
+#include <vector>
 
-int main() {
-    std::cout << "numora-cli\n";
-    return 0;
+#include "CliProgram.h"
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    return numora::runCliProgram(words, std::cout, std::cerr);
 }

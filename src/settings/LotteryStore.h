@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "settings/LotteryProfile.h"
@@ -24,29 +25,50 @@ std::vector<std::string> readLotteryList(const SettingsFile& settings);
 // name becomes profile.name.
 void readLotteryProfile(const SettingsFile& settings, std::string_view name, LotteryProfile& profile);
 
+// The eight keys of a lottery's section in their stored order (Balls, Min,
+// Max, Bonus, Repeat, Sort, PowerBall, ShowBonus) with their stored texts.
+std::vector<std::pair<std::string_view, std::string>> lotteryProfileEntries(const LotteryProfile& profile);
+
 // Writes the eight keys of profile into its section (a new section receives
-// them in the order Balls, Min, Max, Bonus, Repeat, Sort, PowerBall,
-// ShowBonus), then saves the file.
+// them in the stored order; existing keys keep their places), then saves the
+// file. Returns the result of the save.
 bool writeLotteryProfile(SettingsFile& settings, const LotteryProfile& profile);
 
 // Lists a name at the lowest index whose entry is missing or empty; returns
 // that index. Does not save.
 int addLotteryName(SettingsFile& settings, std::string_view name);
 
-// Deletes a lottery (its list entry, matched exactly, and its section) and
-// moves the entries after it down by one so the list has no gap; saves.
-// False when the name is not listed.
-bool deleteLottery(SettingsFile& settings, std::string_view name);
+// What the profile editor's Save does to the file: lists the name unless an
+// entry equal to it ignoring case is listed already, then writes the profile
+// under the name exactly as given and saves. Returns the result of the save.
+bool saveLottery(SettingsFile& settings, const LotteryProfile& profile);
+
+// What deleting a lottery did.
+struct LotteryDeletion {
+    bool listed = false;          // its entry was found (exact match) and removed
+    bool sectionDeleted = false;  // its section existed and was removed
+    bool saved = false;           // the file was saved afterwards
+};
+
+// Deletes a lottery: its list entry, matched exactly, and its section. The
+// entries after it move down by one, so the list keeps no gap and the
+// lotteries listed after it stay visible. Saves when the name was listed;
+// a name that is not listed changes nothing.
+LotteryDeletion deleteLottery(SettingsFile& settings, std::string_view name);
 
 // The list item to select for the current lottery: an item equal to the name
-// ignoring case wins; otherwise the first item that begins with the name
-// (ignoring case), looking at the second item through the last, then at the
-// first. nullopt when nothing matches.
+// wins (exactly, then ignoring case); otherwise the first item that begins
+// with the name ignoring case, looking at the second item through the last,
+// then at the first. nullopt when nothing matches. Case is ignored for ASCII
+// letters.
 std::optional<std::size_t> findLotteryInList(const std::vector<std::string>& items, std::string_view name);
 
-// Why a name cannot be a lottery name (empty, too long, a character that is
-// not allowed in a file name on every platform, "]", ".."), or nullopt when
-// it can.
+// Why a name cannot be a lottery name, or nullopt when it can. A lottery's
+// name is a section name, a list value and the stem of its draw file, so it
+// must be a file name on every platform and read back unchanged: not empty,
+// at most 20 characters, no control characters, none of \ / : * ? " < > |
+// nor "]", no "..", no space at either end, no dot at the end, and not a
+// device name such as CON or LPT1.
 std::optional<std::string> lotteryNameProblem(std::string_view name);
 
 }  // namespace numora

@@ -18,6 +18,7 @@ public:
 
     const std::vector<std::string>& keys() const { return keyOrder_; }
     const std::string* find(std::string_view key) const;
+    // A new key goes to the end of the order; an existing one keeps its place.
     void set(std::string_view key, std::string_view value);
     bool remove(std::string_view key);
 
@@ -33,6 +34,10 @@ private:
 //   FF FE, then for each section:  CR LF "[" name "]" CR LF
 //                                  then key "=" value CR LF for each entry
 //
+// A file without the mark (written by hand in an 8-bit editor) is read with
+// the same rules as UTF-8 text, or as Latin-1 when it is not valid UTF-8, and
+// is written back with the mark.
+//
 // No operation shows a message or throws; results are true when done. A store
 // that has a file name saves itself to it when destroyed.
 class SettingsFile {
@@ -43,14 +48,23 @@ public:
     virtual ~SettingsFile();
 
     void Clear();
+    // Replaces the store with the file's contents and remembers the name. A
+    // file that cannot be read gives false and an empty store that still
+    // remembers the name.
     bool Load(const std::filesystem::path& fileName);
     // Saves to the given name (which then becomes the remembered one), or to
-    // the remembered name when none is given.
+    // the remembered name when none is given; false without a name. The file
+    // is replaced as a whole: a failed save leaves the old file as it was.
     bool Save(const std::optional<std::filesystem::path>& fileName = std::nullopt);
 
     bool GetString(std::string_view section, std::string_view key, std::string& out) const;
+    // The value read like the C runtime's _wtol: leading white space, an
+    // optional sign, decimal digits up to the first other character; no digits
+    // give 0 and a number beyond the int range gives the nearest end.
     bool GetInt(std::string_view section, std::string_view key, int& out) const;
     bool SetString(std::string_view section, std::string_view key, std::string_view value);
+    // Decimal digits without leading zeros; a negative value gets a minus sign,
+    // so GetInt reads back what was set.
     bool SetInt(std::string_view section, std::string_view key, int value);
     // Removes one entry, or the whole section when no key is given.
     bool Delete(std::string_view section, std::optional<std::string_view> key = std::nullopt);
@@ -59,11 +73,14 @@ public:
     const std::vector<std::string>& sections() const { return sectionOrder_; }
     const SettingsSection* section(std::string_view name) const;
 
-    // The file's bytes for the store, and the store for a file's bytes.
+    // The file's bytes for the store, and the store for a file's bytes (the
+    // file name is kept).
     std::string serialize() const;
     void parse(std::string_view bytes);
 
 private:
+    SettingsSection& sectionNamed(std::string_view name);
+
     std::filesystem::path fileName_;
     std::vector<std::string> sectionOrder_;
     std::map<std::string, SettingsSection, std::less<>> sections_;

@@ -1,9 +1,29 @@
 #include <QApplication>
-#include <QLabel>
+#include <cstdio>
+
+#include "NumoraApp.h"
+#include "qt/QSettingsAppProfile.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Numora"));
-    label.show();
-    return app.exec();
+    // The arguments are read before the display is opened, so a mistake is
+    // reported even where no display can be had.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (arguments.contains(QStringLiteral("--help"))) {
+        std::fputs(numora::kLaunchUsage, stdout);
+        return 0;
+    }
+    QString error;
+    const auto options = numora::parseLaunchOptions(arguments, error);
+    if (!options) {
+        std::fprintf(stderr, "numora: %s\n%s", qPrintable(error), numora::kLaunchUsage);
+        return 2;
+    }
+
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+    QApplication::setOrganizationName(QString::fromLatin1(numora::QSettingsAppProfile::kOrganisation));
+    QApplication::setApplicationName(QString::fromLatin1(numora::QSettingsAppProfile::kApplication));
+    numora::NumoraApp app(*options);
+    return app.run();
 }

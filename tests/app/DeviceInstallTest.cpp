@@ -2,19 +2,19 @@
 
 #include "app/DeviceInstall.h"
 #include "app/DevicePaths.h"
-#include "support/TempDir.h"
+#include "support/TestFiles.h"
 
 namespace numora {
 
 TEST(DeviceInstall, createsTheFoldersAndNeverOverwritesAnExistingFile) {
-    test::TempDir root;
+    testing::ScratchFolder root;
     const DevicePaths device(root.path());
     ASSERT_TRUE(createDeviceFolders(device, "\\Program Files\\Numora"));
     EXPECT_TRUE(std::filesystem::is_directory(root.path() / "Program Files" / "Numora" / "Balls"));
     EXPECT_TRUE(std::filesystem::is_directory(root.path() / "My Documents"));
     EXPECT_TRUE(std::filesystem::is_directory(root.path() / "Windows"));
 
-    test::writeBytes(root.path() / "Windows" / "winner.wav", "the user's own sound");
+    testing::writeBytes(root.path() / "Windows" / "winner.wav", "the user's own sound");
     int made = 0;
     const std::vector<InstalledFile> files = {
         {"\\Windows\\winner.wav", [&] { ++made; return std::string("chime"); }},
@@ -23,8 +23,8 @@ TEST(DeviceInstall, createsTheFoldersAndNeverOverwritesAnExistingFile) {
     };
     EXPECT_EQ(installMissingFiles(device, files), 1);
     EXPECT_EQ(made, 1);
-    EXPECT_EQ(test::readBytes(root.path() / "Windows" / "winner.wav"), "the user's own sound");
-    EXPECT_EQ(test::readBytes(root.path() / "Program Files" / "Numora" / "Balls" / "1.jpg"), "ball");
+    EXPECT_EQ(testing::readBytes(root.path() / "Windows" / "winner.wav"), "the user's own sound");
+    EXPECT_EQ(testing::readBytes(root.path() / "Program Files" / "Numora" / "Balls" / "1.jpg"), "ball");
     EXPECT_EQ(installMissingFiles(device, files), 0);
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/DevicePaths.h"
 #include "draws/DrawFile.h"
-#include "support/TempDir.h"
+#include "support/TestFiles.h"
 
 namespace numora {
 namespace {
@@ -90,13 +90,13 @@ TEST(DrawFile, foreignTagsSchemasAndNamesAreDamage) {
 }
 
 TEST(DrawFile, loadAndSaveUseTheLotteryNameUnderTheDataFolder) {
-    test::TempDir root;
+    testing::ScratchFolder root;
     const DevicePaths device(root.path());
     std::filesystem::create_directories(root.path() / "Program Files" / "Numora");
     const DrawList draws = numberedDraws(4);
 
     EXPECT_TRUE(DrawFile::save(device, kDataFolder, "Lotto 649", draws).ok());
-    EXPECT_EQ(test::readBytes(root.path() / "Program Files" / "Numora" / "Lotto 649.dat"), DrawFile::encode(draws));
+    EXPECT_EQ(testing::readBytes(root.path() / "Program Files" / "Numora" / "Lotto 649.dat"), DrawFile::encode(draws));
     DrawList loaded;
     EXPECT_TRUE(DrawFile::load(device, kDataFolder, "Lotto 649", loaded).ok());
     EXPECT_EQ(loaded, draws);
@@ -108,10 +108,10 @@ TEST(DrawFile, loadAndSaveUseTheLotteryNameUnderTheDataFolder) {
 }
 
 TEST(DrawFile, damagedFileReportsItsNameAndKeepsTheRecordsRead) {
-    test::TempDir root;
+    testing::ScratchFolder root;
     const DevicePaths device(root.path());
     const std::string bytes = DrawFile::encode(numberedDraws(3));
-    test::writeBytes(root.path() / "Program Files" / "Numora" / "Cut.dat", bytes.substr(0, bytes.size() - 1));
+    testing::writeBytes(root.path() / "Program Files" / "Numora" / "Cut.dat", bytes.substr(0, bytes.size() - 1));
     DrawList loaded;
     const DrawFileResult result = DrawFile::load(device, kDataFolder, "Cut", loaded);
     EXPECT_EQ(result.status, DrawFileResult::Status::Damaged);
@@ -120,7 +120,7 @@ TEST(DrawFile, damagedFileReportsItsNameAndKeepsTheRecordsRead) {
 }
 
 TEST(DrawFile, saveThatCannotCreateTheFileReportsError101WithItsName) {
-    test::TempDir root;
+    testing::ScratchFolder root;
     const DevicePaths device(root.path());
     const DrawFileResult result = DrawFile::save(device, "\\No Such Folder", "Lotto", numberedDraws(1));
     EXPECT_EQ(result.status, DrawFileResult::Status::CannotCreate);

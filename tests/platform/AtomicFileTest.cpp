@@ -4,7 +4,7 @@
 #include <csignal>
 
 #include "platform/AtomicFile.h"
-#include "support/TempDir.h"
+#include "support/TestFiles.h"
 
 namespace numora {
 namespace {
@@ -37,28 +37,28 @@ std::size_t filesIn(const std::filesystem::path& folder) {
 }  // namespace
 
 TEST(AtomicFile, replacesTheWholeFile) {
-    test::TempDir dir;
+    testing::ScratchFolder dir;
     const auto path = dir.path() / "a.dat";
-    test::writeBytes(path, "old contents that are longer");
+    testing::writeBytes(path, "old contents that are longer");
     EXPECT_TRUE(writeFileAtomically(path, std::string("new\0bytes", 9)));
-    EXPECT_EQ(test::readBytes(path), std::string("new\0bytes", 9));
+    EXPECT_EQ(testing::readBytes(path), std::string("new\0bytes", 9));
     EXPECT_EQ(filesIn(dir.path()), 1u);
 }
 
 TEST(AtomicFile, writeThatFailsHalfWayLeavesTheOldFileAndNoTemporaryFile) {
-    test::TempDir dir;
+    testing::ScratchFolder dir;
     const auto path = dir.path() / "a.dat";
-    test::writeBytes(path, "the old file");
+    testing::writeBytes(path, "the old file");
     {
         FileSizeLimit limit(100);
         EXPECT_FALSE(writeFileAtomically(path, std::string(1000, 'x')));
     }
-    EXPECT_EQ(test::readBytes(path), "the old file");
+    EXPECT_EQ(testing::readBytes(path), "the old file");
     EXPECT_EQ(filesIn(dir.path()), 1u);
 }
 
 TEST(AtomicFile, missingFolderOrAFolderInTheWayFails) {
-    test::TempDir dir;
+    testing::ScratchFolder dir;
     EXPECT_FALSE(writeFileAtomically(dir.path() / "missing" / "a.dat", "x"));
     std::filesystem::create_directories(dir.path() / "busy" / "inside");
     EXPECT_FALSE(writeFileAtomically(dir.path() / "busy", "x"));

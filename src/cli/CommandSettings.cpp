@@ -1,0 +1,79 @@
+#include "CommandSettings.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <ostream>
+
+#include "app/AppState.h"
+#include "app/DevicePaths.h"
+#include "settings/LotteryStore.h"
+#include "settings/SettingsLocation.h"
+
+namespace numora {
+
+namespace {
+
+constexpr std::string_view kUnknownLottery = "no lottery of that name (names are matched exactly): ";
+constexpr std::string_view kNoHostPath = "the data folder is not a path on the device: ";
+constexpr std::string_view kCannotRead = "cannot read the settings file ";
+constexpr std::string_view kCannotSave = "cannot save the settings file ";
+constexpr std::string_view kNeedsOneLottery = "needs the name of one lottery (quote a name that has spaces)";
+constexpr std::string_view kTakesNoWords = "takes no arguments";
+
+}  // namespace
+
+CommandSettings::CommandSettings(CliContext& context, std::string_view command)
+    : context_(context), command_(command) {}
+
+CommandSettings::~CommandSettings() { file_.Clear(); }
+
+bool CommandSettings::load() {
+    const std::string devicePath = settingsFilePath(context_.state.dataFolder);
+    const auto hostPath = context_.device.toHost(devicePath);
+    if (!hostPath) {
+        commandFailed(context_, command_, std::string(kNoHostPath) + context_.state.dataFolder);
+        return false;
+    }
+    if (file_.Load(*hostPath) || !std::filesystem::exists(*hostPath)) return true;
+    commandFailed(context_, command_, std::string(kCannotRead) + hostPath->string());
+    return false;
+}
+
+std::optional<LotteryProfile> CommandSettings::lotteryProfile(const std::string& name) {
+    const std::vector<std::string> listed = readLotteryList(file_);
+    if (file_.section(name) == nullptr && std::ranges::find(listed, name) == listed.end()) {
+        commandFailed(context_, command_, std::string(kUnknownLottery) + name);
+        return std::nullopt;
+    }
+    LotteryProfile profile;
+    readLotteryProfile(file_, name, profile);
+    return profile;
+}
+
+bool CommandSettings::reportSave(bool saved) const {
+    if (!saved) commandFailed(context_, command_, std::string(kCannotSave) + file_.fileName().string());
+    return saved;
+}
+
+int commandFailed(CliContext& context, std::string_view command, std::string_view message) {
+    context.err << command << ": " << message << '\n';
+    return EXIT_FAILURE;
+}
+
+std::optional<CliArguments> parseCommandWords(CliContext& context, std::string_view command,
+                                              const std::vector<std::string>& words, bool takesLottery,
+                                              const std::set<std::string>& valuedOptions,
+                                              const std::set<std::string>& flags) {
+    std::string error;
+    auto arguments = CliArguments::parse(words, valuedOptions, flags, error);
+    if (!arguments) {
+        commandFailed(context, command, error);
+    } else if (arguments->positional().size() != (takesLottery ? 1u : 0u)) {
+        commandFailed(context, command, takesLottery ? kNeedsOneLottery : kTakesNoWords);
+        arguments.reset();
+    }
+    return arguments;
+}
+
+}  // namespace numora

@@ -1,0 +1,139 @@
+#include "settings/LotteryStore.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "settings/AsciiCase.h"
+#include "settings/LotteryKeys.h"
+#include "settings/SettingsFile.h"
+
+namespace numora {
+
+namespace {
+
+struct NumberKey {
+    std::string_view key;
+    int LotteryProfile::*field;
+};
+
+struct FlagKey {
+    std::string_view key;
+    bool LotteryProfile::*field;
+};
+
+// The eight keys of a lottery's section, numbers first, in their stored order.
+constexpr std::array kNumberKeys{
+    NumberKey{kBallsKey, &LotteryProfile::balls},
+    NumberKey{kLowestBallKey, &LotteryProfile::min},
+    NumberKey{kHighestBallKey, &LotteryProfile::max},
+    NumberKey{kHighestBonusKey, &LotteryProfile::bonus},
+};
+constexpr std::array kFlagKeys{
+    FlagKey{kRepeatKey, &LotteryProfile::repeat},
+    FlagKey{kSortKey, &LotteryProfile::sort},
+    FlagKey{kPowerBallKey, &LotteryProfile::powerBall},
+    FlagKey{kShowBonusKey, &LotteryProfile::showBonus},
+};
+
+std::string listKey(int index) {
+    char key[32];
+    std::snprintf(key, sizeof key, kLotteryListKeyFormat, index);
+    return key;
+}
+
+// The index whose entry holds exactly this name, looking from Game0 up to the
+// first missing entry.
+std::optional<int> listedIndex(const SettingsFile& settings, std::string_view name) {
+    std::string value;
+    for (int index = 0; settings.GetString(kLotteryListSection, listKey(index), value); ++index) {
+        if (value == name) return index;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<std::string> readLotteryList(const SettingsFile& settings) {
+    std::vector<std::string> names;
+    std::string name;
+    for (int index = 0; settings.GetString(kLotteryListSection, listKey(index), name); ++index) {
+        if (!name.empty()) names.push_back(name);
+    }
+    return names;
+}
+
+void readLotteryProfile(const SettingsFile& settings, std::string_view name, LotteryProfile& profile) {
+    for (const NumberKey& number : kNumberKeys) settings.GetInt(name, number.key, profile.*number.field);
+    for (const FlagKey& flag : kFlagKeys) {
+        std::string text;
+        profile.*flag.field = settings.GetString(name, flag.key, text) && text.find(kYesText) != std::string::npos;
+    }
+    profile.name = name;
+}
+
+std::vector<std::pair<std::string_view, std::string>> lotteryProfileEntries(const LotteryProfile& profile) {
+    std::vector<std::pair<std::string_view, std::string>> entries;
+    for (const NumberKey& number : kNumberKeys) entries.emplace_back(number.key, std::to_string(profile.*number.field));
+    for (const FlagKey& flag : kFlagKeys) {
+        entries.emplace_back(flag.key, profile.*flag.field ? kYesText : kNoText);
+    }
+    return entries;
+}
+
+bool writeLotteryProfile(SettingsFile& settings, const LotteryProfile& profile) {
+    for (const auto& [key, value] : lotteryProfileEntries(profile)) settings.SetString(profile.name, key, value);
+    return settings.Save();
+}
+
+int addLotteryName(SettingsFile& settings, std::string_view name) {
+    int index = 0;
+    std::string value;
+    while (settings.GetString(kLotteryListSection, listKey(index), value) && !value.empty()) ++index;
+    settings.SetString(kLotteryListSection, listKey(index), name);
+    return index;
+}
+
+bool saveLottery(SettingsFile& settings, const LotteryProfile& profile) {
+    const std::vector<std::string> listed = readLotteryList(settings);
+    const bool known = std::ranges::any_of(listed, [&](const std::string& item) {
+        return equalsIgnoringCase(item, profile.name);
+    });
+    if (!known) addLotteryName(settings, profile.name);
+    return writeLotteryProfile(settings, profile);
+}
+
+LotteryDeletion deleteLottery(SettingsFile& settings, std::string_view name) {
+    LotteryDeletion deletion;
+    const std::optional<int> index = listedIndex(settings, name);
+    if (!index) return deletion;
+    int last = *index;
+    std::string next;
+    while (settings.GetString(kLotteryListSection, listKey(last + 1), next)) {
+        settings.SetString(kLotteryListSection, listKey(last), next);
+        ++last;
+    }
+    deletion.listed = settings.Delete(kLotteryListSection, listKey(last));
+    deletion.sectionDeleted = settings.Delete(name);
+    deletion.saved = settings.Save();
+    return deletion;
+}
+
+std::optional<std::size_t> findLotteryInList(const std::vector<std::string>& items, std::string_view name) {
+    const auto indexWhere = [&](auto matches) -> std::optional<std::size_t> {
+        const auto found = std::ranges::find_if(items, matches);
+        if (found == items.end()) return std::nullopt;
+        return static_cast<std::size_t>(found - items.begin());
+    };
+    if (auto exact = indexWhere([&](const std::string& item) { return item == name; })) return exact;
+    if (auto equal = indexWhere([&](const std::string& item) { return equalsIgnoringCase(item, name); })) {
+        return equal;
+    }
+    for (std::size_t step = 1; step <= items.size(); ++step) {
+        const std::size_t index = step % items.size();
+        if (startsWithIgnoringCase(items[index], name)) return index;
+    }
+    return std::nullopt;
+}
+
+}  // namespace numora

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace numora {
+
+// What the profile editor accepts in each field of a lottery profile.
+struct ProfileFieldLimits {
+    int lowest;
+    int highest;
+};
+
+inline constexpr ProfileFieldLimits kBallsLimits{3, 7};
+inline constexpr ProfileFieldLimits kLowestBallLimits{0, 1};
+inline constexpr ProfileFieldLimits kHighestBallLimits{3, 99};
+inline constexpr ProfileFieldLimits kHighestBonusLimits{0, 99};
+
+// The longest lottery name, in UTF-16 code units (the editor's field limit).
+inline constexpr std::size_t kLongestLotteryName = 20;
+
+// A profile number as typed: a whole number (spaces around it allowed) within
+// the limits. Otherwise nullopt, and message holds the framework's standard
+// text ("Please enter an integer." or "Please enter an integer between 3 and 7.").
+std::optional<int> parseProfileNumber(std::string_view text, ProfileFieldLimits limits, std::string& message);
+
+}  // namespace numora

@@ -1,0 +1,152 @@
+// The settings file's bytes: how a store is written and how a file is read.
+//
+//   FF FE                                  byte-order mark (UTF-16LE)
+//   CR LF "[" section "]" CR LF            once per section, in first-seen order
+//   key "=" value CR LF                    once per entry, in first-seen order
+//
+// Reading is the state machine below; it accepts more than the writer makes
+// (blank lines, spaces around "=", a last line without its line end).
+
+#include <string>
+
+#include "platform/Utf16.h"
+#include "settings/SettingsFile.h"
+
+namespace numora {
+
+namespace {
+
+constexpr unsigned char kMarkFirstByte = 0xFF;
+constexpr unsigned char kMarkSecondByte = 0xFE;
+constexpr char16_t kSectionOpen = u'[';
+constexpr char16_t kSectionClose = u']';
+constexpr char16_t kEquals = u'=';
+constexpr char16_t kCarriageReturn = u'\r';
+constexpr char16_t kLineFeed = u'\n';
+constexpr std::u16string_view kLineEnd = u"\r\n";
+
+void appendLittleEndian(std::string& bytes, std::u16string_view text) {
+    for (const char16_t unit : text) {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>(unit >> 8));
+    }
+}
+
+bool hasByteOrderMark(std::string_view bytes) {
+    return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == kMarkFirstByte &&
+           static_cast<unsigned char>(bytes[1]) == kMarkSecondByte;
+}
+
+// The code units after the mark; a trailing odd byte is dropped.
+std::u16string unitsAfterMark(std::string_view bytes) {
+    std::u16string units;
+    units.reserve(bytes.size() / 2);
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        const auto low = static_cast<unsigned char>(bytes[i]);
+        const auto high = static_cast<unsigned char>(bytes[i + 1]);
+        units.push_back(static_cast<char16_t>(low | (high << 8)));
+    }
+    return units;
+}
+
+// A file without the mark: UTF-8 when its bytes are valid UTF-8, otherwise
+// one character per byte (Latin-1).
+std::u16string unitsOfEightBitText(std::string_view bytes) {
+    std::u16string units = toUtf16(bytes);
+    if (fromUtf16(units) == bytes) return units;
+    units.assign(bytes.size(), u'\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) units[i] = static_cast<unsigned char>(bytes[i]);
+    return units;
+}
+
+bool isAsciiLetterOrDigit(char16_t unit) {
+    return (unit >= u'A' && unit <= u'Z') || (unit >= u'a' && unit <= u'z') || (unit >= u'0' && unit <= u'9');
+}
+
+bool isLineEnd(char16_t unit) { return unit == kCarriageReturn || unit == kLineFeed; }
+
+enum class ReadState { BeforeSection, SectionName, BetweenEntries, Key, AfterEquals, Value };
+
+}  // namespace
+
+std::string SettingsFile::serialize() const {
+    std::string bytes{static_cast<char>(kMarkFirstByte), static_cast<char>(kMarkSecondByte)};
+    std::u16string line;
+    for (const std::string& name : sectionOrder_) {
+        line.assign(kLineEnd);
+        line += kSectionOpen;
+        line += toUtf16(name);
+        line += kSectionClose;
+        line += kLineEnd;
+        appendLittleEndian(bytes, line);
+        const SettingsSection& entries = sections_.at(name);
+        for (const std::string& key : entries.keys()) {
+            line = toUtf16(key);
+            line += kEquals;
+            line += toUtf16(*entries.find(key));
+            line += kLineEnd;
+            appendLittleEndian(bytes, line);
+        }
+    }
+    return bytes;
+}
+
+void SettingsFile::parse(std::string_view bytes) {
+    sectionOrder_.clear();
+    sections_.clear();
+    const bool marked = hasByteOrderMark(bytes);
+    const std::u16string text = marked ? unitsAfterMark(bytes) : unitsOfEightBitText(bytes);
+    const std::u16string_view view(text);
+
+    ReadState state = ReadState::BeforeSection;
+    SettingsSection* current = nullptr;
+    std::size_t start = 0;  // first code unit of the name, key or value being read
+    std::u16string_view key;
+    const auto store = [&](std::u16string_view value) { current->set(fromUtf16(key), fromUtf16(value)); };
+
+    for (std::size_t i = 0; i < view.size(); ++i) {
+        const char16_t unit = view[i];
+        switch (state) {
+        case ReadState::BeforeSection:
+        case ReadState::BetweenEntries:
+            if (unit == kSectionOpen) {
+                state = ReadState::SectionName;
+                start = i + 1;
+            } else if (state == ReadState::BetweenEntries && isAsciiLetterOrDigit(unit)) {
+                state = ReadState::Key;
+                start = i;
+            }
+            break;
+        case ReadState::SectionName:
+            if (unit == kSectionClose) {
+                current = &sectionNamed(fromUtf16(view.substr(start, i - start)));
+                state = ReadState::BetweenEntries;
+            }
+            break;
+        case ReadState::Key:
+            if (unit == kEquals) {
+                key = view.substr(start, i - start);
+                state = ReadState::AfterEquals;
+            }
+            break;
+        case ReadState::AfterEquals:
+            if (isLineEnd(unit)) {
+                store({});
+                state = ReadState::BetweenEntries;
+            } else if (unit != u' ' && unit != u'\t') {
+                state = ReadState::Value;
+                start = i;
+            }
+            break;
+        case ReadState::Value:
+            if (isLineEnd(unit)) {
+                store(view.substr(start, i - start));
+                state = ReadState::BetweenEntries;
+            }
+            break;
+        }
+    }
+    if (state == ReadState::Value) store(view.substr(start));
+}
+
+}  // namespace numora

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "settings/LotteryStore.h"
+#include "settings/SettingsFile.h"
+#include "support/TestFiles.h"
+
+namespace numora {
+namespace {
+
+using testing::utf16WithMark;
+
+// A store read from a settings file in a scratch folder.
+class LotteryStore : public ::testing::Test {
+protected:
+    void load(std::u16string_view text) {
+        testing::writeBytes(file, utf16WithMark(text));
+        settings.Load(file);
+    }
+    std::u16string_view list = u"[LotteryList]\r\nGame0=A\r\nGame1=B\r\nGame2=C\r\nGame3=D\r\n";
+    testing::ScratchFolder folder;
+    std::filesystem::path file = folder / "Numora.ini";
+    SettingsFile settings;
+};
+
+TEST_F(LotteryStore, listSkipsEmptyEntriesAndEndsAtTheFirstMissingIndex) {
+    load(u"[LotteryList]\r\nGame0=Daily\r\nGame1=\r\nGame2=Lotto\r\nGame4=Hidden\r\n");
+    EXPECT_EQ(readLotteryList(settings), (std::vector<std::string>{"Daily", "Lotto"}));
+    EXPECT_EQ(addLotteryName(settings, "Keno"), 1);
+    EXPECT_EQ(addLotteryName(settings, "Pick"), 3);
+    EXPECT_EQ(readLotteryList(settings), (std::vector<std::string>{"Daily", "Keno", "Lotto", "Pick", "Hidden"}));
+}
+
+TEST_F(LotteryStore, profileReadKeepsMissingNumbersAndClearsMissingFlags) {
+    load(u"[Lotto]\r\nMin=0\r\nMax=36\r\nRepeat=Oh Yes!\r\nSort=yes\r\nPowerBall=Yes\r\n");
+    LotteryProfile profile{"Previous", 7, 1, 49, 20, true, true, true, true};
+    readLotteryProfile(settings, "Lotto", profile);
+    EXPECT_EQ(profile, (LotteryProfile{"Lotto", 7, 0, 36, 20, true, false, true, false}));
+    readLotteryProfile(settings, "lotto", profile);
+    EXPECT_EQ(profile, (LotteryProfile{"lotto", 7, 0, 36, 20, false, false, false, false}));
+}
+
+TEST_F(LotteryStore, savingWritesTheEightKeysInOrderAndListsOnlyNamesNotListedInAnyCapitals) {
+    load(u"[LotteryList]\r\nGame0=Daily\r\n[Daily]\r\nSort=Yes\r\nNote=kept\r\n");
+    EXPECT_TRUE(saveLottery(settings, LotteryProfile{"Daily", 5, 0, 35, 0, true, false, false, true}));
+    EXPECT_TRUE(saveLottery(settings, LotteryProfile{"DAILY", 3, 0, 9, 0}));
+    EXPECT_TRUE(saveLottery(settings, LotteryProfile{"Keno", 7, 1, 80, 0, false, true}));
+    EXPECT_EQ(testing::readBytes(file),
+              utf16WithMark(u"\r\n[LotteryList]\r\nGame0=Daily\r\nGame1=Keno\r\n"
+                            u"\r\n[Daily]\r\nSort=No\r\nNote=kept\r\nBalls=5\r\nMin=0\r\nMax=35\r\nBonus=0\r\n"
+                            u"Repeat=Yes\r\nPowerBall=No\r\nShowBonus=Yes\r\n"
+                            u"\r\n[DAILY]\r\nBalls=3\r\nMin=0\r\nMax=9\r\nBonus=0\r\nRepeat=No\r\nSort=No\r\n"
+                            u"PowerBall=No\r\nShowBonus=No\r\n"
+                            u"\r\n[Keno]\r\nBalls=7\r\nMin=1\r\nMax=80\r\nBonus=0\r\nRepeat=No\r\nSort=Yes\r\n"
+                            u"PowerBall=No\r\nShowBonus=No\r\n"));
+    settings.Clear();
+}
+
+TEST_F(LotteryStore, deletingALotteryMovesTheLaterEntriesDownSoNoneIsHidden) {
+    load(std::u16string(list) + u"[A]\r\nBalls=6\r\n[B]\r\nBalls=6\r\n[C]\r\nBalls=6\r\n");
+    const LotteryDeletion deletion = deleteLottery(settings, "B");
+    EXPECT_TRUE(deletion.listed && deletion.sectionDeleted && deletion.saved);
+    EXPECT_EQ(testing::readBytes(file),
+              utf16WithMark(u"\r\n[LotteryList]\r\nGame0=A\r\nGame1=C\r\nGame2=D\r\n\r\n[A]\r\nBalls=6\r\n"
+                            u"\r\n[C]\r\nBalls=6\r\n"));
+    const LotteryDeletion withoutSection = deleteLottery(settings, "D");
+    EXPECT_TRUE(withoutSection.listed);
+    EXPECT_FALSE(withoutSection.sectionDeleted);
+    EXPECT_EQ(readLotteryList(settings), (std::vector<std::string>{"A", "C"}));
+}
+
+TEST_F(LotteryStore, deletingANameNotListedExactlyChangesNothing) {
+    load(std::u16string(list) + u"[b]\r\nBalls=6\r\n");
+    const std::string before = settings.serialize();
+    const LotteryDeletion deletion = deleteLottery(settings, "b");
+    EXPECT_FALSE(deletion.listed || deletion.sectionDeleted || deletion.saved);
+    EXPECT_EQ(settings.serialize(), before);
+    settings.Clear();
+}
+
+TEST(LotteryList, findPrefersAnEqualNameThenLooksForAPrefixFromTheSecondItem) {
+    EXPECT_EQ(findLotteryInList({"Daily Plus", "Daily", "Lotto"}, "dAILY"), 1u);
+    EXPECT_EQ(findLotteryInList({"DAILY", "Daily"}, "Daily"), 1u);
+    EXPECT_EQ(findLotteryInList({"Daily 3", "Daily 4", "Lotto"}, "dai"), 1u);
+    EXPECT_EQ(findLotteryInList({"Daily 3", "Lotto", "Keno"}, "DAI"), 0u);
+    EXPECT_EQ(findLotteryInList({"Daily 3", "Lotto"}, "Mega"), std::nullopt);
+    EXPECT_EQ(findLotteryInList({}, "Mega"), std::nullopt);
+}
+
+TEST(LotteryName, acceptsOrdinaryNamesAndRefusesUnsafeOnesWithTheReason) {
+    for (const char* name : {"Lotto 649", "Euro-Jackpot (FR)", "Mega.Millions", "[Bracket", "a=b;c",
+                             "12345678901234567890", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+                                                     "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+                                                     "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"}) {
+        EXPECT_EQ(lotteryNameProblem(name), std::nullopt) << name;
+    }
+    for (const auto& [name, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"", "A lottery name cannot be empty."},
+             {"123456789012345678901", "A lottery name can have at most 20 characters."},
+             {"a/b", "A lottery name cannot contain the character \"/\"."},
+             {"Lotto]", "A lottery name cannot contain the character \"]\"."},
+             {"a|b", "A lottery name cannot contain the character \"|\"."},
+             {"x..y", "A lottery name cannot contain \"..\"."},
+             {"Line\nend", "A lottery name cannot contain control characters."},
+             {" Lotto", "A lottery name cannot begin or end with a space."},
+             {"Lotto.", "A lottery name cannot end with a dot."},
+             {"Lpt1.old", "A lottery name cannot be a device name such as CON, NUL, COM1 or LPT1."},
+             {"Caf\xE9", "A lottery name must be UTF-8 text."}}) {
+        EXPECT_EQ(lotteryNameProblem(name), reason) << name;
+    }
+}
+
+}  // namespace
+}  // namespace numora

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "app/AppState.h"
+#include "platform/AppProfile.h"
+#include "settings/OptionStore.h"
+
+namespace numora {
+namespace {
+
+TEST(OptionStore, emptyProfileGivesTheDefaultsAndReadingWritesNothing) {
+    InMemoryAppProfile profile;
+    AppState state;
+    state.options = Options{0, false, true, false, "x", "y"};
+    readAdvancedOptions(profile, state);
+    LoadOptions(profile, state);
+    EXPECT_EQ(state.options, (Options{1, true, false, true, "\\Windows\\winner.wav", "\\Windows\\winner.wav"}));
+    EXPECT_EQ(state.dataFolder, "\\Program Files\\Numora");
+    EXPECT_EQ(state.current.name, "PBall");
+    EXPECT_FALSE(profile.contains("Options", "Path"));
+    EXPECT_FALSE(profile.contains("Advanced", "Sound"));
+
+    // A data folder shorter than five characters (UTF-16 code units) gives the default.
+    for (const auto& [stored, expected] : std::vector<std::pair<std::string, std::string>>{
+             {"\\abc", "\\Program Files\\Numora"}, {"\\\xC3\xA9\xC3\xA9\xC3\xA9", "\\Program Files\\Numora"},
+             {"\\abcd", "\\abcd"}}) {
+        profile.writeText("Options", "Path", stored);
+        LoadOptions(profile, state);
+        EXPECT_EQ(state.dataFolder, expected) << stored;
+    }
+}
+
+TEST(OptionStore, patternAndStyleNeedTrueAtTheStartWhileSoundTakesItAnywhere) {
+    InMemoryAppProfile profile;
+    AppState state;
+    profile.writeText("Advanced", "Pattern", "NOT TRUE");
+    profile.writeText("Advanced", "Style", "TRUEish");
+    profile.writeText("Advanced", "Sound", "NOT TRUE");
+    readAdvancedOptions(profile, state);
+    LoadOptions(profile, state);
+    EXPECT_EQ((std::vector<bool>{state.options.pattern, state.options.moreWeightToLessFrequent,
+                                 state.options.playSounds}),
+              (std::vector<bool>{false, true, true}));
+    profile.writeText("Advanced", "Sound", "True");
+    LoadOptions(profile, state);
+    EXPECT_FALSE(state.options.playSounds);
+}
+
+TEST(OptionStore, saveOptionsWritesSoundsAndNameWhileTheDialogWritesEveryAdvancedKey) {
+    InMemoryAppProfile profile;
+    AppState state;
+    state.current.name = "Daily Plus";
+    state.options = Options{0, false, true, false, "\\pick.wav", "\\start.wav"};
+    SaveOptions(profile, state);
+    EXPECT_EQ(profile.readText("Advanced", "Sound", ""), "FALSE");
+    EXPECT_EQ(profile.readText("Advanced", "Wav1", ""), "\\pick.wav");
+    EXPECT_EQ(profile.readText("Advanced", "Wav2", ""), "\\start.wav");
+    EXPECT_EQ(profile.readText("Options", "Name", ""), "Daily Plus");
+    EXPECT_FALSE(profile.contains("Options", "Path") || profile.contains("Advanced", "Hyper") ||
+                 profile.contains("Advanced", "Pattern") || profile.contains("Advanced", "Style"));
+
+    writeAdvancedOptions(profile, state);
+    EXPECT_EQ(profile.readInt("Advanced", "Hyper", -1), 0);
+    EXPECT_EQ(profile.readText("Advanced", "Pattern", ""), "FALSE");
+    EXPECT_EQ(profile.readText("Advanced", "Style", ""), "TRUE");
+    AppState read;
+    readAdvancedOptions(profile, read);
+    LoadOptions(profile, read);
+    EXPECT_EQ(read.options, state.options);
+}
+
+}  // namespace
+}  // namespace numora

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "platform/Utf16.h"
+#include "settings/SettingsFile.h"
+#include "support/TestFiles.h"
+
+namespace numora {
+namespace {
+
+using testing::ScratchFolder;
+using testing::utf16WithMark;
+
+std::string valueOf(const SettingsFile& settings, std::string_view section, std::string_view key) {
+    std::string value = "<absent>";
+    settings.GetString(section, key, value);
+    return value;
+}
+
+TEST(SettingsFile, writesTheTwoSectionExampleByteForByteAndReadsItBack) {
+    SettingsFile settings;
+    settings.SetString("LotteryList", "Game0", "Lotto 649");
+    settings.SetInt("Lotto 649", "Balls", 6);
+    settings.SetInt("Lotto 649", "Min", 1);
+
+    // Seven lines ended by CR LF after FF FE; each ASCII character is followed by a zero byte.
+    std::string expected = "\xFF\xFE";
+    for (const char c : std::string_view("\r\n[LotteryList]\r\nGame0=Lotto 649\r\n\r\n[Lotto 649]\r\nBalls=6\r\nMin=1\r\n")) {
+        expected += {c, '\0'};
+    }
+    ScratchFolder folder;
+    ASSERT_TRUE(settings.Save(folder / "Numora.ini"));
+    EXPECT_EQ(testing::readBytes(folder / "Numora.ini"), expected);
+
+    SettingsFile loaded;
+    ASSERT_TRUE(loaded.Load(folder / "Numora.ini"));
+    EXPECT_EQ(loaded.sections(), (std::vector<std::string>{"LotteryList", "Lotto 649"}));
+    EXPECT_EQ(loaded.section("Lotto 649")->keys(), (std::vector<std::string>{"Balls", "Min"}));
+    EXPECT_EQ(valueOf(loaded, "LotteryList", "Game0"), "Lotto 649");
+    settings.Clear();
+    loaded.Clear();
+}
+
+TEST(SettingsFile, fileLoadedAndSavedAgainIsByteForByteTheSame) {
+    // Unsorted orders, characters beyond ASCII, a surrogate pair and a lone surrogate.
+    const std::string bytes = utf16WithMark(
+        u"\r\n[Zeta]\r\nSort=No\r\nBalls=6\r\n"
+        u"\r\n[Lotto \u00C9t\u00E9 \u20AC=;]\r\nValue=a [b] = c; \U0001F3B1 \xD800 end  \r\n"
+        u"\r\n[LotteryList]\r\nGame1=Zeta\r\nGame0=Lotto \u00C9t\u00E9 \u20AC=;\r\n");
+    ScratchFolder folder;
+    testing::writeBytes(folder / "Numora.ini", bytes);
+    {
+        SettingsFile settings;
+        ASSERT_TRUE(settings.Load(folder / "Numora.ini"));
+        EXPECT_EQ(valueOf(settings, "LotteryList", "Game0"), "Lotto \u00C9t\u00E9 \u20AC=;");
+        testing::writeBytes(folder / "Numora.ini", "");
+    }  // a named store saves itself when destroyed
+    EXPECT_EQ(testing::readBytes(folder / "Numora.ini"), bytes);
+}
+
+TEST(SettingsFile, readerFollowsTheFileRulesForHeadersKeysAndValues) {
+    const std::vector<std::pair<std::u16string, std::u16string>> fileAndRewrite = {
+        // Text before the first header, blank lines, and non-alphanumerics before a key are skipped.
+        {u"Lost=1\r\n[A]\r\n\r\n  \t Balls=6\r\n;Min=1\r\n-#Max=9\r\n", u"\r\n[A]\r\nBalls=6\r\nMin=1\r\nMax=9\r\n"},
+        {u"Balls=6\r\nno header\r\n", u""},
+        // Spaces before "=" belong to the key; the value keeps its trailing spaces, not its leading ones.
+        {u"[A]\r\nBalls  = \t 6 x  \r\nMax=[=;]\n", u"\r\n[A]\r\nBalls  =6 x  \r\nMax=[=;]\r\n"},
+        // Empty values; a last line without a line end; entries and headers the text ends inside.
+        {u"[A]\r\nEmpty=\r\nSpaces=   \nLast=6", u"\r\n[A]\r\nEmpty=\r\nSpaces=\r\nLast=6\r\n"},
+        {u"[A]\r\nBalls=6\r\nMin= ", u"\r\n[A]\r\nBalls=6\r\n"},
+        {u"[A]\r\nBalls\r\n[Unfinished", u"\r\n[A]\r\n"},
+        // A key runs across lines to the next "="; a header name takes everything up to "]".
+        {u"[Two\r\nLines]\r\nBalls\r\nMin=1", u"\r\n[Two\r\nLines]\r\nBalls\r\nMin=1\r\n"},
+        // A repeated header continues its section, in its first place; a repeated key takes the later value.
+        {u"[A]\r\nBalls=6\r\nMin=1\r\n[B]\r\nX=1\r\n[A]\r\nMax=49\r\nBalls=7\r\n",
+         u"\r\n[A]\r\nBalls=7\r\nMin=1\r\nMax=49\r\n\r\n[B]\r\nX=1\r\n"},
+    };
+    SettingsFile settings;
+    for (const auto& [file, rewrite] : fileAndRewrite) {
+        settings.parse(utf16WithMark(file));
+        EXPECT_EQ(settings.serialize(), utf16WithMark(rewrite)) << fromUtf16(file);
+    }
+    settings.parse(utf16WithMark(u"[A]\r\nBalls=6") + "7");  // a trailing odd byte is dropped
+    EXPECT_EQ(valueOf(settings, "A", "Balls"), "6");
+}
+
+TEST(SettingsFile, lookupsAreCaseSensitiveAndNumbersReadLikeWideTextToLong) {
+    SettingsFile settings;
+    settings.SetString("Lotto", "Balls", "6");
+    settings.SetString("lotto", "Balls", "7");
+    EXPECT_EQ(valueOf(settings, "lotto", "Balls"), "7");
+    EXPECT_EQ(valueOf(settings, "Lotto", "balls"), "<absent>");
+    int number = 42;
+    EXPECT_FALSE(settings.GetInt("LOTTO", "Balls", number));
+    EXPECT_EQ(number, 42);
+
+    for (const auto& [text, expected] : std::vector<std::pair<std::string, int>>{
+             {"07", 7}, {"12abc", 12}, {"abc", 0}, {"", 0}, {" \t-3", -3}, {"+5", 5}, {"- 5", 0},
+             {"99999999999", INT_MAX}, {"-99999999999", INT_MIN}}) {
+        settings.SetString("A", "N", text);
+        EXPECT_TRUE(settings.GetInt("A", "N", number));
+        EXPECT_EQ(number, expected) << '"' << text << '"';
+    }
+    for (const auto& [value, text] : std::vector<std::pair<int, std::string>>{{49, "49"}, {0, "0"}, {-5, "-5"}}) {
+        settings.SetInt("A", "N", value);
+        EXPECT_EQ(valueOf(settings, "A", "N"), text);
+    }
+}
+
+TEST(SettingsFile, deleteRemovesEntriesAndSectionsAndReportsWhatIsAbsent) {
+    SettingsFile settings;
+    settings.parse(utf16WithMark(u"[A]\r\nX=1\r\nY=2\r\n[B]\r\nZ=3\r\n"));
+    EXPECT_FALSE(settings.Delete("A", "Q"));
+    EXPECT_FALSE(settings.Delete("C"));
+    EXPECT_TRUE(settings.Delete("A", "X"));
+    EXPECT_TRUE(settings.Delete("B"));
+    settings.SetString("B", "Z", "4");  // back, but as a new section at the end
+    settings.SetString("A", "X", "5");
+    EXPECT_EQ(settings.serialize(), utf16WithMark(u"\r\n[A]\r\nY=2\r\nX=5\r\n\r\n[B]\r\nZ=4\r\n"));
+}
+
+TEST(SettingsFile, fileWithoutTheMarkIsReadAsEightBitTextAndWrittenBackAsUtf16) {
+    ScratchFolder folder;
+    testing::writeBytes(folder / "Numora.ini", "[LotteryList]\nGame0=Caf\xC3\xA9 \xE2\x82\xAC\n[Caf\xC3\xA9 \xE2\x82\xAC]\r\nBalls = 6");
+    SettingsFile settings;
+    ASSERT_TRUE(settings.Load(folder / "Numora.ini"));
+    ASSERT_TRUE(settings.Save());
+    EXPECT_EQ(testing::readBytes(folder / "Numora.ini"),
+              utf16WithMark(u"\r\n[LotteryList]\r\nGame0=Caf\u00E9 \u20AC\r\n\r\n[Caf\u00E9 \u20AC]\r\nBalls =6\r\n"));
+
+    settings.parse("[Caf\xE9]\nName=\xC0\xFF");  // not UTF-8: one character a byte
+    EXPECT_EQ(valueOf(settings, "Caf\u00E9", "Name"), "\u00C0\u00FF");
+    settings.Clear();
+}
+
+TEST(SettingsFile, failedLoadKeepsTheNameForTheFirstSaveAndFailedSaveLeavesTheDiskAsItWas) {
+    ScratchFolder folder;
+    SettingsFile settings;
+    settings.SetString("A", "X", "1");
+    EXPECT_FALSE(settings.Save());  // no name yet
+    testing::writeBytes(folder / "Empty.ini", "");
+    EXPECT_TRUE(settings.Load(folder / "Empty.ini"));
+    EXPECT_TRUE(settings.sections().empty());
+    EXPECT_FALSE(settings.Load(folder / "Missing.ini"));
+    settings.SetString("A", "X", "1");
+    EXPECT_TRUE(settings.Save());
+    EXPECT_EQ(testing::readBytes(folder / "Missing.ini"), utf16WithMark(u"\r\n[A]\r\nX=1\r\n"));
+
+    EXPECT_FALSE(settings.Save(folder / "missing" / "Numora.ini"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+    std::filesystem::create_directory(folder / "Numora.ini");  // a folder where the file should be
+    EXPECT_FALSE(settings.Save(folder / "Numora.ini"));
+    EXPECT_FALSE(settings.Load(folder / "Numora.ini"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "Numora.ini"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3);
+    settings.Clear();
+}
+
+}  // namespace
+}  // namespace numora
