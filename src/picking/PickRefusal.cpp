@@ -2,13 +2,22 @@
 
 #include <algorithm>
 
+#include "picking/NumberScores.h"
+#include "settings/ProfileLimits.h"
+
 namespace numora {
 
 namespace {
 
+// A profile within the editor's limits fits the engine's slots and tables.
+static_assert(kBallsLimits.highest <= PickedLine::kSlotCount);
+static_assert(kLowestBallLimits.lowest >= 0 && kHighestBallLimits.highest < NumberScores::kSize);
+
+bool within(int value, ProfileFieldLimits limits) { return value >= limits.lowest && value <= limits.highest; }
+
 bool profileInRange(const LotteryProfile& profile) {
-    return profile.balls >= 3 && profile.balls <= PickedLine::kSlotCount && profile.min >= 0 && profile.min <= 1 &&
-           profile.max >= 3 && profile.max <= 99 && profile.bonus >= 0 && profile.bonus <= 99;
+    return within(profile.balls, kBallsLimits) && within(profile.min, kLowestBallLimits) &&
+           within(profile.max, kHighestBallLimits) && within(profile.bonus, kHighestBonusLimits);
 }
 
 int numbersInRange(const LotteryProfile& profile) { return profile.max - profile.min + 1; }

@@ -13,7 +13,7 @@ TEST(PickFlow, aSortedAnalysedPickHasItsBallsInOrderAndABonusApartFromThem) {
     LotteryProfile lotto;  // 6 balls from 1 to 49, bonus up to 49
     lotto.sort = true;
     lotto.showBonus = true;
-    const DrawList draws = test::sampleDraws(30);
+    const DrawList draws = testing::sampleDraws(30);
     const Options options;
     CrtRandom random;
     PredictionEngine engine(random);
@@ -39,7 +39,7 @@ TEST(PickFlow, randomModeUsesTheClockAndNotTheDraws) {
     PredictionEngine engine(random);
     RecordingProgress progress;
 
-    const DrawList draws = test::sampleDraws(9);
+    const DrawList draws = testing::sampleDraws(9);
     const PickResult fromNoDraws = makePick(engine, {lotto, DrawList{}, options, 0, LineKind::Random, 42}, progress);
     const PickResult fromDraws = makePick(engine, {lotto, draws, options, 3, LineKind::Random, 42}, progress);
     EXPECT_EQ(fromNoDraws.line, fromDraws.line);
@@ -55,7 +55,7 @@ TEST(PickFlow, aRefusedLineGetsNoSortAndNoBonus) {
     PredictionEngine engine(random);
     RecordingProgress progress;
 
-    const DrawList draws = test::sampleDraws(4);
+    const DrawList draws = testing::sampleDraws(4);
     const PickResult pick = makePick(engine, {lotto, draws, Options{}, 1, LineKind::Analysed, 0}, progress);
     EXPECT_EQ(pick.refusal, kRefusalTooFewForCandidates);
     EXPECT_EQ(pick.line, PickedLine{});

@@ -3,7 +3,7 @@
 #include "draws/DrawList.h"
 #include "settings/LotteryProfile.h"
 
-namespace numora::test {
+namespace numora::testing {
 
 // A lottery without Repeat and Sort; the bonus flags as given.
 inline LotteryProfile lotteryProfile(int balls, int min, int max, int bonus = 0, bool powerBall = false,
@@ -31,4 +31,4 @@ inline DrawList sampleDraws(int count) {
     return draws;
 }
 
-}  // namespace numora::test
+}  // namespace numora::testing

@@ -2,7 +2,7 @@
 
 #include "app/DevicePaths.h"
 #include "picking/PicksFile.h"
-#include "support/TempDir.h"
+#include "support/TestFiles.h"
 
 namespace numora {
 
@@ -19,21 +19,21 @@ TEST(PicksFile, eachCharacterIsStoredAsTheLowByteOfItsCodeUnit) {
 }
 
 TEST(PicksFile, saveReplacesTheFileAndNamesItInTheMessage) {
-    const test::TempDir root;
+    const testing::ScratchFolder root;
     const DevicePaths device(root.path());
     const std::filesystem::path host = root.path() / "Data" / "LottoExport.txt";
-    test::writeBytes(host, "an older and much longer export that must not survive");
+    testing::writeBytes(host, "an older and much longer export that must not survive");
 
     const PicksExportResult result = PicksFile::save(device, "\\Data", {"03  09  17 "});
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(result.message,
               "Your Predicted numbers have been exported to\r \\Data\\LottoExport.txt on your Pocket PC., "
               "\rGOOD LUCK!");
-    EXPECT_EQ(test::readBytes(host), "Your lucky lotto numbers for this draw!\r\n03  09  17 \r\n");
+    EXPECT_EQ(testing::readBytes(host), "Your lucky lotto numbers for this draw!\r\n03  09  17 \r\n");
 }
 
 TEST(PicksFile, aFolderThatCannotHoldTheFileGivesTheExportError) {
-    const test::TempDir root;
+    const testing::ScratchFolder root;
     const DevicePaths device(root.path());
     const PicksExportResult missing = PicksFile::save(device, "\\No Such Folder", {"A"});
     EXPECT_FALSE(missing.ok);

@@ -51,7 +51,7 @@ TEST(PredictionEngine, analysisReportsItsProgressAndStatus) {
     CrtRandom random;
     PredictionEngine engine(random);
     RecordingProgress progress;
-    engine.PredictLine(test::lotteryProfile(6, 1, 49), test::sampleDraws(20), Options{}, 2, progress);
+    engine.PredictLine(testing::lotteryProfile(6, 1, 49), testing::sampleDraws(20), Options{}, 2, progress);
 
     const std::vector<std::string> expected = {"enable",      "range 0 25",  "status Analysing!", "position 10",
                                                "position 15", "position 20", "position 23",       "position 25",
@@ -60,8 +60,8 @@ TEST(PredictionEngine, analysisReportsItsProgressAndStatus) {
 }
 
 TEST(PredictionEngine, analysedLineIsTheFirstBestScoredOfTheSeededCandidates) {
-    const LotteryProfile lotto = test::lotteryProfile(6, 1, 49);
-    const DrawList draws = test::sampleDraws(40);
+    const LotteryProfile lotto = testing::lotteryProfile(6, 1, 49);
+    const DrawList draws = testing::sampleDraws(40);
     Options options;
     options.model = 2;
     options.pattern = false;
@@ -91,9 +91,9 @@ TEST(PredictionEngine, analysedLineIsTheFirstBestScoredOfTheSeededCandidates) {
 }
 
 TEST(PredictionEngine, sameInputsGiveTheSameLineAndAPowerBallInItsRange) {
-    LotteryProfile powerBall = test::lotteryProfile(5, 1, 69, 26);
+    LotteryProfile powerBall = testing::lotteryProfile(5, 1, 69, 26);
     powerBall.powerBall = true;
-    const DrawList draws = test::sampleDraws(100);
+    const DrawList draws = testing::sampleDraws(100);
     CrtRandom random;
     PredictionEngine engine(random);
     RecordingProgress progress;
@@ -110,20 +110,20 @@ TEST(PredictionEngine, impossibleProfilesAreRefusedWithoutDrawing) {
     CrtRandom random;
     PredictionEngine engine(random);
     RecordingProgress progress;
-    const DrawList draws = test::sampleDraws(5);
+    const DrawList draws = testing::sampleDraws(5);
     const auto analysed = [&](const LotteryProfile& lotto) {
         return engine.PredictLine(lotto, draws, Options{}, 1, progress);
     };
 
-    EXPECT_EQ(analysed(test::lotteryProfile(3, 1, 6)).refusal, kRefusalTooFewForCandidates);
-    EXPECT_EQ(analysed(test::lotteryProfile(6, 1, 120)).refusal, kRefusalProfileOutOfRange);
-    EXPECT_EQ(analysed(test::lotteryProfile(8, 1, 49)).refusal, kRefusalProfileOutOfRange);
-    EXPECT_EQ(engine.RandomLine(test::lotteryProfile(6, 1, 5), 1000).refusal, kRefusalTooFewForLine);
-    EXPECT_EQ(engine.RandomLine(test::lotteryProfile(6, 2, 49), 1000).refusal, kRefusalProfileOutOfRange);
+    EXPECT_EQ(analysed(testing::lotteryProfile(3, 1, 6)).refusal, kRefusalTooFewForCandidates);
+    EXPECT_EQ(analysed(testing::lotteryProfile(6, 1, 120)).refusal, kRefusalProfileOutOfRange);
+    EXPECT_EQ(analysed(testing::lotteryProfile(8, 1, 49)).refusal, kRefusalProfileOutOfRange);
+    EXPECT_EQ(engine.RandomLine(testing::lotteryProfile(6, 1, 5), 1000).refusal, kRefusalTooFewForLine);
+    EXPECT_EQ(engine.RandomLine(testing::lotteryProfile(6, 2, 49), 1000).refusal, kRefusalProfileOutOfRange);
     EXPECT_EQ(progress.calls, std::vector<std::string>{});
 
     // Repeat lets seven numbers come from three.
-    LotteryProfile tiny = test::lotteryProfile(3, 1, 3);
+    LotteryProfile tiny = testing::lotteryProfile(3, 1, 3);
     tiny.repeat = true;
     const PickResult repeated = analysed(tiny);
     EXPECT_EQ(repeated.refusal, std::string_view{});
@@ -131,7 +131,7 @@ TEST(PredictionEngine, impossibleProfilesAreRefusedWithoutDrawing) {
 }
 
 TEST(PredictionEngine, randomLineStartsLowEnoughAndHoldsDifferentNumbers) {
-    const LotteryProfile lotto = test::lotteryProfile(6, 1, 49);
+    const LotteryProfile lotto = testing::lotteryProfile(6, 1, 49);
     CrtRandom random;
     PredictionEngine engine(random);
     int highestFirst = 0;
@@ -146,7 +146,7 @@ TEST(PredictionEngine, randomLineStartsLowEnoughAndHoldsDifferentNumbers) {
 
     EXPECT_EQ(engine.RandomLine(lotto, 1700000000).line, engine.RandomLine(lotto, 1700000000).line);
     // The smallest range fills the line and leaves s1 no choice.
-    const PickedLine full = engine.RandomLine(test::lotteryProfile(7, 1, 7), 99).line;
+    const PickedLine full = engine.RandomLine(testing::lotteryProfile(7, 1, 7), 99).line;
     EXPECT_EQ(full.slots[0], 1);
     EXPECT_EQ(std::set<int>(full.slots.begin(), full.slots.end()).size(), 7u);
 }
@@ -180,7 +180,7 @@ TEST(PredictionEngine, bonusFollowsTheLineKindAndTheFlags) {
 
     for (const bool powerBall : {false, true}) {
         for (const bool showBonus : {false, true}) {
-            LotteryProfile noBonus = test::lotteryProfile(3, 1, 49, 0);
+            LotteryProfile noBonus = testing::lotteryProfile(3, 1, 49, 0);
             noBonus.powerBall = powerBall;
             noBonus.showBonus = showBonus;
             EXPECT_EQ(engine.DrawBonus(noBonus, oneToSeven, LineKind::Analysed).line.bonus, -1);
@@ -190,7 +190,7 @@ TEST(PredictionEngine, bonusFollowsTheLineKindAndTheFlags) {
 
     // A bonus that must differ from the line avoids all seven slots, also
     // those past a 3-ball line: 8 is the only free number.
-    LotteryProfile lotto = test::lotteryProfile(3, 1, 49, 8);
+    LotteryProfile lotto = testing::lotteryProfile(3, 1, 49, 8);
     lotto.showBonus = true;
     EXPECT_EQ(engine.DrawBonus(lotto, oneToSeven, LineKind::Analysed).line.bonus, 8);
     lotto.powerBall = true;
@@ -212,7 +212,7 @@ TEST(PredictionEngine, bonusFollowsTheLineKindAndTheFlags) {
 TEST(PredictionEngine, bonusWithNoFreeNumberIsRefused) {
     CrtRandom random;
     PredictionEngine engine(random);
-    LotteryProfile lotto = test::lotteryProfile(7, 1, 49, 7);
+    LotteryProfile lotto = testing::lotteryProfile(7, 1, 49, 7);
     lotto.showBonus = true;
     const PickResult result = engine.DrawBonus(lotto, PickedLine{{7, 6, 5, 4, 3, 2, 1}}, LineKind::Random);
     EXPECT_EQ(result.refusal, kRefusalNoFreeBonus);
