@@ -26,4 +26,8 @@ int runDelete(CliContext& context, const std::vector<std::string>& words);
 inline constexpr const char* kDrawsCommandName = "draws";
 int runDraws(CliContext& context, const std::vector<std::string>& words);
 
+// Makes one pick as the main window does and writes its pick-list line.
+inline constexpr const char* kPickCommandName = "pick";
+int runPick(CliContext& context, const std::vector<std::string>& words);
+
 }  // namespace numora
