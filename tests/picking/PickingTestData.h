@@ -8,14 +8,7 @@ namespace numora::testing {
 // A lottery without Repeat and Sort; the bonus flags as given.
 inline LotteryProfile lotteryProfile(int balls, int min, int max, int bonus = 0, bool powerBall = false,
                                      bool showBonus = false) {
-    LotteryProfile profile;
-    profile.balls = balls;
-    profile.min = min;
-    profile.max = max;
-    profile.bonus = bonus;
-    profile.powerBall = powerBall;
-    profile.showBonus = showBonus;
-    return profile;
+    return {"", balls, min, max, bonus, false, false, powerBall, showBonus};
 }
 
 // Past draws of six balls from 1 to 49 and a bonus, spread over the range.
