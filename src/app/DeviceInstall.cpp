@@ -1,9 +1,9 @@
 #include "app/DeviceInstall.h"
 
+#include <cstdio>
 #include <filesystem>
 
 #include "app/DevicePaths.h"
-#include "platform/AtomicFile.h"
 
 namespace numora {
 
@@ -18,15 +18,44 @@ bool createDeviceFolders(const DevicePaths& device, std::string_view dataFolder)
     return ok;
 }
 
-int installMissingFiles(const DevicePaths& device, const std::vector<InstalledFile>& files) {
-    int written = 0;
+namespace {
+
+// Creates a new file with the bytes; fails, touching nothing, when anything
+// is already at its place.
+bool createNewFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::FILE* file = std::fopen(path.string().c_str(), "wbx");
+    if (!file) return false;
+    const bool whole = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool closed = std::fclose(file) == 0;
+    if (whole && closed) return true;
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    return false;
+}
+
+}  // namespace
+
+InstallCounts installMissingFiles(const DevicePaths& device, const std::vector<InstalledFile>& files) {
+    InstallCounts counts;
     for (const InstalledFile& file : files) {
         const auto host = device.toHost(file.devicePath);
+        if (!host) {
+            ++counts.failed;
+            continue;
+        }
         std::error_code error;
-        if (!host || std::filesystem::exists(*host, error) || error) continue;
-        if (writeFileAtomically(*host, file.makeBytes())) ++written;
+        if (std::filesystem::symlink_status(*host, error).type() != std::filesystem::file_type::not_found) {
+            ++counts.kept;
+            continue;
+        }
+        std::filesystem::create_directories(host->parent_path(), error);
+        if (createNewFile(*host, file.makeBytes())) {
+            ++counts.written;
+        } else {
+            ++counts.failed;
+        }
     }
-    return written;
+    return counts;
 }
 
 }  // namespace numora

@@ -27,9 +27,18 @@ struct InstalledFile {
     std::function<std::string()> makeBytes;
 };
 
-// Writes each file that does not exist yet; a file already there (the
-// user's own picture or sound, say) is never overwritten. Returns how many
-// files were written; a file that cannot be written is passed over.
-int installMissingFiles(const DevicePaths& device, const std::vector<InstalledFile>& files);
+// What an install did with each file.
+struct InstallCounts {
+    int written = 0;
+    int kept = 0;    // already there: a user's own file is never replaced
+    int failed = 0;  // could not be written; the program runs without it
+};
+
+// Writes each file that does not exist yet, making its folder when needed. A
+// file already there (the user's own picture or sound, say) is never
+// overwritten, not even one that appears while the install runs: each file is
+// created only if nothing is at its place. A file that cannot be written whole
+// is removed, so no damaged file stays to be kept by the next run.
+InstallCounts installMissingFiles(const DevicePaths& device, const std::vector<InstalledFile>& files);
 
 }  // namespace numora

@@ -4,8 +4,8 @@
 
 #include "CommandSettings.h"
 #include "Commands.h"
+#include "LotteryDraws.h"
 #include "app/AppState.h"
-#include "draws/DrawFile.h"
 #include "picking/LineText.h"
 #include "picking/PickFlow.h"
 #include "picking/SilentProgress.h"
@@ -73,23 +73,20 @@ int runPick(CliContext& context, const std::vector<std::string>& words) {
     const auto options = optionsFromWords(context, *arguments);
     if (!options) return EXIT_FAILURE;
 
-    CommandSettings settings(context, kPickCommandName);
-    if (!settings.load()) return EXIT_FAILURE;
-    const auto profile = settings.lotteryProfile(arguments->positional().front());
-    if (!profile) return EXIT_FAILURE;
-
+    const auto lottery = loadLotteryDraws(context, kPickCommandName, arguments->positional().front());
+    if (!lottery) return EXIT_FAILURE;
+    const LotteryProfile& profile = lottery->profile;
     // As in the main window: past draws that cannot be read, or none, mean a
     // random line.
-    DrawList draws;
-    const bool loaded = DrawFile::load(context.device, context.state.dataFolder, profile->name, draws).ok();
-    const LineKind kind = loaded && !draws.empty() && !arguments->has(kRandomFlag) ? LineKind::Analysed
-                                                                                    : LineKind::Random;
+    const bool analysed = lottery->loaded.ok() && !lottery->draws.empty() && !arguments->has(kRandomFlag);
+    const LineKind kind = analysed ? LineKind::Analysed : LineKind::Random;
+    const PickRequest request{profile, lottery->draws, *options, *lines, kind, std::time(nullptr)};
     CrtRandom random;
     PredictionEngine engine(random);
     SilentProgress progress;
-    const PickResult pick = makePick(engine, {*profile, draws, *options, *lines, kind, std::time(nullptr)}, progress);
+    const PickResult pick = makePick(engine, request, progress);
     if (pick.refused()) return commandFailed(context, kPickCommandName, pick.refusal);
-    context.out << makeLineText(pick.line, *profile) << '\n';
+    context.out << makeLineText(pick.line, profile) << '\n';
     return EXIT_SUCCESS;
 }
 

@@ -41,6 +41,23 @@ const std::vector<CliCommand>& cliCommands() {
          "to ball7 and the bonus as plain numbers, comma separated. The name must match\n"
          "exactly.",
          runDraws},
+        {kImportCommandName, "import LOTTERY FILE", "import past draws from a CSV file",
+         "Reads the file as the Past Draws window's Import Draws does: one draw per line,\n"
+         "numbers and a date among comma-separated fields, the date in this system's date\n"
+         "order. Each draw is merged into the lottery's draws by date; a line that repeats\n"
+         "a draw exactly is skipped. Saves the draws and writes the import's summary. Fails\n"
+         "when the file cannot be read, the draw file is damaged or the draws cannot be saved.",
+         runImport},
+        {kExportCommandName, "export LOTTERY", "export past draws to a CSV file",
+         "Writes the lottery's draws, one line each without dates, to\n"
+         "\"\\My Documents\\<lottery> Export.csv\" under the device root (UTF-16LE), and\n"
+         "writes that file's path.",
+         runExport},
+        {kStatsCommandName, "stats LOTTERY", "count how often each number was drawn",
+         "Writes one line per ball number from the lottery's lowest to its highest: the\n"
+         "number and how often it was drawn (balls and bonus alike), then \"Records N\" with\n"
+         "the number of draws. A lottery without a draw file has no number lines.",
+         runStats},
         {kPickCommandName,
          "pick LOTTERY [--lines P] [--random] [--model 0|1|2] [--pattern|--no-pattern] [--weight|--no-weight]",
          "make one pick and write its pick-list line",

@@ -26,6 +26,18 @@ int runDelete(CliContext& context, const std::vector<std::string>& words);
 inline constexpr const char* kDrawsCommandName = "draws";
 int runDraws(CliContext& context, const std::vector<std::string>& words);
 
+// Imports a CSV file of past draws into a lottery's draws and saves them.
+inline constexpr const char* kImportCommandName = "import";
+int runImport(CliContext& context, const std::vector<std::string>& words);
+
+// Writes a lottery's draws to its CSV export file.
+inline constexpr const char* kExportCommandName = "export";
+int runExport(CliContext& context, const std::vector<std::string>& words);
+
+// How often each ball number was drawn, and the number of draws.
+inline constexpr const char* kStatsCommandName = "stats";
+int runStats(CliContext& context, const std::vector<std::string>& words);
+
 // Makes one pick as the main window does and writes its pick-list line.
 inline constexpr const char* kPickCommandName = "pick";
 int runPick(CliContext& context, const std::vector<std::string>& words);

@@ -21,11 +21,14 @@ TEST(DeviceInstall, createsTheFoldersAndNeverOverwritesAnExistingFile) {
         {"\\Program Files\\Numora\\Balls\\1.jpg", [&] { ++made; return std::string("ball"); }},
         {"\\..\\outside.jpg", [&] { ++made; return std::string("never"); }},
     };
-    EXPECT_EQ(installMissingFiles(device, files), 1);
+    const InstallCounts first = installMissingFiles(device, files);
+    EXPECT_EQ(first.written, 1);
+    EXPECT_EQ(first.kept, 1);
+    EXPECT_EQ(first.failed, 1);
     EXPECT_EQ(made, 1);
     EXPECT_EQ(testing::readBytes(root.path() / "Windows" / "winner.wav"), "the user's own sound");
     EXPECT_EQ(testing::readBytes(root.path() / "Program Files" / "Numora" / "Balls" / "1.jpg"), "ball");
-    EXPECT_EQ(installMissingFiles(device, files), 0);
+    EXPECT_EQ(installMissingFiles(device, files).written, 0);
 }
 
 }  // namespace numora

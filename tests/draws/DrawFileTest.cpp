@@ -115,7 +115,8 @@ TEST(DrawFile, damagedFileReportsItsNameAndKeepsTheRecordsRead) {
     DrawList loaded;
     const DrawFileResult result = DrawFile::load(device, kDataFolder, "Cut", loaded);
     EXPECT_EQ(result.status, DrawFileResult::Status::Damaged);
-    EXPECT_EQ(result.message, "The draw file \\Program Files\\Numora\\Cut.dat is damaged: only its first 2 draws could be read.");
+    EXPECT_EQ(result.message,
+              "The draw file \\Program Files\\Numora\\Cut.dat is damaged: only its first 2 draws could be read.");
     EXPECT_EQ(loaded.size(), 2u);
 }
 

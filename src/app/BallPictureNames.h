@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace numora {
+
+// The ball display shows eight pictures: slots 1 to 7 are the main balls in
+// line order, slot 8 is the bonus (or PowerBall) ball. Each picture is a JPEG
+// file in the folder "Balls" under the data folder, chosen by the number shown.
+inline constexpr int kFirstBallSlot = 1;
+inline constexpr int kBonusSlot = 8;
+inline constexpr int kBallSlotCount = 8;
+
+// Numbers with a picture: the balls 0 to 99, the empty ball -1, and the seven
+// pictures of the idle display, -2 to -8.
+inline constexpr int kLowestBallNumber = 0;
+inline constexpr int kHighestBallNumber = 99;
+inline constexpr int kEmptyBall = -1;
+inline constexpr int kLastIdlePicture = -8;
+
+// The number of the idle picture that slot 1 to 7 shows: -2 to -8. Slot 8 shows
+// the empty ball.
+int idlePictureNumber(int slot);
+
+// "<data folder>\Balls\<number>.jpg": main balls, the empty ball and the idle
+// pictures, with no leading zeros (7.jpg, 49.jpg, -1.jpg).
+std::string ballPicturePath(std::string_view dataFolder, int number);
+// "<data folder>\Balls\R<number>.jpg": the PowerBall of a PowerBall lottery.
+std::string powerBallPicturePath(std::string_view dataFolder, int number);
+
+// The flags of the current lottery that decide the bonus ball's picture.
+struct BonusStyle {
+    bool powerBall = false;
+    bool showBonus = false;
+};
+
+// The device path of the picture that a slot shows for a number. A lottery
+// without PowerBall or a shown bonus always shows the empty ball in slot 8; a
+// PowerBall is red (R12.jpg) except when empty (-1.jpg). No picture for a slot
+// outside 1 to 8.
+std::optional<std::string> ballPictureForSlot(std::string_view dataFolder, int slot, int number,
+                                              BonusStyle bonus);
+
+}  // namespace numora

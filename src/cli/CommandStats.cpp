@@ -1,0 +1,38 @@
+#include <cstdlib>
+#include <ostream>
+
+#include "CommandSettings.h"
+#include "Commands.h"
+#include "LotteryDraws.h"
+#include "draws/DrawStats.h"
+#include "draws/FormatText.h"
+
+namespace numora {
+
+namespace {
+
+constexpr char kFrequencyLineFormat[] = "%2.2d %2.2d";
+constexpr char kRecordsLineFormat[] = "Records %d";
+
+}  // namespace
+
+int runStats(CliContext& context, const std::vector<std::string>& words) {
+    const auto arguments = parseCommandWords(context, kStatsCommandName, words, true);
+    if (!arguments) return EXIT_FAILURE;
+    const auto lottery = loadLotteryDraws(context, kStatsCommandName, arguments->positional().front());
+    if (!lottery) return EXIT_FAILURE;
+
+    // Without a draw file there are no rows, as the Draw Stats window shows it.
+    if (lottery->loaded.status != DrawFileResult::Status::CannotOpen) {
+        for (const NumberFrequency& row : countDrawNumbers(lottery->draws, lottery->profile).rows) {
+            context.out << formatText(kFrequencyLineFormat, row.number, row.count) << '\n';
+        }
+    }
+    context.out << formatText(kRecordsLineFormat, static_cast<int>(lottery->draws.size())) << '\n';
+    if (lottery->loaded.status == DrawFileResult::Status::Damaged) {
+        return commandFailed(context, kStatsCommandName, lottery->loaded.message);
+    }
+    return EXIT_SUCCESS;
+}
+
+}  // namespace numora

@@ -1,0 +1,18 @@
+#include "LotteryDraws.h"
+
+#include "CommandSettings.h"
+#include "app/AppState.h"
+
+namespace numora {
+
+std::optional<LotteryDraws> loadLotteryDraws(CliContext& context, std::string_view command, const std::string& name) {
+    CommandSettings settings(context, command);
+    if (!settings.load()) return std::nullopt;
+    const auto profile = settings.lotteryProfile(name);
+    if (!profile) return std::nullopt;
+    LotteryDraws lottery{*profile, {}, {}};
+    lottery.loaded = DrawFile::load(context.device, context.state.dataFolder, profile->name, lottery.draws);
+    return lottery;
+}
+
+}  // namespace numora

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "CliCommand.h"
+#include "draws/DrawFile.h"
+#include "settings/LotteryProfile.h"
+
+namespace numora {
+
+// A lottery named on the command line: its profile from the settings file and
+// its draws from its draw file, with how the draw file read.
+struct LotteryDraws {
+    LotteryProfile profile;
+    DrawList draws;
+    DrawFileResult loaded;
+};
+
+// nullopt, with a message, when the settings file cannot be read or does not
+// hold the lottery. A missing draw file gives no draws; a damaged one the
+// draws read before the damage.
+std::optional<LotteryDraws> loadLotteryDraws(CliContext& context, std::string_view command, const std::string& name);
+
+}  // namespace numora

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "draws/DrawRecord.h"
+#include "platform/LocaleInfo.h"
+
+namespace numora {
+
+class LocalTime;
+
+// What reading one import line depends on: the lottery's ball count and
+// highest bonus, the locale's short-date order and separator (only its first
+// character counts; a separator that is not a plain ASCII character never
+// splits a date), the date given to lines without one, and the local-time
+// conversion of dates.
+struct CsvLineRules {
+    int balls = 6;
+    int bonus = 49;
+    DateOrder order = DateOrder::MonthDayYear;
+    std::optional<char> separator;
+    std::int32_t undatedSeconds = 0;
+    const LocalTime* time = nullptr;
+};
+
+struct CsvDrawLine {
+    DrawRecord record;
+    bool dated = false;
+};
+
+// The draw one import line gives, or nullopt for a line that is ignored.
+// The line is trimmed, cut at its first character that is not a digit or one
+// of "\/:.-,", and split at commas into fields 0 to 8. Fields without a date
+// marker are numbers for the balls and bonus; the last field with a date
+// marker is the date, read in the locale's order with two-digit years
+// corrected (below 75: 20xx; otherwise 19xx), at 00:00 local time. Such a
+// date never fails: a month or day outside the calendar carries over (month
+// 13 is January of the next year, day 0 the last day of the month before),
+// and a date beyond what a draw date holds is held at the nearest end.
+std::optional<CsvDrawLine> readCsvDrawLine(std::string_view line, const CsvLineRules& rules);
+
+}  // namespace numora

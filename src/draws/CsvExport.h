@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "draws/DrawList.h"
+#include "settings/LotteryProfile.h"
+
+namespace numora {
+
+class DevicePaths;
+
+// The export file of a lottery: "\My Documents\<name> Export.csv" on the device.
+std::string csvExportDevicePath(const std::string& lotteryName);
+
+// One line per draw in list order: balls 1 to 3, balls 4 to 7 as far as the
+// lottery draws them, the bonus when the lottery has one, each "%2.2d" and
+// separated by commas, ended by a line feed alone. No heading, no date.
+std::string csvExportText(const DrawList& draws, const LotteryProfile& profile);
+
+// The file's bytes: the text as UTF-16LE code units, without a byte-order mark.
+std::string csvExportBytes(const DrawList& draws, const LotteryProfile& profile);
+
+struct CsvExportResult {
+    bool ok = false;
+    std::string message;             // the text to show with an OK button
+    std::filesystem::path hostFile;  // where the file was written
+};
+
+// Writes the export file of the lottery named in profile, creating the
+// "\My Documents" folder when it is missing.
+CsvExportResult exportCsv(const DevicePaths& device, const DrawList& draws, const LotteryProfile& profile);
+
+}  // namespace numora

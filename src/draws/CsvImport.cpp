@@ -1,0 +1,90 @@
+#include "draws/CsvImport.h"
+
+#include <fstream>
+#include <optional>
+
+#include "draws/CsvDrawLine.h"
+#include "draws/CsvLineReader.h"
+#include "draws/FormatText.h"
+#include "platform/LocaleInfo.h"
+#include "platform/Utf16.h"
+
+namespace numora {
+
+namespace {
+
+constexpr char kPreparing[] = "Preparing to Import";
+constexpr char kReadingFormat[] = "Reading:%d Draws";
+constexpr char kComplete[] = "Import Complete";
+constexpr char kCannotOpen[] = "Error 201, CSV file read error\nUnable to open.";
+constexpr char kNoCharacters[] = "Unable to read data\nImport could not read the file format.";
+constexpr char kSummaryFormat[] =
+    "Imported %d lines into past draw file.\nRecorded %d repeat draw dates.\nSkipped %d lines.";
+constexpr char kSaveFailed[] =
+    "ERROR 2006:\nUnable to save past draw data!\nFile may be in use or memory may be too low.";
+
+// A line as read shows each byte as the character of that code.
+std::string shownLine(const std::string& line) {
+    std::u16string characters;
+    for (const char c : line) characters.push_back(static_cast<unsigned char>(c));
+    return fromUtf16(characters);
+}
+
+std::optional<char> firstSeparatorCharacter(const std::string& separator) {
+    if (separator.empty() || static_cast<unsigned char>(separator.front()) >= 0x80) return std::nullopt;
+    return separator.front();
+}
+
+}  // namespace
+
+ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, const CsvImportSetup& setup,
+                            const DrawSaver& save, ImportObserver& observer) {
+    std::ifstream in(file, std::ios::binary);
+    return importCsv(in, draws, setup, save, observer);
+}
+
+ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetup& setup, const DrawSaver& save,
+                        ImportObserver& observer) {
+    ImportOutcome outcome;
+    observer.showInfo(kPreparing);
+    const CsvLineRules rules{setup.profile.balls,           setup.profile.bonus,
+                             setup.locale.shortDateOrder(), firstSeparatorCharacter(setup.locale.dateSeparator()),
+                             setup.undatedSeconds,          &setup.time};
+    if (!file) {
+        observer.showMessage(kCannotOpen);
+        outcome.status = ImportStatus::CannotOpen;
+        return outcome;
+    }
+
+    CsvLineReader reader(file);
+    {
+        DrawMerger merger(draws, setup.profile);
+        std::string line;
+        while (reader.next(line)) {
+            observer.showInfo(shownLine(line));
+            const auto drawLine = readCsvDrawLine(line, rules);
+            if (!drawLine) continue;
+            merger.merge(drawLine->record, drawLine->dated, outcome.counters);
+            observer.showInfo(formatText(kReadingFormat, outcome.counters.imported));
+        }
+    }
+    if (reader.charactersRead() == 0) {
+        observer.showMessage(kNoCharacters);
+        outcome.status = ImportStatus::EmptyFile;
+        return outcome;
+    }
+
+    const ImportCounters& counters = outcome.counters;
+    std::string closing = formatText(kSummaryFormat, counters.imported, counters.repeats, counters.skipped);
+    const DrawFileResult saved = save(draws);
+    if (!saved.ok()) {
+        if (!saved.message.empty()) observer.showMessage(saved.message);
+        closing = kSaveFailed;
+        outcome.status = ImportStatus::SaveFailed;
+    }
+    observer.showMessage(closing);
+    observer.showInfo(kComplete);
+    return outcome;
+}
+
+}  // namespace numora

@@ -1,0 +1,67 @@
+#include "draws/DrawListEditor.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace numora {
+
+namespace {
+constexpr char kSaveQuestion[] = "Save changes?";
+constexpr char kAddNotSaved[] = "ERROR 2006:\nUnable to save past draw data!";
+}  // namespace
+
+DrawListEditor::DrawListEditor(DrawSaver save) : save_(std::move(save)) {}
+
+void DrawListEditor::fill(DrawList draws) {
+    draws_ = std::move(draws);
+    changed_ = false;
+}
+
+bool DrawListEditor::saveDraws(std::string& failure) {
+    const DrawFileResult result = save_(draws_);
+    changed_ = !result.ok();
+    failure = result.message;
+    return result.ok();
+}
+
+std::vector<std::string> DrawListEditor::add(const DrawRecord& draw) {
+    draws_.append(draw);
+    std::string failure;
+    if (saveDraws(failure)) return {};
+    std::vector<std::string> texts;
+    if (!failure.empty()) texts.push_back(failure);
+    texts.push_back(kAddNotSaved);
+    return texts;
+}
+
+void DrawListEditor::insertBefore(std::size_t position, const DrawRecord& draw) {
+    draws_.insertBefore(std::min(position, draws_.size()), draw);
+    changed_ = true;
+}
+
+void DrawListEditor::remove(std::size_t position) {
+    if (position >= draws_.size()) return;
+    draws_.removeAt(position);
+    changed_ = true;
+}
+
+ImportOutcome DrawListEditor::importCsv(const std::filesystem::path& file, const CsvImportSetup& setup,
+                                        ImportObserver& observer) {
+    const ImportOutcome outcome = importCsvFile(file, draws_, setup, save_, observer);
+    if (outcome.status == ImportStatus::Completed) changed_ = false;
+    if (outcome.status == ImportStatus::SaveFailed) changed_ = true;
+    return outcome;
+}
+
+std::optional<std::string> DrawListEditor::closeQuestion() const {
+    if (!changed_) return std::nullopt;
+    return kSaveQuestion;
+}
+
+std::string DrawListEditor::saveOnClose() {
+    std::string failure;
+    saveDraws(failure);
+    return failure;
+}
+
+}  // namespace numora

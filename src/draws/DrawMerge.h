@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "draws/DrawList.h"
+#include "settings/LotteryProfile.h"
+
+namespace numora {
+
+// The counts of one CSV import run.
+struct ImportCounters {
+    std::int32_t imported = 0;  // lines stored, repeated dates included
+    std::int32_t repeats = 0;   // lines dated like a stored draw but with other numbers
+    std::int32_t skipped = 0;   // lines equal to a stored draw: same date, same numbers
+
+    friend bool operator==(const ImportCounters&, const ImportCounters&) = default;
+};
+
+// Merges imported draws into the stored draws by date.
+//
+// Each new draw walks the stored draws from the first. Every draw it visits
+// has its numbers outside the lottery's range replaced by -1 (balls against
+// Min..Max, the bonus against Min up to the larger of Max and Bonus). The walk
+// ends at the first draw whose date is not earlier than the new one (dates
+// compare as unsigned 32-bit values):
+//   - same date and the same numbers (after the same replacement on a copy of
+//     the new draw's numbers): the line is skipped;
+//   - same date, other numbers: a repeated date, stored right after that draw
+//     and the draws of the same date that directly follow it;
+//   - a later date: stored just before that draw.
+// A walk that meets no such draw appends. A draw without a date is always
+// appended, once, whatever its walk found and counted.
+//
+// The walk visits the draws in order, but the draws are kept in blocks that
+// know their latest date and how far they have been visited, so a line costs
+// about the square root of the draw count rather than the count itself.
+//
+// The merger holds the draws while it works: the list is empty from
+// construction until the merger is destroyed, which puts the merged draws back.
+class DrawMerger {
+public:
+    // A block holds at most blockDraws draws before it is split in two.
+    static constexpr std::size_t kBlockDraws = 512;
+
+    DrawMerger(DrawList& draws, const LotteryProfile& profile, std::size_t blockDraws = kBlockDraws);
+    ~DrawMerger();
+    DrawMerger(const DrawMerger&) = delete;
+    DrawMerger& operator=(const DrawMerger&) = delete;
+
+    void merge(const DrawRecord& draw, bool dated, ImportCounters& counters);
+
+private:
+    struct Block {
+        std::vector<DrawRecord> draws;
+        std::uint32_t latest = 0;  // the latest date in the block, as unsigned
+        std::size_t visited = 0;   // draws [0, visited) already had the range replacement
+    };
+    struct Place {
+        std::size_t block;
+        std::size_t index;
+    };
+
+    void replaceOutOfRange(DrawRecord& draw) const;
+    void visitUpTo(Block& block, std::size_t end) const;
+    void insertAt(Place place, const DrawRecord& draw);
+    void append(const DrawRecord& draw);
+    Place afterSameDate(Place stop, std::uint32_t date) const;
+
+    DrawList& list_;
+    std::size_t blockDraws_;
+    int min_;
+    int max_;
+    int bonusMax_;
+    std::vector<Block> blocks_;
+};
+
+}  // namespace numora

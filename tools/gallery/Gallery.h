@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDir>
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <string>
+
+#include "app/AppState.h"
+#include "app/DevicePaths.h"
+
+class QWidget;
+
+namespace numora::gallery {
+
+// Where the pictures go, and the device the windows are shown on: a fresh
+// device root with the program's own pictures and sound installed.
+class Gallery {
+public:
+    Gallery(const QDir& outDir, const DevicePaths& device, AppState& state);
+
+    const DevicePaths& device() const { return device_; }
+    AppState& state() { return state_; }
+
+    void save(const QString& name, const QPixmap& picture);
+    // Shows the widget offscreen, lets it settle and saves what it paints.
+    void saveWidget(const QString& name, QWidget& widget);
+    // Runs `open`, which opens a modal window, saves that window and closes it.
+    void saveModal(const QString& name, const std::function<void()>& open);
+
+    const QStringList& written() const { return written_; }
+    int failures() const { return failures_; }
+
+private:
+    QDir outDir_;
+    const DevicePaths& device_;
+    AppState& state_;
+    QStringList written_;
+    int failures_ = 0;
+};
+
+// A sheet of labelled pictures in rows, for looking at many small ones at once.
+class Sheet {
+public:
+    explicit Sheet(int columns, int cellWidth, int cellHeight);
+    void add(const QPixmap& picture, const QString& label);
+    void newRow(const QString& heading);
+    QPixmap render() const;
+
+private:
+    struct Cell {
+        QPixmap picture;
+        QString label;
+        int row;
+        int column;
+    };
+    int columns_;
+    int cellWidth_;
+    int cellHeight_;
+    int row_ = 0;
+    int column_ = 0;
+    QList<Cell> cells_;
+    QList<QPair<int, QString>> headings_;
+};
+
+void shootArt(Gallery& gallery);
+void shootControls(Gallery& gallery);
+void shootHelpScreens(Gallery& gallery);
+void shootMessages(Gallery& gallery);
+
+}  // namespace numora::gallery
