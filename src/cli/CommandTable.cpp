@@ -58,6 +58,23 @@ const std::vector<CliCommand>& cliCommands() {
          "number and how often it was drawn (balls and bonus alike), then \"Records N\" with\n"
          "the number of draws. A lottery without a draw file has no number lines.",
          runStats},
+        {kPickCommandName,
+         "pick LOTTERY [--lines P] [--random] [--model 0|1|2] [--pattern|--no-pattern] [--weight|--no-weight]",
+         "make one pick and write its pick-list line",
+         "Makes one pick as the main window's Pick does and writes the line as the pick\n"
+         "list shows it. The line is analysed from the lottery's past draws when it has at\n"
+         "least one, and random (seeded from the clock) otherwise or with --random; it is\n"
+         "sorted when the lottery sorts, then gets its bonus. The name must match exactly.\n"
+         "  --lines P         lines in the pick list when the analysis runs (default 1);\n"
+         "                    the seed depends on it, so each count gives its own line\n"
+         "  --random          a random line, whatever the past draws\n"
+         "  --model 0|1|2     forecasting model: 0 Hyper Geometric, 1 Binomial,\n"
+         "                    2 Monte Carlo Method\n"
+         "  --pattern, --no-pattern   use pattern prediction, or not\n"
+         "  --weight, --no-weight     more weight to less frequent balls, or not\n"
+         "Options not given keep their stored values. A lottery whose number range is too\n"
+         "small for its lines, or for a bonus apart from them, is refused with the reason.",
+         runPick},
     };
     return commands;
 }

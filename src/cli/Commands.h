@@ -38,4 +38,8 @@ int runExport(CliContext& context, const std::vector<std::string>& words);
 inline constexpr const char* kStatsCommandName = "stats";
 int runStats(CliContext& context, const std::vector<std::string>& words);
 
+// Makes one pick as the main window does and writes its pick-list line.
+inline constexpr const char* kPickCommandName = "pick";
+int runPick(CliContext& context, const std::vector<std::string>& words);
+
 }  // namespace numora

@@ -1,0 +1,71 @@
+#include "picking/LineText.h"
+
+#include <cstdio>
+
+#include "platform/Utf16.h"
+
+namespace numora {
+
+namespace {
+
+constexpr int kFirstThreeSlots = 3;
+constexpr std::size_t kPieceLength = 2;
+constexpr std::size_t kPieceSpacing = 4;
+
+template <typename... Numbers>
+void appendFormatted(std::string& text, const char* format, Numbers... numbers) {
+    char piece[64];
+    const int length = std::snprintf(piece, sizeof piece, format, numbers...);
+    if (length > 0) text.append(piece, static_cast<std::size_t>(length));
+}
+
+bool isSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// The whole part of the decimal number a piece starts with: leading white
+// space, an optional sign, digits. 0 when there is none.
+int readPiece(std::u16string_view piece) {
+    std::size_t at = 0;
+    while (at < piece.size() && isSpace(piece[at])) ++at;
+    bool negative = false;
+    if (at < piece.size() && (piece[at] == u'-' || piece[at] == u'+')) negative = piece[at++] == u'-';
+    int value = 0;
+    for (; at < piece.size() && isDigit(piece[at]); ++at) value = value * 10 + (piece[at] - u'0');
+    return negative ? -value : value;
+}
+
+std::u16string_view pieceAt(std::u16string_view text, std::size_t start) {
+    return start < text.size() ? text.substr(start, kPieceLength) : std::u16string_view{};
+}
+
+}  // namespace
+
+std::string makeLineText(const PickedLine& line, const LotteryProfile& profile) {
+    std::string text;
+    appendFormatted(text, kLineTextFirstThree, line.slots[0], line.slots[1], line.slots[2]);
+    for (int slot = kFirstThreeSlots; slot < PickedLine::kSlotCount; ++slot) {
+        if (line.slots[slot] != PickedLine::kEmpty && profile.balls > slot) {
+            appendFormatted(text, kLineTextFurtherBall, line.slots[slot]);
+        }
+    }
+    if (profile.bonus > 0) {
+        if (profile.powerBall) appendFormatted(text, kLineTextBonus, line.bonus);
+        if (profile.showBonus) appendFormatted(text, kLineTextBonus, line.bonus);
+    }
+    return text;
+}
+
+std::optional<PickedLine> readLineText(std::string_view text, const LotteryProfile& profile) {
+    if (text.empty() || text.find_first_of(kNotPickLineLetters) != std::string_view::npos) return std::nullopt;
+    const std::u16string wide = toUtf16(text);
+    PickedLine line;
+    for (int slot = 0; slot < PickedLine::kSlotCount && (slot < kFirstThreeSlots || slot < profile.balls); ++slot) {
+        line.slots[slot] = readPiece(pieceAt(wide, static_cast<std::size_t>(slot) * kPieceSpacing));
+    }
+    if (profile.powerBall || profile.showBonus) {
+        line.bonus = readPiece(pieceAt(wide, wide.size() < kPieceLength ? 0 : wide.size() - kPieceLength));
+    }
+    return line;
+}
+
+}  // namespace numora
