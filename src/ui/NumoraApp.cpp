@@ -1,15 +1,17 @@
 #include "NumoraApp.h"
 
-#include <QApplication>
+#include <ctime>
 
-#include "PlaceholderWindow.h"
+#include "MainWindow.h"
+#include "QtPrompter.h"
+#include "SoundPlayer.h"
 #include "app/DeviceInstall.h"
 #include "app/StartUp.h"
 #include "platform/LocalTime.h"
-#include "platform/Prompter.h"
 #include "qt/DeviceRoot.h"
 #include "qt/QSettingsAppProfile.h"
 #include "qt/QtLocaleInfo.h"
+#include "ui/art/DeviceArtInstaller.h"
 
 namespace numora {
 
@@ -18,16 +20,32 @@ NumoraApp::NumoraApp(const LaunchOptions& options)
       device_(options.root.value_or(defaultDeviceRoot())),
       profile_(std::make_unique<QSettingsAppProfile>()),
       locale_(std::make_unique<QtLocaleInfo>()),
-      time_(std::make_unique<SystemLocalTime>()) {}
+      time_(std::make_unique<SystemLocalTime>()),
+      prompter_(std::make_unique<QtPrompter>()),
+      sound_(std::make_unique<SoundPlayer>()) {}
 
 NumoraApp::~NumoraApp() = default;
 
 int NumoraApp::run() {
     loadStartValues(state_, *profile_, *time_);
+    // The device's folders, pictures and sound; what is there already stays.
     createDeviceFolders(device_, state_.dataFolder);
-    PlaceholderWindow window(state_, device_);
-    window.show();
-    return QApplication::exec();
+    art::installDeviceArt(device_, state_.dataFolder);
+
+    const MainWindowServices services{
+        .state = state_,
+        .device = device_,
+        .profile = *profile_,
+        .locale = *locale_,
+        .time = *time_,
+        .prompter = *prompter_,
+        .sound = *sound_,
+        .clock = [] { return static_cast<std::int64_t>(std::time(nullptr)); },
+        .screen = options_.screen,
+    };
+    MainWindow window(services);
+    window.exec();
+    return 0;
 }
 
 }  // namespace numora

@@ -12,6 +12,7 @@ class AppProfile;
 class LocaleInfo;
 class LocalTime;
 class Prompter;
+class SoundPlayer;
 
 // The application: sets up the option store and the device, gives the
 // process-wide values their start values and runs the main window until it
@@ -30,6 +31,7 @@ private:
     std::unique_ptr<LocaleInfo> locale_;
     std::unique_ptr<LocalTime> time_;
     std::unique_ptr<Prompter> prompter_;
+    std::unique_ptr<SoundPlayer> sound_;
     AppState state_;
 };
 

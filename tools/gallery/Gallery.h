@@ -67,6 +67,7 @@ private:
 
 void shootArt(Gallery& gallery);
 void shootControls(Gallery& gallery);
+void shootMainWindows(Gallery& gallery);
 void shootHelpScreens(Gallery& gallery);
 void shootMessages(Gallery& gallery);
 

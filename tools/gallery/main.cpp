@@ -42,6 +42,7 @@ int main(int argc, char* argv[]) {
     numora::gallery::Gallery gallery(outDir, device, state);
     numora::gallery::shootArt(gallery);
     numora::gallery::shootControls(gallery);
+    numora::gallery::shootMainWindows(gallery);
     numora::gallery::shootHelpScreens(gallery);
     numora::gallery::shootMessages(gallery);
 

@@ -1,0 +1,30 @@
+// The main window's commands on the pick list and the windows it opens.
+#include "app/AppState.h"
+#include "platform/Prompter.h"
+#include "picking/PickListText.h"
+#include "picking/PicksFile.h"
+#include "ui/MainWindow.h"
+#include "ui/MainWindowTexts.h"
+#include "ui/controls/PickList.h"
+#include "ui/help/MainHelpScreen.h"
+
+namespace numora {
+
+void MainWindow::exportPicks() {
+    const PicksExportResult saved =
+        PicksFile::save(services_.device, services_.state.dataFolder, controls_.pickList->lines());
+    services_.prompter.report(saved.message, saved.ok ? PromptIcon::Information : PromptIcon::None);
+}
+
+void MainWindow::erasePicks() {
+    if (!services_.prompter.ask(mainwindow::kEraseQuestion)) return;
+    services_.state.welcomeShown = true;
+    controls_.pickList->setLines({kErasedLine});
+}
+
+void MainWindow::help() {
+    MainHelpScreen screen(this);
+    screen.exec();
+}
+
+}  // namespace numora

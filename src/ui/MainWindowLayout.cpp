@@ -1,0 +1,108 @@
+#include "ui/MainWindowLayout.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include "ui/MainWindowShapes.h"
+#include "ui/art/ArtStyle.h"
+#include "ui/art/Pictures.h"
+#include "ui/controls/BallDisplay.h"
+#include "ui/controls/CommandBar.h"
+#include "ui/controls/IconButton.h"
+#include "ui/controls/LotterySelector.h"
+#include "ui/controls/PickList.h"
+
+namespace numora {
+
+namespace {
+
+constexpr char kPickCaption[] = "Pick";
+// The handheld's top bar takes this much of the screen; the window has the rest.
+constexpr int kNavigationBarHeight = 26;
+constexpr int kFontPixelSize = 11;
+constexpr int kRowSpacing = 3;
+constexpr int kTopMargin = 4;
+constexpr int kSideMargin = 4;
+constexpr int kProgressWidth = 80;
+constexpr int kProgressHeight = 10;
+
+IconButton* makeButton(QWidget& window, const char* objectName, const QString& caption = QString()) {
+    auto* button = new IconButton(caption, &window);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    return button;
+}
+
+MainWindowControls makeControls(QDialog& window, const AppState& state, const DevicePaths& device) {
+    MainWindowControls controls;
+    controls.selector = new LotterySelector(&window);
+    controls.pick = makeButton(window, "pickButton", QString::fromLatin1(kPickCaption));
+    controls.pick->setDefault(true);
+    controls.pastDraws = makeButton(window, "pastDrawsButton");
+    controls.drawStats = makeButton(window, "drawStatsButton");
+    controls.status = new QLabel(&window);
+    controls.status->setObjectName(QStringLiteral("statusLine"));
+    controls.status->setTextFormat(Qt::PlainText);
+    controls.progress = new QProgressBar(&window);
+    controls.progress->setObjectName(QStringLiteral("progressBar"));
+    controls.progress->setTextVisible(false);
+    controls.progress->setEnabled(false);
+    controls.progress->setFixedSize(kProgressWidth, kProgressHeight);
+    controls.pickList = new PickList(&window);
+    controls.balls = new BallDisplay(state, device, &window);
+    controls.commandBar = new CommandBar(&window);
+    return controls;
+}
+
+}  // namespace
+
+QHBoxLayout* addMarginRow(QVBoxLayout& column) {
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(kSideMargin, 0, kSideMargin, 0);
+    row->setSpacing(kRowSpacing);
+    column.addLayout(row);
+    return row;
+}
+
+void addStatusRow(QBoxLayout& row, MainWindowControls& controls) {
+    row.addWidget(controls.status, 1);
+    row.addWidget(controls.progress, 0, Qt::AlignVCenter);
+}
+
+QLabel* makePicture(QWidget& window) {
+    auto* picture = new QLabel(&window);
+    picture->setObjectName(QStringLiteral("picture"));
+    picture->setPixmap(art::cloverPicture());
+    picture->setFixedSize(art::cloverSize());
+    return picture;
+}
+
+QSize mainWindowClientSize(ScreenSize screen) { return {screen.width, screen.height - kNavigationBarHeight}; }
+
+MainWindowControls buildMainWindow(QDialog& window, ScreenSize screen, const AppState& state,
+                                   const DevicePaths& device) {
+    QFont font = window.font();
+    font.setPixelSize(kFontPixelSize);
+    window.setFont(font);
+    // White, as the handheld's dialogs are, so the balls sit on the window itself.
+    QPalette colours = window.palette();
+    colours.setColor(QPalette::Window, art::Colors::paper());
+    window.setPalette(colours);
+
+    MainWindowControls controls = makeControls(window, state, device);
+    auto* column = new QVBoxLayout(&window);
+    column->setContentsMargins(0, kTopMargin, 0, 0);
+    column->setSpacing(kRowSpacing);
+    switch (screenShapeOf(screen)) {
+    case ScreenShape::Portrait: arrangePortrait(window, controls, *column); break;
+    case ScreenShape::Landscape: arrangeLandscape(window, controls, *column); break;
+    case ScreenShape::Square: arrangeSquare(window, controls, *column); break;
+    }
+    column->addWidget(controls.commandBar);
+    window.setFixedSize(mainWindowClientSize(screen).expandedTo(column->minimumSize()));
+    return controls;
+}
+
+}  // namespace numora

@@ -1,0 +1,116 @@
+// The main window's lottery: choosing one, the lottery list after the
+// profile editor, and the past draws after the windows that change them.
+#include <QTimer>
+
+#include "app/AppState.h"
+#include "platform/Prompter.h"
+#include "picking/PickListText.h"
+#include "settings/LotteryStore.h"
+#include "settings/OptionStore.h"
+#include "settings/SettingsLocation.h"
+#include "ui/MainWindow.h"
+#include "ui/MainWindowTexts.h"
+#include "ui/controls/BallDisplay.h"
+#include "ui/controls/LotterySelector.h"
+#include "ui/controls/PickList.h"
+
+namespace numora {
+
+void MainWindow::selectorClosed() {
+    takeControlValues();
+    // With nothing selected (an empty list, or typed text that names no
+    // lottery) there is no lottery to choose, and nothing changes.
+    if (const auto name = controls_.selector->selectedName()) chooseLottery(*name);
+}
+
+void MainWindow::chooseLottery(const std::string& name) {
+    AppState& state = services_.state;
+    const DrawFileResult loaded = loadDraws(name);
+    setRandomMode(!loaded.ok() || draws_.empty());
+    if (draws_.size() < mainwindow::kFewestDrawsForTrend) {
+        services_.prompter.report(mainwindow::kNotEnoughDraws);
+        setRandomMode(true);
+    }
+    readLotteryProfile(settings_, name, state.current);
+    showWelcome(true);
+    controls_.balls->clear();
+    controls_.balls->showIdle();
+    controls_.balls->repaint();
+    SaveOptions(services_.profile, state);
+}
+
+void MainWindow::addLotteryType() {
+    AppState& state = services_.state;
+    lotteryField_ = QString::fromStdString(state.current.name);
+    showFieldValues();
+    // The lottery profile editor opens here.
+    update();
+
+    settings_.Clear();
+    const auto settingsFile = services_.device.toHost(settingsFilePath(state.dataFolder));
+    if (!settingsFile || !settings_.Load(*settingsFile)) return;
+    fillSelector();
+    const std::vector<std::string> names = controls_.selector->names();
+    // With no lottery listed there is none to choose, and nothing changes.
+    if (names.empty()) return;
+    if (!findLotteryInList(names, state.current.name)) {
+        state.current.name = names.front();
+        lotteryField_ = QString::fromStdString(state.current.name);
+        showFieldValues();
+    }
+    controls_.selector->selectName(state.current.name);
+    if (const auto name = controls_.selector->selectedName()) chooseLottery(*name);
+}
+
+void MainWindow::pastDraws() {
+    // The Past Draws window opens here.
+    loadDraws(services_.state.current.name);
+    if (draws_.empty()) return;
+    progress_.setStatusText(mainwindow::kStatusReadyAfterPastDraws);
+    services_.state.randomMode = false;
+}
+
+void MainWindow::drawStats() {
+    // The Draw Stats window opens here.
+    loadDraws(services_.state.current.name);
+}
+
+DrawFileResult MainWindow::loadDraws(const std::string& name) {
+    DrawFileResult loaded = DrawFile::load(services_.device, services_.state.dataFolder, name, draws_);
+    reportDamage(loaded, name);
+    return loaded;
+}
+
+// A damaged draw file keeps the draws read before the damage. The user hears
+// of it once, not at every reload; a later good load of the lottery lets a
+// new damage be told again.
+void MainWindow::reportDamage(const DrawFileResult& loaded, const std::string& name) {
+    if (loaded.status != DrawFileResult::Status::Damaged) {
+        if (name == damageReported_) damageReported_.clear();
+        return;
+    }
+    if (name == damageReported_) return;
+    damageReported_ = name;
+    // At opening the window is not on screen yet: the message waits for it.
+    if (!opened_) {
+        QTimer::singleShot(0, this, [this, message = loaded.message] { services_.prompter.report(message); });
+        return;
+    }
+    services_.prompter.report(loaded.message);
+}
+
+void MainWindow::setRandomMode(bool random) {
+    services_.state.randomMode = random;
+    showModeStatus();
+}
+
+void MainWindow::showModeStatus() {
+    progress_.setStatusText(services_.state.randomMode ? mainwindow::kStatusRandomMode : mainwindow::kStatusReady);
+}
+
+void MainWindow::showWelcome(bool withBallsLine) {
+    services_.state.welcomeShown = true;
+    controls_.pickList->setLines(welcomeLines(services_.state.current, withBallsLine));
+}
+
+}  // namespace numora

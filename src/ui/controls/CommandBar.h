@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+class QAction;
+class QMenuBar;
+class QToolBar;
+
+namespace numora {
+
+// The bar along the bottom of the main window: the menu "Lottery" (Erase
+// Picks, Add Lottery Type, Past Draws, Export Picks) and a toolbar of 16 by 15
+// pixel buttons (Export Picks, Add Lottery Type, Advanced, Erase Picks, Help).
+// A command reached from both runs through one action.
+class CommandBar : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CommandBar(QWidget* parent = nullptr);
+
+    QAction* erasePicks() const { return erasePicks_; }
+    QAction* addLotteryType() const { return addLotteryType_; }
+    QAction* pastDraws() const { return pastDraws_; }
+    QAction* exportPicks() const { return exportPicks_; }
+    QAction* advanced() const { return advanced_; }
+    QAction* help() const { return help_; }
+
+    QMenuBar* menuBar() const { return menuBar_; }
+    QToolBar* toolBar() const { return toolBar_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QMenuBar* menuBar_;
+    QToolBar* toolBar_;
+    QAction* erasePicks_;
+    QAction* addLotteryType_;
+    QAction* pastDraws_;
+    QAction* exportPicks_;
+    QAction* advanced_;
+    QAction* help_;
+};
+
+}  // namespace numora

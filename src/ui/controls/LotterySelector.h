@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QComboBox>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace numora {
+
+// The main window's lottery selector: an editable drop-down list of lottery
+// names that keeps its entries sorted alphabetically (ignoring case). Typed
+// text never becomes an entry. `dropDownClosed` is emitted each time the list
+// closes, once the entry chosen there (if any) has become the selected one.
+class LotterySelector : public QComboBox {
+    Q_OBJECT
+
+public:
+    explicit LotterySelector(QWidget* parent = nullptr);
+
+    // Replaces the entries with these names, sorted.
+    void setNames(const std::vector<std::string>& names);
+    // The entries from top to bottom.
+    std::vector<std::string> names() const;
+
+    // Selects the entry the program's lottery search finds for the name (see
+    // findLotteryInList); selects nothing when none matches. True when one
+    // was selected.
+    bool selectName(const std::string& name);
+
+    // The selected entry's text. None when nothing is selected, or when the
+    // edit field holds typed text that is not exactly an entry.
+    std::optional<std::string> selectedName() const;
+
+    void showPopup() override;
+    void hidePopup() override;
+
+Q_SIGNALS:
+    void dropDownClosed();
+
+private:
+    bool dropDownOpen_ = false;
+};
+
+}  // namespace numora

@@ -1,0 +1,75 @@
+#include "ui/controls/PickList.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace numora {
+
+namespace {
+
+constexpr char kColumnTitle[] = "QuickPicks";
+
+QString lineText(const QTreeWidgetItem* item) { return item->text(0); }
+
+}  // namespace
+
+PickList::PickList(QWidget* parent) : QTreeWidget(parent) {
+    setObjectName(QStringLiteral("pickList"));
+    setColumnCount(1);
+    setHeaderLabels({QString::fromLatin1(kColumnTitle)});
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    header()->setStretchLastSection(false);
+    // The selected line keeps its highlight when the focus is elsewhere.
+    QPalette colours = palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
+    setPalette(colours);
+}
+
+void PickList::insertAtTop(const std::string& text, bool select) {
+    auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(text)});
+    insertTopLevelItem(0, item);
+    if (!select) return;
+    setCurrentItem(item);
+    scrollToTop();
+}
+
+void PickList::setLines(const std::vector<std::string>& lines) {
+    clear();
+    // Each line goes in at the top, so the last one goes first.
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) insertAtTop(*line, false);
+}
+
+std::vector<std::string> PickList::lines() const {
+    std::vector<std::string> texts;
+    for (int i = 0; i < topLevelItemCount(); ++i) texts.push_back(lineText(topLevelItem(i)).toStdString());
+    return texts;
+}
+
+std::string PickList::topLine() const {
+    return topLevelItemCount() == 0 ? std::string() : lineText(topLevelItem(0)).toStdString();
+}
+
+std::optional<std::string> PickList::selectedLine() const {
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    if (selected.isEmpty()) return std::nullopt;
+    return lineText(selected.front()).toStdString();
+}
+
+void PickList::mouseReleaseEvent(QMouseEvent* event) {
+    QTreeWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton) Q_EMIT tapped();
+}
+
+void PickList::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    setColumnWidth(0, std::max(0, viewport()->width() - kColumnWidthLess));
+}
+
+}  // namespace numora

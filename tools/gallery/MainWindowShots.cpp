@@ -1,0 +1,99 @@
+#include <QPushButton>
+
+#include "Gallery.h"
+#include "app/AppState.h"
+#include "draws/DrawFile.h"
+#include "platform/AppProfile.h"
+#include "platform/LocalTime.h"
+#include "platform/LocaleInfo.h"
+#include "platform/Prompter.h"
+#include "settings/LotteryStore.h"
+#include "settings/OptionKeys.h"
+#include "settings/Options.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
+#include "ui/MainWindow.h"
+#include "ui/WavePlayer.h"
+
+namespace numora::gallery {
+
+namespace {
+
+constexpr char kDataFolder[] = "\\Program Files\\Numora";
+constexpr int kPicks = 4;
+constexpr std::int64_t kClock = 1'700'000'000;
+constexpr std::int32_t kWeek = 7 * 24 * 60 * 60;
+
+const LotteryProfile kLotteries[] = {
+    {"Lotto 649", 6, 1, 49, 49, false, true, false, true},
+    {"Daily Pick 3", 3, 0, 9, 0, true, false, false, false},
+    {"Powerball", 5, 1, 69, 26, false, true, true, false},
+};
+
+// Twelve weekly draws of the first lottery.
+constexpr int kDraws[][7] = {
+    {3, 11, 19, 27, 38, 44, 7},  {5, 9, 17, 23, 40, 41, 12}, {1, 14, 22, 30, 35, 49, 3},
+    {8, 12, 17, 26, 33, 47, 21}, {2, 9, 18, 29, 36, 42, 15}, {6, 13, 20, 25, 39, 45, 9},
+    {4, 10, 17, 28, 34, 48, 30}, {7, 15, 21, 31, 37, 43, 2},  {3, 16, 24, 32, 40, 46, 18},
+    {9, 11, 23, 27, 35, 41, 27}, {5, 12, 19, 26, 38, 49, 6},  {1, 17, 22, 29, 36, 44, 11},
+};
+
+class SilentPrompter final : public Prompter {
+public:
+    void report(const std::string&, PromptIcon) override {}
+    bool ask(const std::string&) override { return false; }
+};
+
+class SilentSound final : public WavePlayer {
+public:
+    void play(const std::filesystem::path&) override {}
+};
+
+void writeLotteries(const DevicePaths& device) {
+    SettingsFile settings;
+    settings.Load(device.toHost(settingsFilePath(kDataFolder)).value());
+    for (const LotteryProfile& lottery : kLotteries) saveLottery(settings, lottery);
+    DrawList draws;
+    std::int32_t date = 1'690'000'000;
+    for (const auto& numbers : kDraws) {
+        DrawRecord draw;
+        draw.date = date;
+        for (int i = 0; i < 6; ++i) draw.ball(i + 1) = numbers[i];
+        draw.bonus = numbers[6];
+        draws.append(draw);
+        date += kWeek;
+    }
+    DrawFile::save(device, kDataFolder, kLotteries[0].name, draws);
+}
+
+void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks) {
+    AppState state;
+    InMemoryAppProfile profile;
+    profile.writeText(kLotteryNameOption.section, kLotteryNameOption.key, kLotteries[0].name);
+    // The forecasting model that seeds each pick from the whole line count,
+    // so that every pick shown differs from the one before.
+    profile.writeInt(kForecastModelOption.section, kForecastModelOption.key,
+                     static_cast<int>(ForecastModel::HyperGeometric));
+    const FixedLocaleInfo locale;
+    const FixedOffsetLocalTime time;
+    SilentPrompter prompter;
+    SilentSound sound;
+    const MainWindowServices services{state, gallery.device(), profile, locale, time, prompter, sound,
+                                      [] { return kClock; }, screen};
+    MainWindow window(services);
+    auto* pick = window.findChild<QPushButton*>(QStringLiteral("pickButton"));
+    for (int i = 0; i < picks; ++i) pick->click();
+    gallery.saveWidget(name, window);
+}
+
+}  // namespace
+
+void shootMainWindows(Gallery& gallery) {
+    writeLotteries(gallery.device());
+    shootMainWindow(gallery, QStringLiteral("main-window-portrait"), {240, 320}, kPicks);
+    shootMainWindow(gallery, QStringLiteral("main-window-landscape"), {320, 240}, kPicks);
+    shootMainWindow(gallery, QStringLiteral("main-window-square"), {240, 240}, kPicks);
+    shootMainWindow(gallery, QStringLiteral("main-window-opening"), {240, 320}, 0);
+}
+
+}  // namespace numora::gallery
