@@ -45,11 +45,15 @@ MainWindowControls makeControls(QDialog& window, const AppState& state, const De
     controls.status = new QLabel(&window);
     controls.status->setObjectName(QStringLiteral("statusLine"));
     controls.status->setTextFormat(Qt::PlainText);
+    // The status line takes the room its row leaves; each layout leaves
+    // enough for the longest status.
+    controls.status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     controls.progress = new QProgressBar(&window);
     controls.progress->setObjectName(QStringLiteral("progressBar"));
     controls.progress->setTextVisible(false);
     controls.progress->setEnabled(false);
-    controls.progress->setFixedSize(kProgressWidth, kProgressHeight);
+    controls.progress->setFixedHeight(kProgressHeight);
+    controls.progress->setMaximumWidth(kProgressWidth);
     controls.pickList = new PickList(&window);
     controls.balls = new BallDisplay(state, device, &window);
     controls.commandBar = new CommandBar(&window);

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,6 +34,8 @@ constexpr int kSideColumnWidth = 68;
 constexpr int kOutOfSightLeft = -86;
 constexpr QSize kOutOfSightSize(75, 22);
 constexpr int kPowerBallLabelHeight = 12;
+// Beside the two buttons, the progress bar leaves the status line its room.
+constexpr int kLandscapeProgressWidth = 48;
 
 void setCaptions(MainWindowControls& controls, const char* pastDraws, const char* drawStats) {
     controls.pastDraws->setText(QString::fromLatin1(pastDraws));
@@ -119,6 +122,7 @@ void arrangeLandscape(QDialog& window, MainWindowControls& controls, QVBoxLayout
     QHBoxLayout* bottom = addMarginRow(column);
     bottom->addWidget(controls.pastDraws);
     bottom->addWidget(controls.drawStats);
+    controls.progress->setMaximumWidth(kLandscapeProgressWidth);
     addStatusRow(*bottom, controls);
 
     controls.hiddenOk = outOfSightButton(window, "okButton", kOk, 0);

@@ -20,6 +20,8 @@ constexpr char kPastDraws[] = "Past Draws";
 constexpr char kExportPicks[] = "Export Picks";
 constexpr char kAdvanced[] = "Advanced";
 constexpr char kHelp[] = "Help";
+// The handheld's command bar is this tall.
+constexpr int kBarHeight = 26;
 
 QAction* makeAction(QObject* parent, const char* objectName, const char* text) {
     auto* action = new QAction(QString::fromLatin1(text), parent);
@@ -64,10 +66,12 @@ CommandBar::CommandBar(QWidget* parent)
 
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setIconSize(art::toolbarImageSize());
+    toolBar_->setStyleSheet(QStringLiteral("QToolBar { border: none; padding: 0px; spacing: 1px; }"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
     toolBar_->addActions({exportPicks_, addLotteryType_, advanced_, erasePicks_, help_});
 
+    setFixedHeight(kBarHeight);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 1, 0, 0);
     row->setSpacing(0);

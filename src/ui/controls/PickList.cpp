@@ -10,6 +10,8 @@ namespace numora {
 namespace {
 
 constexpr char kColumnTitle[] = "QuickPicks";
+// Room for about three lines, so the list fits the smallest screen.
+constexpr int kSmallestHeight = 40;
 
 QString lineText(const QTreeWidgetItem* item) { return item->text(0); }
 
@@ -25,6 +27,7 @@ PickList::PickList(QWidget* parent) : QTreeWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     header()->setStretchLastSection(false);
+    setMinimumHeight(kSmallestHeight);
     // The selected line keeps its highlight when the focus is elsewhere.
     QPalette colours = palette();
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
