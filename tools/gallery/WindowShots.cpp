@@ -1,4 +1,5 @@
 #include "Gallery.h"
+#include "ui/MainWindowTexts.h"
 #include "ui/QtPrompter.h"
 #include "ui/help/EditHelpScreen.h"
 #include "ui/help/MainHelpScreen.h"
@@ -11,7 +12,6 @@ namespace {
 constexpr char kSampleReport[] =
     "Your Predicted numbers have been exported to\r \\Program Files\\Numora\\LottoExport.txt on "
     "your Pocket PC., \rGOOD LUCK!";
-constexpr char kSampleQuestion[] = "Erase all lucky picks?\nARE YOU SURE?";
 
 }  // namespace
 
@@ -29,7 +29,7 @@ void shootMessages(Gallery& gallery) {
     gallery.saveModal(QStringLiteral("message-report"),
                       [&] { prompter.report(kSampleReport, PromptIcon::Information); });
     gallery.saveModal(QStringLiteral("message-question"),
-                      [&] { prompter.ask(kSampleQuestion); });
+                      [&] { prompter.ask(mainwindow::kEraseQuestion); });
 }
 
 }  // namespace numora::gallery
