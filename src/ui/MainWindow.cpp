@@ -1,7 +1,6 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
-#include <QTimer>
 
 #include "app/AppState.h"
 #include "platform/Prompter.h"
@@ -68,6 +67,11 @@ void MainWindow::setUpButtons() {
     }
 }
 
+bool MainWindow::loadSettings() {
+    const auto file = services_.device.toHost(settingsFilePath(services_.state.dataFolder));
+    return file && settings_.Load(*file);
+}
+
 void MainWindow::fillSelector() { controls_.selector->setNames(readLotteryList(settings_)); }
 
 void MainWindow::runOpening() {
@@ -78,13 +82,10 @@ void MainWindow::runOpening() {
     readAdvancedOptions(services_.profile, state);
     LoadOptions(services_.profile, state);
 
-    const auto settingsFile = services_.device.toHost(settingsFilePath(state.dataFolder));
-    if (settingsFile && settings_.Load(*settingsFile)) fillSelector();
+    if (loadSettings()) fillSelector();
     controls_.selector->selectName(state.current.name);
     readLotteryProfile(settings_, state.current.name, state.current);
-
-    const DrawFileResult loaded = loadDraws(state.current.name);
-    setRandomMode(!loaded.ok() || draws_.empty());
+    loadDrawsAndMode(state.current.name);
 
     showWelcome(false);
     controls_.balls->showIdle();

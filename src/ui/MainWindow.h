@@ -38,6 +38,7 @@ private:
     void runOpening();
     void connectCommands();
     void setUpButtons();
+    bool loadSettings();
     void fillSelector();
     void runClosing();
 
@@ -48,6 +49,7 @@ private:
     void pastDraws();
     void drawStats();
     DrawFileResult loadDraws(const std::string& name);
+    void loadDrawsAndMode(const std::string& name);
     void reportDamage(const DrawFileResult& loaded, const std::string& name);
     void setRandomMode(bool random);
     void showModeStatus();

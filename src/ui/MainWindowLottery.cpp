@@ -7,7 +7,6 @@
 #include "picking/PickListText.h"
 #include "settings/LotteryStore.h"
 #include "settings/OptionStore.h"
-#include "settings/SettingsLocation.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowTexts.h"
 #include "ui/controls/BallDisplay.h"
@@ -25,8 +24,7 @@ void MainWindow::selectorClosed() {
 
 void MainWindow::chooseLottery(const std::string& name) {
     AppState& state = services_.state;
-    const DrawFileResult loaded = loadDraws(name);
-    setRandomMode(!loaded.ok() || draws_.empty());
+    loadDrawsAndMode(name);
     if (draws_.size() < mainwindow::kFewestDrawsForTrend) {
         services_.prompter.report(mainwindow::kNotEnoughDraws);
         setRandomMode(true);
@@ -47,8 +45,7 @@ void MainWindow::addLotteryType() {
     update();
 
     settings_.Clear();
-    const auto settingsFile = services_.device.toHost(settingsFilePath(state.dataFolder));
-    if (!settingsFile || !settings_.Load(*settingsFile)) return;
+    if (!loadSettings()) return;
     fillSelector();
     const std::vector<std::string> names = controls_.selector->names();
     // With no lottery listed there is none to choose, and nothing changes.
@@ -79,6 +76,13 @@ DrawFileResult MainWindow::loadDraws(const std::string& name) {
     DrawFileResult loaded = DrawFile::load(services_.device, services_.state.dataFolder, name, draws_);
     reportDamage(loaded, name);
     return loaded;
+}
+
+// Draws that cannot be read, or none, mean random picks; a damaged file
+// counts as unread, though the draws before the damage are kept.
+void MainWindow::loadDrawsAndMode(const std::string& name) {
+    const DrawFileResult loaded = loadDraws(name);
+    setRandomMode(!loaded.ok() || draws_.empty());
 }
 
 // A damaged draw file keeps the draws read before the damage. The user hears

@@ -109,7 +109,6 @@ void arrangeLandscape(QDialog& window, MainWindowControls& controls, QVBoxLayout
     top->addWidget(controls.pick);
 
     auto* middle = new QHBoxLayout;
-    middle->setContentsMargins(0, 0, 0, 0);
     fitBalls(controls);
     middle->addWidget(controls.balls);
     middle->addStretch(1);
