@@ -83,7 +83,16 @@ bool SettingsFile::Load(const std::filesystem::path& fileName) {
     Clear();
     fileName_ = fileName;
     const auto bytes = readWholeFile(fileName);
-    if (!bytes) return false;
+    if (!bytes) {
+        // A missing file is created by the next save. A file that is there but
+        // cannot be read is not taken as the place to save to: writing this
+        // empty store over it would lose the user's lotteries.
+        std::error_code error;
+        if (std::filesystem::symlink_status(fileName, error).type() != std::filesystem::file_type::not_found) {
+            fileName_.clear();
+        }
+        return false;
+    }
     parse(*bytes);
     return true;
 }

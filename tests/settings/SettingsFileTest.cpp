@@ -152,6 +152,8 @@ TEST(SettingsFile, failedLoadKeepsTheNameForTheFirstSaveAndFailedSaveLeavesTheDi
     std::filesystem::create_directory(folder / "Numora.ini");  // a folder where the file should be
     EXPECT_FALSE(settings.Save(folder / "Numora.ini"));
     EXPECT_FALSE(settings.Load(folder / "Numora.ini"));
+    EXPECT_TRUE(settings.fileName().empty());  // something unreadable is there: never saved over
+    EXPECT_FALSE(settings.Save());
     EXPECT_TRUE(std::filesystem::is_directory(folder / "Numora.ini"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3);
     settings.Clear();
