@@ -1,98 +1,59 @@
 #include "ui/art/DeviceArtInstaller.h"
 
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "ui/art/BallPictures.h"
 #include "ui/art/ChimeSound.h"
-#include "ui/support/Colours.h"
+#include "ui/support/DeviceRoot.h"
+#include "ui/support/PlainPictures.h"
 
 namespace numora::art {
 namespace {
 
-constexpr char kDataFolder[] = "\\Program Files\\Numora";
+constexpr char kSound[] = "\\Windows\\winner.wav";
 constexpr int kPictureCount = 108 + 100;  // -8 to 99, R0 to R99
 constexpr int kFileCount = kPictureCount + 1;
 
-std::string readAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class DeviceArtInstallerTest : public ::testing::Test {
+class DeviceArtInstallerTest : public ::testing::Test, protected DeviceRoot {
 protected:
-    DeviceArtInstallerTest() : paths(root.path().toStdString()) {}
-
-    std::filesystem::path host(const std::string& devicePath) {
-        return paths.toHost(devicePath).value();
-    }
-    QImage picture(const std::string& name) {
-        return QImage(QString::fromStdString(host(std::string(kDataFolder) + "\\Balls\\" + name).string()));
-    }
-
-    QTemporaryDir root;
-    DevicePaths paths;
+    QImage picture(const std::string& name) const { return QImage(QString::fromStdString(ballFile(name).string())); }
 };
 
-TEST_F(DeviceArtInstallerTest, firstRunWritesEveryPictureAndTheSound) {
-    const InstallCounts counts = installDeviceArt(paths, kDataFolder);
-    EXPECT_EQ(counts.written, kFileCount);
-    EXPECT_EQ(counts.kept, 0);
-    EXPECT_EQ(counts.failed, 0);
-    for (const char* name : {"0.jpg", "49.jpg", "99.jpg", "R0.jpg", "R99.jpg", "-1.jpg", "-8.jpg"}) {
-        const QImage image = picture(name);
-        EXPECT_EQ(image.size(), ballPictureSize()) << name;
-    }
-    EXPECT_TRUE(picture("R-1.jpg").isNull());
-    EXPECT_TRUE(picture("100.jpg").isNull());
-    EXPECT_EQ(readAll(host("\\Windows\\winner.wav")), chimeWaveBytes());
-}
+TEST_F(DeviceArtInstallerTest, writesEveryMissingPictureAndTheSoundButNeverReplacesAFile) {
+    testing::writeBytes(ballFile("7.jpg"), "my own seven");
+    testing::writeBytes(host(kSound), "my own sound");
 
-TEST_F(DeviceArtInstallerTest, installedPictureMatchesThePaintedOneWithinJpegNoise) {
-    installDeviceArt(paths, kDataFolder);
-    const QImage painted = paintBallPicture(23, true);
-    const QImage installed = picture("R23.jpg").convertToFormat(painted.format());
-    for (const QPoint point : {QPoint(6, 14), QPoint(14, 14), QPoint(1, 1)})
-        EXPECT_TRUE(nearColour(painted.pixelColor(point), installed.pixelColor(point)));
-}
-
-TEST_F(DeviceArtInstallerTest, existingFilesAreNeverReplaced) {
-    const auto own = host(std::string(kDataFolder) + "\\Balls\\7.jpg");
-    std::filesystem::create_directories(own.parent_path());
-    std::ofstream(own, std::ios::binary) << "my own seven";
-    std::filesystem::create_directories(host("\\Windows"));
-    std::ofstream(host("\\Windows\\winner.wav"), std::ios::binary) << "my own sound";
-
-    InstallCounts counts = installDeviceArt(paths, kDataFolder);
+    InstallCounts counts = installDeviceArt(paths, kTestDataFolder);
     EXPECT_EQ(counts.kept, 2);
     EXPECT_EQ(counts.written, kFileCount - 2);
-    EXPECT_EQ(readAll(own), "my own seven");
-    EXPECT_EQ(readAll(host("\\Windows\\winner.wav")), "my own sound");
+    EXPECT_EQ(counts.failed, 0);
+    EXPECT_EQ(testing::readBytes(ballFile("7.jpg")), "my own seven");
+    EXPECT_EQ(testing::readBytes(host(kSound)), "my own sound");
+    for (const char* name : {"0.jpg", "99.jpg", "R0.jpg", "R99.jpg", "-1.jpg", "-8.jpg"})
+        EXPECT_EQ(picture(name).size(), ballPictureSize()) << name;
+    EXPECT_TRUE(picture("R-1.jpg").isNull());
+    EXPECT_TRUE(picture("100.jpg").isNull());
+    // The file holds the painted picture, within JPEG noise.
+    EXPECT_TRUE(nearColour(picture("R23.jpg").pixelColor(6, 14), paintBallPicture(23, true).pixelColor(6, 14)));
 
-    counts = installDeviceArt(paths, kDataFolder);
+    counts = installDeviceArt(paths, kTestDataFolder);
     EXPECT_EQ(counts.kept, kFileCount);
     EXPECT_EQ(counts.written, 0);
 }
 
-TEST_F(DeviceArtInstallerTest, unwritableFoldersAreSkippedSilently) {
-    // A file where the Balls folder should be: no picture can be written.
-    std::filesystem::create_directories(host(kDataFolder));
-    std::ofstream(host(std::string(kDataFolder) + "\\Balls")) << "in the way";
-    const InstallCounts counts = installDeviceArt(paths, kDataFolder);
+TEST_F(DeviceArtInstallerTest, picturesThatCannotBeWrittenAreSkippedSilently) {
+    // A file where the Balls folder should be: only the sound is written.
+    testing::writeBytes(host(std::string(kTestDataFolder) + "\\Balls"), "in the way");
+    const InstallCounts counts = installDeviceArt(paths, kTestDataFolder);
     EXPECT_EQ(counts.failed, kPictureCount);
     EXPECT_EQ(counts.written, 1);
-}
+    EXPECT_EQ(testing::readBytes(host(kSound)), chimeWaveBytes());
 
-TEST_F(DeviceArtInstallerTest, dataFolderOutsideTheDeviceWritesNoPicture) {
-    const InstallCounts counts = installDeviceArt(paths, "\\..\\Elsewhere");
-    EXPECT_EQ(counts.failed, kPictureCount);
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(root.path().toStdString()).parent_path() / "Elsewhere"));
+    EXPECT_EQ(installDeviceArt(paths, "\\..\\Elsewhere").failed, kPictureCount);
+    EXPECT_FALSE(std::filesystem::exists(folder.path().parent_path() / "Elsewhere"));
 }
 
 }  // namespace

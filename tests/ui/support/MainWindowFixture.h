@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -16,7 +15,6 @@
 
 #include "app/AppState.h"
 #include "app/DeviceInstall.h"
-#include "app/DevicePaths.h"
 #include "draws/DrawFile.h"
 #include "platform/AppProfile.h"
 #include "platform/LocalTime.h"
@@ -26,12 +24,13 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
 #include "support/RecordingPrompter.h"
-#include "support/TestFiles.h"
 #include "ui/MainWindow.h"
 #include "ui/WavePlayer.h"
 #include "ui/controls/BallDisplay.h"
 #include "ui/controls/LotterySelector.h"
 #include "ui/controls/PickList.h"
+#include "ui/support/DeviceRoot.h"
+#include "ui/support/PlainPictures.h"
 
 namespace numora {
 
@@ -42,27 +41,39 @@ public:
     std::vector<std::filesystem::path> played;
 };
 
-inline constexpr char kTestDataFolder[] = "\\Program Files\\Numora";
 inline constexpr std::int64_t kTestClock = 1'700'000'000;
-inline constexpr ScreenSize kPortraitScreen{240, 320};
+
+// The pick list's welcome lines for a lottery, with the line of its balls when given.
+inline std::vector<std::string> welcomeFor(const std::string& name, const std::string& ballsLine = {}) {
+    std::vector<std::string> lines{"Select PICK to calculate your", name, "predicted numbers",
+                                   "or select a different lottery.", "Good Luck!"};
+    if (!ballsLine.empty()) lines.push_back(ballsLine);
+    return lines;
+}
 
 // A main window on a fresh device root, with an in-memory option store, a
 // fixed locale and clock, a recording prompter and a recording sound player.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected DeviceRoot {
 protected:
-    MainWindowTest() : device(root.path()) { createDeviceFolders(device, kTestDataFolder); }
+    static inline const LotteryProfile kLotto{"Lotto", 6, 1, 49, 49, false, true, false, true};
+
+    MainWindowTest() { createDeviceFolders(paths, kTestDataFolder); }
 
     void setOption(const TextOptionKey& option, const std::string& value) {
         profile.writeText(option.section, option.key, value);
     }
-
-    std::filesystem::path hostPath(const std::string& devicePath) const { return device.toHost(devicePath).value(); }
+    std::filesystem::path settingsFile() const { return host(settingsFilePath(kTestDataFolder)); }
 
     // Lists the lotteries in the settings file and writes their profiles.
     void writeLotteries(std::initializer_list<LotteryProfile> lotteries) {
         SettingsFile settings;
-        settings.Load(hostPath(settingsFilePath(kTestDataFolder)));
+        settings.Load(settingsFile());
         for (const LotteryProfile& lottery : lotteries) saveLottery(settings, lottery);
+    }
+    void removeLotteries(std::initializer_list<const char*> names) {
+        SettingsFile settings;
+        settings.Load(settingsFile());
+        for (const char* name : names) deleteLottery(settings, name);
     }
 
     // `count` weekly draws of six different numbers from 1 to 49.
@@ -75,24 +86,30 @@ protected:
             draw.bonus = 1 + (i * 5) % 49;
             draws.append(draw);
         }
-        ASSERT_TRUE(DrawFile::save(device, kTestDataFolder, lottery, draws).ok());
+        ASSERT_TRUE(DrawFile::save(paths, kTestDataFolder, lottery, draws).ok());
     }
 
-    // Ball pictures of one plain colour each, so a slot tells which it shows.
-    static QColor colourOf(int number) { return QColor::fromHsv((number * 47 + 400) % 360, 255, 230); }
-    void writeBallPictures(std::initializer_list<int> numbers) {
-        for (const int number : numbers) {
-            QImage picture(12, 12, QImage::Format_RGB32);
-            picture.fill(colourOf(number));
-            const auto file = hostPath(std::string(kTestDataFolder) + "\\Balls\\" + std::to_string(number) + ".jpg");
-            ASSERT_TRUE(picture.save(QString::fromStdString(file.string()), "JPG", 100));
+    // Ball pictures, by default those of the idle display: -2 to -8 and the
+    // empty ball -1.
+    void writeBallPictures(std::initializer_list<int> numbers = {-1, -2, -3, -4, -5, -6, -7, -8}) {
+        for (const int number : numbers) pictures.write(ballFile(std::to_string(number) + ".jpg"));
+    }
+    static inline const std::vector<int> kIdleBalls{-2, -3, -4, -5, -6, -7, -8, -1};
+    // The number each slot shows, as far as the written pictures tell; 1000
+    // where it shows none of them.
+    std::vector<int> shownBalls() const {
+        std::vector<int> shown;
+        for (int slot = kFirstBallSlot; slot <= kBonusSlot; ++slot) {
+            const std::string name = pictures.nameOf(balls().picture(slot));
+            shown.push_back(name.empty() ? 1000 : std::stoi(name));
         }
+        return shown;
     }
 
-    MainWindow& open(ScreenSize screen = kPortraitScreen) {
-        const MainWindowServices services{state, device, profile, locale, time, prompter, sound,
-                                          [] { return kTestClock; }, screen};
-        window = std::make_unique<MainWindow>(services);
+    MainWindow& open(ScreenSize screen = {240, 320}) {
+        window.reset();
+        window = std::make_unique<MainWindow>(MainWindowServices{state, paths, profile, locale, time, prompter,
+                                                                 sound, [] { return kTestClock; }, screen});
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         return *window;
@@ -104,7 +121,6 @@ protected:
         if (!found) throw std::runtime_error(std::string("no control ") + name);
         return *found;
     }
-
     PickList& pickList() const { return control<PickList>("pickList"); }
     LotterySelector& selector() const { return control<LotterySelector>("lotterySelector"); }
     BallDisplay& balls() const { return control<BallDisplay>("ballDisplay"); }
@@ -116,30 +132,22 @@ protected:
     void chooseInSelector(const std::string& name) const {
         LotterySelector& list = selector();
         list.showPopup();
-        const int row = list.findText(QString::fromStdString(name));
-        const QModelIndex entry = list.view()->model()->index(row, 0);
+        const QModelIndex entry = list.view()->model()->index(list.findText(QString::fromStdString(name)), 0);
         QTest::mouseClick(list.view()->viewport(), Qt::LeftButton, {}, list.view()->visualRect(entry).center());
         QApplication::processEvents();
     }
-
     void tapLine(int row) const {
         PickList& list = pickList();
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.topLevelItem(row)).center());
     }
 
-    QColor shownColour(int slot) const {
-        const QPixmap picture = balls().picture(slot);
-        return picture.isNull() ? QColor() : picture.toImage().pixelColor(picture.width() / 2, picture.height() / 2);
-    }
-
-    testing::ScratchFolder root;
-    DevicePaths device;
     AppState state;
     InMemoryAppProfile profile;
     FixedLocaleInfo locale;
     FixedOffsetLocalTime time;
     RecordingPrompter prompter;
     RecordingSound sound;
+    PlainPictures pictures;
     std::unique_ptr<MainWindow> window;
 };
 
