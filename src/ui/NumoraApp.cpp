@@ -44,6 +44,7 @@ int NumoraApp::run() {
         .screen = options_.screen,
     };
     MainWindow window(services);
+    prompter_->setParentWindow(&window);
     window.exec();
     return 0;
 }

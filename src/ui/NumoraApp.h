@@ -11,7 +11,7 @@ namespace numora {
 class AppProfile;
 class LocaleInfo;
 class LocalTime;
-class Prompter;
+class QtPrompter;
 class SoundPlayer;
 
 // The application: sets up the option store and the device, gives the
@@ -30,7 +30,7 @@ private:
     std::unique_ptr<AppProfile> profile_;
     std::unique_ptr<LocaleInfo> locale_;
     std::unique_ptr<LocalTime> time_;
-    std::unique_ptr<Prompter> prompter_;
+    std::unique_ptr<QtPrompter> prompter_;
     std::unique_ptr<SoundPlayer> sound_;
     AppState state_;
 };

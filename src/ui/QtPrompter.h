@@ -15,6 +15,9 @@ class QtPrompter : public Prompter {
 public:
     explicit QtPrompter(QWidget* parent = nullptr);
 
+    // The window the boxes are centred over, once it exists.
+    void setParentWindow(QWidget* parent) { parent_ = parent; }
+
     void report(const std::string& text, PromptIcon icon = PromptIcon::None) override;
     bool ask(const std::string& question) override;
 

@@ -1,6 +1,13 @@
+#include <set>
+
 #include "Commands.h"
 #include "SettingsCommandFixture.h"
 #include "draws/DrawFile.h"
+#include "picking/LineText.h"
+#include "picking/PickFlow.h"
+#include "picking/PickRefusal.h"
+#include "picking/PickingTestData.h"
+#include "picking/SilentProgress.h"
 
 namespace numora {
 namespace {
@@ -12,10 +19,9 @@ class DrawCommands : public SettingsCommandTest {
 protected:
     DrawCommands() { writeSettings(kLotto); }
 
-    std::filesystem::path csv(std::string_view text) {
-        const auto file = root / "draws.csv";
-        testing::writeBytes(file, text);
-        return file;
+    std::string csv(std::string_view text) {
+        testing::writeBytes(root / "draws.csv", text);
+        return (root / "draws.csv").string();
     }
 };
 
@@ -23,8 +29,8 @@ TEST_F(DrawCommands, importSavesTheMergedDrawsThatStatsAndExportThenRead) {
     EXPECT_EQ(run(runStats, {"Lotto 649"}), 0);
     EXPECT_EQ(out.str(), "Records 0\n");
 
-    const auto file = csv("1,2,3,4,5,6,1/4/2006\n1,2,3,4,5,6,1/4/2006\n9,2,3,4,5,7,1/5/2006\n");
-    EXPECT_EQ(run(runImport, {"Lotto 649", file.string()}), 0) << err.str();
+    const std::string file = csv("1,2,3,4,5,6,1/4/2006\n1,2,3,4,5,6,1/4/2006\n9,2,3,4,5,7,1/5/2006\n");
+    EXPECT_EQ(run(runImport, {"Lotto 649", file}), 0) << err.str();
     EXPECT_EQ(out.str(), "Imported 2 lines into past draw file.\nRecorded 0 repeat draw dates.\nSkipped 1 lines.\n");
     DrawList saved;
     EXPECT_EQ(DrawFile::load(device, state.dataFolder, "Lotto 649", saved).ok(), true);
@@ -41,19 +47,87 @@ TEST_F(DrawCommands, importSavesTheMergedDrawsThatStatsAndExportThenRead) {
     EXPECT_EQ(testing::readBytes(exported), expected);
 }
 
-TEST_F(DrawCommands, importFailsWhenTheFileCannotBeReadOrTheDrawsCannotBeSaved) {
-    EXPECT_NE(run(runImport, {"Lotto 649"}), 0);
-    EXPECT_EQ(err.str(), "import: needs the name of one lottery and one file\n");
+TEST_F(DrawCommands, damagedDrawFileFailsEveryDrawCommandAndAFailedImportSaysWhy) {
+    const std::string whole = DrawFile::encode({{0, 1}, {0, 2}});
+    const std::string cut = whole.substr(0, whole.size() - 1);
+    testing::writeBytes(dataFolder / "Lotto 649.dat", cut);
+    const std::string damaged =
+        "The draw file \\Program Files\\Numora\\Lotto 649.dat is damaged: only its first 1 draws could be read.\n";
+    for (const auto& [command, name] : std::vector<std::pair<Command, std::string>>{
+             {runDraws, "draws"}, {runStats, "stats"}, {runExport, "export"}, {runImport, "import"}}) {
+        std::vector<std::string> words = {"Lotto 649"};
+        if (command == runImport) words.push_back(csv("1,2,3\n"));
+        EXPECT_NE(run(command, words), 0) << name;
+        EXPECT_EQ(err.str(), name + ": " + damaged);
+    }
+    EXPECT_EQ(std::filesystem::exists(root / "My Documents"), false);
+    EXPECT_EQ(testing::readBytes(dataFolder / "Lotto 649.dat"), cut);  // the import saved nothing over it
+
+    std::filesystem::remove(dataFolder / "Lotto 649.dat");
     EXPECT_NE(run(runImport, {"Lotto 649", (root / "missing.csv").string()}), 0);
     EXPECT_EQ(err.str(), "import: Error 201, CSV file read error\nUnable to open.\n");
-    EXPECT_NE(run(runImport, {"Lotto 649", csv("").string()}), 0);
-    EXPECT_EQ(err.str(), "import: Unable to read data\nImport could not read the file format.\n");
-
     writeSettings(u"\r\n[LotteryList]\r\nGame0=..\\Outside\r\n");  // a name no draw file can have
-    EXPECT_NE(run(runImport, {"..\\Outside", csv("1,2,3\n").string()}), 0);
+    EXPECT_NE(run(runImport, {"..\\Outside", csv("1,2,3\n")}), 0);
     EXPECT_EQ(err.str(),
               "import: ERROR 101\nUnable to Open or Create \\Program Files\\Numora\\..\\Outside.dat\n"
               "import: ERROR 2006:\nUnable to save past draw data!\nFile may be in use or memory may be too low.\n");
+}
+
+// "Lotto" sorts and shows a bonus; "Small" has too few numbers for an
+// analysed line without repeats, but enough for a random one.
+constexpr std::u16string_view kLotteries =
+    u"\r\n[LotteryList]\r\nGame0=Lotto\r\nGame1=Small\r\n"
+    u"\r\n[Lotto]\r\nBalls=6\r\nMin=1\r\nMax=49\r\nBonus=49\r\nSort=Yes\r\nShowBonus=Yes\r\n"
+    u"\r\n[Small]\r\nBalls=3\r\nMin=1\r\nMax=5\r\nBonus=0\r\n";
+
+class PickCommand : public SettingsCommandTest {
+protected:
+    PickCommand() { writeSettings(kLotteries); }
+};
+
+TEST_F(PickCommand, analysedPickUsesTheStoredProfileDrawsAndOptionsWithTheWordsChanges) {
+    const DrawList draws = testing::sampleDraws(60);
+    ASSERT_EQ(DrawFile::save(device, state.dataFolder, "Lotto", draws).ok(), true);
+    LotteryProfile lotto = testing::lotteryProfile(6, 1, 49, 49, false, true);
+    lotto.sort = true;
+    const auto analysedLine = [&](const Options& options, int lines) {
+        CrtRandom random;
+        PredictionEngine engine(random);
+        SilentProgress progress;
+        const PickResult pick = makePick(engine, {lotto, draws, options, lines, LineKind::Analysed, 0}, progress);
+        return makeLineText(pick.line, lotto) + "\n";
+    };
+
+    state.options = {.model = 0, .pattern = false, .moreWeightToLessFrequent = true};
+    EXPECT_EQ(run(runPick, {"Lotto"}), 0) << err.str();
+    EXPECT_EQ(out.str(), analysedLine(state.options, 1));
+    EXPECT_EQ(run(runPick, {"Lotto", "--lines", "7", "--model", "2", "--pattern", "--no-weight"}), 0) << err.str();
+    EXPECT_EQ(out.str(), analysedLine({.model = 2, .pattern = true, .moreWeightToLessFrequent = false}, 7));
+}
+
+TEST_F(PickCommand, withoutDrawsOrWithRandomThePickIsARandomLine) {
+    EXPECT_EQ(run(runPick, {"Small"}), 0) << err.str();
+    ASSERT_EQ(DrawFile::save(device, state.dataFolder, "Small", testing::sampleDraws(5)).ok(), true);
+    EXPECT_NE(run(runPick, {"Small"}), 0);
+    EXPECT_EQ(err.str(), std::string("pick: ") + kRefusalTooFewForCandidates + "\n");
+    EXPECT_EQ(run(runPick, {"Small", "--random"}), 0) << err.str();
+    const auto line = readLineText(out.str().substr(0, out.str().find('\n')), testing::lotteryProfile(3, 1, 5));
+    ASSERT_TRUE(line.has_value()) << out.str();
+    EXPECT_EQ(std::set<int>(line->slots.begin(), line->slots.begin() + 3).size(), 3u);
+}
+
+TEST_F(PickCommand, wordsThatDoNotFitAreRefused) {
+    for (const auto& [words, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"Lotto", "--model", "3"}, "pick: --model: the forecasting model is 0, 1 or 2\n"},
+             {{"Lotto", "--lines", "-1"}, "pick: --lines: the pick list cannot hold fewer than 0 lines\n"},
+             {{"Lotto", "--lines", "6x"}, "pick: option --lines needs a whole number, not \"6x\"\n"},
+             {{"Lotto", "--lines"}, "pick: option --lines needs a value\n"},
+             {{"Lotto", "--weight", "--no-weight"}, "pick: --weight and --no-weight cannot be used together\n"},
+             {{"lotto"}, "pick: no lottery of that name (names are matched exactly): lotto\n"}}) {
+        EXPECT_NE(run(runPick, words), 0) << message;
+        EXPECT_EQ(err.str(), message);
+        EXPECT_EQ(out.str(), "");
+    }
 }
 
 }  // namespace

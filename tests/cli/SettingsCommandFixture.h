@@ -23,7 +23,9 @@ protected:
         std::filesystem::create_directories(dataFolder);
     }
 
-    int run(int (*command)(CliContext&, const std::vector<std::string>&), const std::vector<std::string>& words) {
+    using Command = int (*)(CliContext&, const std::vector<std::string>&);
+
+    int run(Command command, const std::vector<std::string>& words) {
         out.str({});
         err.str({});
         CliContext context{state, device, profile, locale, time, out, err};

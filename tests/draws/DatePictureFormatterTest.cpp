@@ -10,12 +10,10 @@ TEST(DatePictureFormatter, writesEachFieldLetterByItsRunLength) {
     const DatePictureFormatter formatter(locale);
     const CalendarTime morning{2006, 1, 4, 9, 5, 3};
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"d/M/yyyy", "4/1/2006"},   {"dd/MM/yy", "04/01/06"},   {"dddd", "Wednesday"},
-        {"ddd, MMM", "Wed, Jan"},   {"MMMM y", "January 2006"}, {"yyy", "???"},
-        {"ddddd", "???"},           {"'on 'd", "on 4"},         {"yyyy.", "2006."},
-        {"H:mm:ss t", "9:05:03 A"}, {"h hh HH", "9 09 09"},     {"q qq", "1 ???"},
-        {"w ww", "1 01"},           {"gg'M'd", "M4"},           {"'d''M'", "dM"},
-        {"s sss", "3 ???"},
+        {"d/M/yyyy", "4/1/2006"}, {"dd/MM/yy", "04/01/06"}, {"dddd", "Wednesday"}, {"ddd, MMM", "Wed, Jan"},
+        {"MMMM y", "January 2006"}, {"yyy", "???"}, {"ddddd", "???"}, {"'on 'd", "on 4"}, {"yyyy.", "2006."},
+        {"H:mm:ss t", "9:05:03 A"}, {"h hh HH", "9 09 09"}, {"q qq", "1 ???"}, {"w ww", "1 01"},
+        {"gg'M'd", "M4"}, {"'d''M'", "dM"}, {"s sss", "3 ???"},
     };
     for (const auto& [picture, text] : cases) EXPECT_EQ(formatter.format(morning, picture), text) << picture;
 

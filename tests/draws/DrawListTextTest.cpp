@@ -11,14 +11,6 @@ namespace {
 const FixedOffsetLocalTime kTime;
 const FixedLocaleInfo kLocale;
 
-DrawRecord draw(std::int32_t ball1, std::int32_t bonus, CalendarTime date = {2006, 1, 4}) {
-    DrawRecord record;
-    record.date = kTime.toSeconds(date);
-    record.ball1 = ball1;
-    record.bonus = bonus;
-    return record;
-}
-
 std::vector<std::string> cells(const DrawRecord& record, const LotteryProfile& profile) {
     std::vector<std::string> texts;
     for (int column = 0; column < kDrawListColumns; ++column) {
@@ -29,48 +21,33 @@ std::vector<std::string> cells(const DrawRecord& record, const LotteryProfile& p
 
 }  // namespace
 
-TEST(DrawListText, cellsBlankWhatTheLotteryDoesNotDraw) {
-    LotteryProfile threeBalls;
-    threeBalls.balls = 3;
-    threeBalls.bonus = 0;
+TEST(DrawListText, cellsBlankWhatTheLotteryDoesNotDrawAndTheBonusHeadingFollowsThePowerBallFlag) {
     const DrawRecord record{kTime.toSeconds({2006, 1, 4}), 5, 12, 33, 0, 0, 0, 0, 7};
-    EXPECT_EQ(cells(record, threeBalls),
+    EXPECT_EQ(cells(record, {.name = "Pick 3", .balls = 3, .bonus = 0}),
               (std::vector<std::string>{"05", "12", "33", " ", " ", " ", " ", " ", "1/4/2006"}));
-
-    LotteryProfile sixBalls;
-    sixBalls.min = 0;
-    EXPECT_EQ(cells(record, sixBalls),
+    const LotteryProfile fromZero{.name = "From 0", .min = 0};
+    EXPECT_EQ(cells(record, fromZero),
               (std::vector<std::string>{"05", "12", "33", "00", "00", "00", " ", "   07", "1/4/2006"}));
-    EXPECT_EQ(drawCellText(draw(-1, -1), 0, sixBalls, kLocale, kTime), " ");
-    EXPECT_EQ(drawCellText(draw(1, 0), kDrawBonusColumn, sixBalls, kLocale, kTime), " ");
-}
-
-TEST(DrawListText, headingsAndWidthsFollowThePowerBallFlag) {
-    LotteryProfile profile;
-    EXPECT_EQ(drawColumnHeading(0, profile), "B1");
-    EXPECT_EQ(drawColumnHeading(kDrawBonusColumn, profile), "Bonus");
-    EXPECT_EQ(drawColumnHeading(kDrawDateColumn, profile), "DATE");
-    EXPECT_EQ(drawColumnWidth(6, profile, 299), 26);
-    EXPECT_EQ(drawColumnWidth(kDrawBonusColumn, profile, 240), 90);
-    EXPECT_EQ(drawColumnWidth(kDrawDateColumn, profile, 240), 100);
-    profile.powerBall = true;
-    EXPECT_EQ(drawColumnHeading(kDrawBonusColumn, profile), "PowerBall");
-    EXPECT_EQ(drawColumnWidth(kDrawBonusColumn, profile, 240), 100);
+    EXPECT_EQ(cells({0, -1, 0, 0, 0, 0, 0, 0, -1}, fromZero).front(), " ");
+    EXPECT_EQ(cells({0, 1, 0, 0, 0, 0, 0, 0, 0}, fromZero).at(kDrawBonusColumn), " ");
+    const LotteryProfile powerBall{.name = "PowerBall", .powerBall = true};
+    EXPECT_EQ(drawColumnHeading(kDrawBonusColumn, powerBall), "PowerBall");
+    EXPECT_EQ(drawColumnWidth(kDrawBonusColumn, powerBall, 299), 100);  // whole hundredths of the list
 }
 
 TEST(DrawListText, headingTapsSortByTextAndTurnTheOneDirectionFlag) {
-    const DrawList draws = {draw(2, 0, {2006, 1, 4}), draw(10, 0, {2005, 12, 31}), draw(1, 0, {2006, 1, 4}),
-                            draw(-1, 0, {2007, 1, 1})};
+    const auto draw = [](std::int32_t ball1, CalendarTime date) { return DrawRecord{kTime.toSeconds(date), ball1}; };
+    const DrawList draws = {draw(2, {2006, 1, 4}), draw(10, {2005, 12, 31}), draw(1, {2006, 1, 4}),
+                            draw(-1, {2007, 1, 1})};
     DrawListSorting sorting;
     std::vector<std::size_t> rows = {0, 1, 2, 3};
-    sorting.sortForHeadingTap(rows, draws, 0, kTime);
-    EXPECT_EQ(rows, (std::vector<std::size_t>{3, 2, 1, 0}));
-    sorting.sortForHeadingTap(rows, draws, 0, kTime);
-    EXPECT_EQ(rows, (std::vector<std::size_t>{0, 1, 2, 3}));
-    sorting.sortForHeadingTap(rows, draws, kDrawDateColumn, kTime);
-    EXPECT_EQ(rows, (std::vector<std::size_t>{1, 0, 2, 3}));  // one day's draws keep their places
-    sorting.sortForHeadingTap(rows, draws, kDrawDateColumn, kTime);
-    EXPECT_EQ(rows, (std::vector<std::size_t>{3, 0, 2, 1}));
+    for (const auto& [column, sorted] : std::vector<std::pair<int, std::vector<std::size_t>>>{
+             {0, {3, 2, 1, 0}}, {0, {0, 1, 2, 3}},
+             {kDrawDateColumn, {1, 0, 2, 3}},  // one day's draws keep their places
+             {kDrawDateColumn, {3, 0, 2, 1}}}) {
+        sorting.sortForHeadingTap(rows, draws, column, kTime);
+        EXPECT_EQ(rows, sorted);
+    }
 }
 
 }  // namespace numora

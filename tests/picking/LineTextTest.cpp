@@ -2,6 +2,7 @@
 
 #include "PickingTestData.h"
 #include "picking/LineText.h"
+#include "picking/PickListText.h"
 
 namespace numora {
 
@@ -26,9 +27,16 @@ TEST(LineText, aPickLineReadsBackByCharacterPositions) {
     const LotteryProfile powerBall = lotteryProfile(6, 1, 49, 49, true);
     EXPECT_EQ(readLineText(" 7  x1  -3  1.  +5  ab", powerBall), (PickedLine{{7, 0, -3, 1, 5, 0, -1}, 0}));
     EXPECT_EQ(readLineText("9", powerBall), (PickedLine{{9, 0, 0, 0, 0, 0, -1}, 9}));
-    EXPECT_EQ(readLineText("Select PICK to calculate.", powerBall), std::nullopt);
-    EXPECT_EQ(readLineText("Good Luck!", powerBall), std::nullopt);
-    EXPECT_EQ(readLineText("", powerBall), std::nullopt);
+    for (const char* text : {"Select PICK to calculate.", "Good Luck!", ""}) {
+        EXPECT_EQ(readLineText(text, powerBall), std::nullopt) << text;
+    }
+}
+
+TEST(PickListText, onlyLinesHoldingSelectMeanNoPicks) {
+    for (const auto& [line, noPicks] : std::vector<std::pair<std::string, bool>>{
+             {"Select PICK to calculate.", true}, {"03  09  17  23  40  41  - 07", false}, {"select", false}}) {
+        EXPECT_EQ(showsNoPicks(line), noPicks) << line;
+    }
 }
 
 }  // namespace numora

@@ -4,13 +4,30 @@
 #include <set>
 
 #include "PickingTestData.h"
-#include "RecordingProgress.h"
 #include "picking/Candidates.h"
+#include "picking/PickFlow.h"
 #include "picking/PickRefusal.h"
 #include "picking/PredictionEngine.h"
 #include "picking/RandomDraw.h"
 
 namespace numora {
+
+namespace {
+
+using testing::lotteryProfile;
+
+// Keeps every progress call as a short text, in call order.
+class RecordingProgress final : public PickProgress {
+public:
+    void setProgressEnabled(bool enabled) override { calls.push_back(enabled ? "enable" : "disable"); }
+    void setProgressRange(int, int high) override { calls.push_back("range " + std::to_string(high)); }
+    void setProgressPosition(int position) override { calls.push_back(std::to_string(position)); }
+    void setStatusText(const std::string& text) override { calls.push_back(text); }
+
+    std::vector<std::string> calls;
+};
+
+}  // namespace
 
 TEST(PredictionEngine, seedComesFromTheWholeMeanByTheForecastingModel) {
     EXPECT_EQ(PredictionEngine::MakeSeed(0, 100, 49, 3), 153);
@@ -26,11 +43,9 @@ TEST(PredictionEngine, seedComesFromTheWholeMeanByTheForecastingModel) {
 }
 
 TEST(PredictionEngine, analysedLineIsTheFirstBestOfTheSeededCandidatesOrTheFirstWithWeight) {
-    const LotteryProfile lotto = testing::lotteryProfile(6, 1, 49);
+    const LotteryProfile lotto = lotteryProfile(6, 1, 49);
     const DrawList draws = testing::sampleDraws(40);
-    Options options;
-    options.model = 2;
-    options.pattern = false;
+    Options options{.model = 2, .pattern = false};
     CrtRandom replay(static_cast<std::uint32_t>(
         PredictionEngine::MakeSeed(2, PredictionEngine::wholeMean(draws, 5), lotto.max, 5)));
     NumberScores scores;
@@ -60,16 +75,16 @@ TEST(PredictionEngine, profilesTooSmallForTheirDrawsAreRefusedAndTheSmallestRang
     const auto analysed = [&](const LotteryProfile& lotto) {
         return engine.PredictLine(lotto, draws, Options{}, 1, progress);
     };
-    EXPECT_EQ(analysed(testing::lotteryProfile(3, 1, 6)).refusal, kRefusalTooFewForCandidates);
-    EXPECT_EQ(analysed(testing::lotteryProfile(6, 1, 120)).refusal, kRefusalProfileOutOfRange);
-    EXPECT_EQ(engine.RandomLine(testing::lotteryProfile(6, 1, 5), 1000).refusal, kRefusalTooFewForLine);
-    EXPECT_EQ(engine.RandomLine(testing::lotteryProfile(8, 1, 49), 1000).refusal, kRefusalProfileOutOfRange);
-    const LotteryProfile noFreeBonus = testing::lotteryProfile(7, 1, 49, 7, false, true);
+    EXPECT_EQ(analysed(lotteryProfile(3, 1, 6)).refusal, kRefusalTooFewForCandidates);
+    EXPECT_EQ(analysed(lotteryProfile(6, 1, 120)).refusal, kRefusalProfileOutOfRange);
+    EXPECT_EQ(engine.RandomLine(lotteryProfile(6, 1, 5), 1000).refusal, kRefusalTooFewForLine);
+    EXPECT_EQ(engine.RandomLine(lotteryProfile(8, 1, 49), 1000).refusal, kRefusalProfileOutOfRange);
+    const LotteryProfile noFreeBonus = lotteryProfile(7, 1, 49, 7, false, true);
     EXPECT_EQ(engine.DrawBonus(noFreeBonus, {{7, 6, 5, 4, 3, 2, 1}}, LineKind::Random).refusal, kRefusalNoFreeBonus);
     EXPECT_EQ(progress.calls, std::vector<std::string>{});
 
     // Seven numbers are just enough for an analysed line.
-    std::array<int, 7> line = analysed(testing::lotteryProfile(3, 1, 7)).line.slots;
+    std::array<int, 7> line = analysed(lotteryProfile(3, 1, 7)).line.slots;
     std::sort(line.begin(), line.end());
     EXPECT_EQ(line, (std::array<int, 7>{1, 2, 3, 4, 5, 6, 7}));
 }
@@ -79,7 +94,7 @@ TEST(PredictionEngine, randomLineStartsNoHigherThanMaxLessBallsPlusOneWithDiffer
     PredictionEngine engine(random);
     int highestFirst = 0;
     for (std::int64_t clock = 0; clock < 2000; ++clock) {
-        const PickedLine line = engine.RandomLine(testing::lotteryProfile(6, 1, 49), clock).line;
+        const PickedLine line = engine.RandomLine(lotteryProfile(6, 1, 49), clock).line;
         highestFirst = std::max(highestFirst, line.slots[0]);
         EXPECT_EQ(std::set<int>(line.slots.begin(), line.slots.end()).size(), 7u);  // six numbers and -1
         EXPECT_EQ(line.slots[6], -1);
@@ -92,7 +107,6 @@ TEST(PredictionEngine, sortLineOrdersTheNumbersInPlayKeepingRepeats) {
     EXPECT_EQ(PredictionEngine::SortLine({40, 3, 17, 3, 9, 1, 2}, 5, 49, progress),
               (std::array<int, 7>{3, 3, 9, 17, 40, -1, -1}));
     EXPECT_EQ(progress.calls.size(), 53u);  // on, range, 0 to 48, back to 0, off
-
     EXPECT_EQ(PredictionEngine::SortLine({50, -1, 7, 8, 9, 10, 11}, 3, 49, progress),
               (std::array<int, 7>{7, -1, -1, -1, -1, -1, -1}));
 }
@@ -100,22 +114,36 @@ TEST(PredictionEngine, sortLineOrdersTheNumbersInPlayKeepingRepeats) {
 TEST(PredictionEngine, bonusFollowsTheLineKindAndTheFlags) {
     CrtRandom random(11);
     PredictionEngine engine(random);
-    const PickedLine oneToSeven{{1, 2, 3, 4, 5, 6, 7}, 3};
-    const auto bonus = [&](const LotteryProfile& lotto, LineKind kind) {
-        return engine.DrawBonus(lotto, oneToSeven, kind).line.bonus;
+    const auto bonus = [&](int highest, bool powerBall, bool showBonus, LineKind kind) {
+        const LotteryProfile lotto = lotteryProfile(3, 1, 49, highest, powerBall, showBonus);
+        return engine.DrawBonus(lotto, {{1, 2, 3, 4, 5, 6, 7}, 3}, kind).line.bonus;
     };
-    using testing::lotteryProfile;
-    EXPECT_EQ(bonus(lotteryProfile(3, 1, 49, 0, true, true), LineKind::Analysed), -1);
-    EXPECT_EQ(bonus(lotteryProfile(3, 1, 49, 0, true, false), LineKind::Random), -1);
+    EXPECT_EQ(bonus(0, true, true, LineKind::Analysed), -1);
+    EXPECT_EQ(bonus(8, false, false, LineKind::Random), -1);
     // A bonus apart from the line avoids all seven slots: 8 is the only free number.
-    EXPECT_EQ(bonus(lotteryProfile(3, 1, 49, 8, false, true), LineKind::Analysed), 8);
-    EXPECT_EQ(bonus(lotteryProfile(3, 1, 49, 8, true, true), LineKind::Random), 8);
+    EXPECT_EQ(bonus(8, false, true, LineKind::Analysed), 8);
+    EXPECT_EQ(bonus(8, true, true, LineKind::Random), 8);
     // An analysed line keeps its PowerBall draw, even one that is in the line.
-    EXPECT_EQ(bonus(lotteryProfile(3, 1, 49, 8, true, true), LineKind::Analysed), 3);
-    EXPECT_EQ(bonus(lotteryProfile(3, 1, 49, 8, false, false), LineKind::Random), -1);
+    EXPECT_EQ(bonus(8, true, true, LineKind::Analysed), 3);
     CrtRandom replay(5);
     random.srand(5);
-    EXPECT_EQ(bonus(lotteryProfile(3, 1, 49, 8, true, false), LineKind::Random), drawBetween(replay, 1, 8));
+    EXPECT_EQ(bonus(8, true, false, LineKind::Random), drawBetween(replay, 1, 8));
+}
+
+TEST(PickFlow, analysedPicksAreSortedBeforeTheirBonusIsDrawnApartFromThem) {
+    LotteryProfile lotto = lotteryProfile(6, 1, 49, 49, false, true);
+    lotto.sort = true;
+    const DrawList draws = testing::sampleDraws(30);
+    CrtRandom random;
+    PredictionEngine engine(random);
+    RecordingProgress progress;
+    for (int lines = 0; lines < 20; ++lines) {
+        const PickRequest request{lotto, draws, Options{}, lines, LineKind::Analysed, 0};
+        const PickedLine line = makePick(engine, request, progress).line;
+        EXPECT_EQ(std::is_sorted(line.slots.begin(), line.slots.begin() + 6), true);
+        EXPECT_EQ(line.slots[6], -1);
+        EXPECT_EQ(std::count(line.slots.begin(), line.slots.end(), line.bonus), 0);
+    }
 }
 
 }  // namespace numora

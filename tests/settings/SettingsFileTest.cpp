@@ -19,27 +19,21 @@ std::string valueOf(const SettingsFile& settings, std::string_view section, std:
 }
 
 TEST(SettingsFile, writesTheTwoSectionExampleByteForByteAndReadsItBack) {
+    ScratchFolder folder;
     SettingsFile settings;
     settings.SetString("LotteryList", "Game0", "Lotto 649");
     settings.SetInt("Lotto 649", "Balls", 6);
     settings.SetInt("Lotto 649", "Min", 1);
+    ASSERT_EQ(settings.Save(folder / "Numora.ini"), true);
 
     // Seven lines ended by CR LF after FF FE; each ASCII character is followed by a zero byte.
-    std::string expected = "\xFF\xFE";
-    for (const char c : std::string_view("\r\n[LotteryList]\r\nGame0=Lotto 649\r\n\r\n[Lotto 649]\r\nBalls=6\r\nMin=1\r\n")) {
-        expected += {c, '\0'};
-    }
-    ScratchFolder folder;
-    ASSERT_TRUE(settings.Save(folder / "Numora.ini"));
-    EXPECT_EQ(testing::readBytes(folder / "Numora.ini"), expected);
-
+    const std::string bytes = testing::readBytes(folder / "Numora.ini");
+    EXPECT_EQ(bytes.substr(0, 10), std::string("\xFF\xFE\r\0\n\0[\0L\0", 10));
+    EXPECT_EQ(bytes, utf16WithMark(u"\r\n[LotteryList]\r\nGame0=Lotto 649\r\n\r\n[Lotto 649]\r\nBalls=6\r\nMin=1\r\n"));
     SettingsFile loaded;
-    ASSERT_TRUE(loaded.Load(folder / "Numora.ini"));
-    EXPECT_EQ(loaded.sections(), (std::vector<std::string>{"LotteryList", "Lotto 649"}));
+    ASSERT_EQ(loaded.Load(folder / "Numora.ini"), true);
     EXPECT_EQ(loaded.section("Lotto 649")->keys(), (std::vector<std::string>{"Balls", "Min"}));
     EXPECT_EQ(valueOf(loaded, "LotteryList", "Game0"), "Lotto 649");
-    settings.Clear();
-    loaded.Clear();
 }
 
 TEST(SettingsFile, fileLoadedAndSavedAgainIsByteForByteTheSame) {
@@ -99,22 +93,18 @@ TEST(SettingsFile, lookupsAreCaseSensitiveAndNumbersReadLikeWideTextToLong) {
              {"07", 7}, {"12abc", 12}, {"abc", 0}, {"", 0}, {" \t-3", -3}, {"+5", 5}, {"- 5", 0},
              {"99999999999", INT_MAX}, {"-99999999999", INT_MIN}}) {
         settings.SetString("A", "N", text);
-        EXPECT_TRUE(settings.GetInt("A", "N", number));
-        EXPECT_EQ(number, expected) << '"' << text << '"';
+        EXPECT_EQ(settings.GetInt("A", "N", number) ? number : 42, expected) << '"' << text << '"';
     }
-    for (const auto& [value, text] : std::vector<std::pair<int, std::string>>{{49, "49"}, {0, "0"}, {-5, "-5"}}) {
-        settings.SetInt("A", "N", value);
-        EXPECT_EQ(valueOf(settings, "A", "N"), text);
-    }
+    settings.SetInt("A", "N", -5);
+    EXPECT_EQ(valueOf(settings, "A", "N"), "-5");
 }
 
 TEST(SettingsFile, deleteRemovesEntriesAndSectionsAndReportsWhatIsAbsent) {
     SettingsFile settings;
     settings.parse(utf16WithMark(u"[A]\r\nX=1\r\nY=2\r\n[B]\r\nZ=3\r\n"));
-    EXPECT_FALSE(settings.Delete("A", "Q"));
-    EXPECT_FALSE(settings.Delete("C"));
-    EXPECT_TRUE(settings.Delete("A", "X"));
-    EXPECT_TRUE(settings.Delete("B"));
+    EXPECT_EQ((std::array{settings.Delete("A", "Q"), settings.Delete("C"), settings.Delete("A", "X"),
+                          settings.Delete("B")}),
+              (std::array{false, false, true, true}));
     settings.SetString("B", "Z", "4");  // back, but as a new section at the end
     settings.SetString("A", "X", "5");
     EXPECT_EQ(settings.serialize(), utf16WithMark(u"\r\n[A]\r\nY=2\r\nX=5\r\n\r\n[B]\r\nZ=4\r\n"));
@@ -122,7 +112,8 @@ TEST(SettingsFile, deleteRemovesEntriesAndSectionsAndReportsWhatIsAbsent) {
 
 TEST(SettingsFile, fileWithoutTheMarkIsReadAsEightBitTextAndWrittenBackAsUtf16) {
     ScratchFolder folder;
-    testing::writeBytes(folder / "Numora.ini", "[LotteryList]\nGame0=Caf\xC3\xA9 \xE2\x82\xAC\n[Caf\xC3\xA9 \xE2\x82\xAC]\r\nBalls = 6");
+    testing::writeBytes(folder / "Numora.ini",
+                        "[LotteryList]\nGame0=Caf\xC3\xA9 \xE2\x82\xAC\n[Caf\xC3\xA9 \xE2\x82\xAC]\r\nBalls = 6");
     SettingsFile settings;
     ASSERT_TRUE(settings.Load(folder / "Numora.ini"));
     ASSERT_TRUE(settings.Save());
@@ -131,7 +122,6 @@ TEST(SettingsFile, fileWithoutTheMarkIsReadAsEightBitTextAndWrittenBackAsUtf16) 
 
     settings.parse("[Caf\xE9]\nName=\xC0\xFF");  // not UTF-8: one character a byte
     EXPECT_EQ(valueOf(settings, "Caf\u00E9", "Name"), "\u00C0\u00FF");
-    settings.Clear();
 }
 
 TEST(SettingsFile, failedLoadKeepsTheNameForTheFirstSaveAndFailedSaveLeavesTheDiskAsItWas) {
@@ -156,7 +146,6 @@ TEST(SettingsFile, failedLoadKeepsTheNameForTheFirstSaveAndFailedSaveLeavesTheDi
     EXPECT_FALSE(settings.Save());
     EXPECT_TRUE(std::filesystem::is_directory(folder / "Numora.ini"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3);
-    settings.Clear();
 }
 
 }  // namespace
