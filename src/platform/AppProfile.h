@@ -19,7 +19,7 @@ public:
     virtual bool writeInt(std::string_view section, std::string_view key, int value) = 0;
 };
 
-// An AppProfile that lives in memory only; for tests and for a session that
+// An AppProfile that lives in memory only; for tests and for a run that
 // must not touch the user's stored options.
 class InMemoryAppProfile final : public AppProfile {
 public:
