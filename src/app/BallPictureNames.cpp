@@ -1,6 +1,6 @@
 #include "app/BallPictureNames.h"
 
-#include <cstdio>
+#include "platform/FormatText.h"
 
 namespace numora {
 
@@ -10,12 +10,7 @@ constexpr const char* kBallPictureFormat = "%s\\Balls\\%d.jpg";
 constexpr const char* kPowerBallPictureFormat = "%s\\Balls\\R%d.jpg";
 
 std::string formatPicturePath(const char* format, std::string_view dataFolder, int number) {
-    const std::string folder(dataFolder);
-    const int length = std::snprintf(nullptr, 0, format, folder.c_str(), number);
-    std::string path(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(path.data(), path.size(), format, folder.c_str(), number);
-    path.resize(static_cast<std::size_t>(length));
-    return path;
+    return formatText(format, std::string(dataFolder).c_str(), number);
 }
 
 }  // namespace

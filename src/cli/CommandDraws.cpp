@@ -1,10 +1,10 @@
-#include <cstdio>
 #include <cstdlib>
 #include <ostream>
 
 #include "CommandSettings.h"
 #include "Commands.h"
 #include "LotteryDraws.h"
+#include "platform/FormatText.h"
 #include "platform/LocalTime.h"
 
 namespace numora {
@@ -15,10 +15,8 @@ constexpr char kDrawLineFormat[] = "%04d-%02d-%02d,%d,%d,%d,%d,%d,%d,%d,%d";
 
 std::string drawLine(const DrawRecord& draw, const LocalTime& time) {
     const CalendarTime date = time.fromSeconds(draw.date);
-    char line[160];
-    std::snprintf(line, sizeof line, kDrawLineFormat, date.year, date.month, date.day, draw.ball1, draw.ball2,
-                  draw.ball3, draw.ball4, draw.ball5, draw.ball6, draw.ball7, draw.bonus);
-    return line;
+    return formatText(kDrawLineFormat, date.year, date.month, date.day, draw.ball1, draw.ball2, draw.ball3,
+                      draw.ball4, draw.ball5, draw.ball6, draw.ball7, draw.bonus);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include "Commands.h"
 #include "LotteryDraws.h"
 #include "draws/DrawStats.h"
-#include "draws/FormatText.h"
+#include "platform/FormatText.h"
 
 namespace numora {
 

@@ -3,7 +3,7 @@
 #include <system_error>
 
 #include "app/DevicePaths.h"
-#include "draws/FormatText.h"
+#include "platform/FormatText.h"
 #include "draws/NumberText.h"
 #include "platform/AtomicFile.h"
 #include "platform/Utf16.h"

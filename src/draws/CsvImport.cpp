@@ -5,7 +5,7 @@
 
 #include "draws/CsvDrawLine.h"
 #include "draws/CsvLineReader.h"
-#include "draws/FormatText.h"
+#include "platform/FormatText.h"
 #include "platform/LocaleInfo.h"
 #include "platform/Utf16.h"
 

@@ -1,6 +1,6 @@
 #include "draws/DatePictureFormatter.h"
 
-#include "draws/FormatText.h"
+#include "platform/FormatText.h"
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
 

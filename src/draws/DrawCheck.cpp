@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "draws/FormatText.h"
+#include "platform/FormatText.h"
 
 namespace numora {
 

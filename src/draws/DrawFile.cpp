@@ -1,11 +1,11 @@
 #include "draws/DrawFile.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "app/DevicePaths.h"
 #include "platform/AtomicFile.h"
+#include "platform/FormatText.h"
 
 namespace numora {
 
@@ -85,14 +85,6 @@ bool readBody(ByteReader& reader, DrawRecord& record) {
     return true;
 }
 
-std::string formatMessage(const char* pattern, const std::string& fileName, std::size_t count = 0) {
-    const int size = std::snprintf(nullptr, 0, pattern, fileName.c_str(), static_cast<int>(count));
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(text.data(), text.size(), pattern, fileName.c_str(), static_cast<int>(count));
-    text.resize(static_cast<std::size_t>(size));
-    return text;
-}
-
 }  // namespace
 
 namespace DrawFile {
@@ -164,7 +156,7 @@ DrawFileResult load(const DevicePaths& device, std::string_view dataFolder, std:
     std::string bytes(static_cast<std::size_t>(size), '\0');
     if (!file.read(bytes.data(), static_cast<std::streamsize>(size))) return {DrawFileResult::Status::CannotOpen, {}};
     DrawFileResult result = decode(bytes, out);
-    if (!result.ok()) result.message = formatMessage(kErrorDamaged, name, out.size());
+    if (!result.ok()) result.message = formatText(kErrorDamaged, name.c_str(), static_cast<int>(out.size()));
     return result;
 }
 
@@ -173,7 +165,7 @@ DrawFileResult save(const DevicePaths& device, std::string_view dataFolder, std:
     const std::string name = deviceName(dataFolder, lotteryName);
     const auto host = device.toHost(name);
     if (!host || !writeFileAtomically(*host, encode(draws))) {
-        return {DrawFileResult::Status::CannotCreate, formatMessage(kErrorCannotCreate, name)};
+        return {DrawFileResult::Status::CannotCreate, formatText(kErrorCannotCreate, name.c_str())};
     }
     return {};
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "draws/FormatText.h"
+#include "platform/FormatText.h"
 #include "draws/NumberText.h"
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"

@@ -1,6 +1,6 @@
 #include "draws/NumberText.h"
 
-#include "draws/FormatText.h"
+#include "platform/FormatText.h"
 
 namespace numora {
 

@@ -1,7 +1,7 @@
 #include "picking/LineText.h"
 
-#include <cstdio>
 
+#include "platform/FormatText.h"
 #include "platform/Utf16.h"
 
 namespace numora {
@@ -11,13 +11,6 @@ namespace {
 constexpr int kFirstThreeSlots = 3;
 constexpr std::size_t kPieceLength = 2;
 constexpr std::size_t kPieceSpacing = 4;
-
-template <typename... Numbers>
-void appendFormatted(std::string& text, const char* format, Numbers... numbers) {
-    char piece[64];
-    const int length = std::snprintf(piece, sizeof piece, format, numbers...);
-    if (length > 0) text.append(piece, static_cast<std::size_t>(length));
-}
 
 bool isSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -42,15 +35,15 @@ std::u16string_view pieceAt(std::u16string_view text, std::size_t start) {
 
 std::string makeLineText(const PickedLine& line, const LotteryProfile& profile) {
     std::string text;
-    appendFormatted(text, kLineTextFirstThree, line.slots[0], line.slots[1], line.slots[2]);
+    text += formatText(kLineTextFirstThree, line.slots[0], line.slots[1], line.slots[2]);
     for (int slot = kFirstThreeSlots; slot < PickedLine::kSlotCount; ++slot) {
         if (line.slots[slot] != PickedLine::kEmpty && profile.balls > slot) {
-            appendFormatted(text, kLineTextFurtherBall, line.slots[slot]);
+            text += formatText(kLineTextFurtherBall, line.slots[slot]);
         }
     }
     if (profile.bonus > 0) {
-        if (profile.powerBall) appendFormatted(text, kLineTextBonus, line.bonus);
-        if (profile.showBonus) appendFormatted(text, kLineTextBonus, line.bonus);
+        if (profile.powerBall) text += formatText(kLineTextBonus, line.bonus);
+        if (profile.showBonus) text += formatText(kLineTextBonus, line.bonus);
     }
     return text;
 }

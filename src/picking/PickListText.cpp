@@ -1,6 +1,6 @@
 #include "picking/PickListText.h"
 
-#include "draws/FormatText.h"
+#include "platform/FormatText.h"
 
 namespace numora {
 

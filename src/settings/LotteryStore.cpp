@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
+#include "platform/FormatText.h"
 #include "settings/AsciiCase.h"
 #include "settings/LotteryKeys.h"
 #include "settings/SettingsFile.h"
@@ -36,11 +36,7 @@ constexpr std::array kFlagKeys{
     FlagKey{kShowBonusKey, &LotteryProfile::showBonus},
 };
 
-std::string listKey(int index) {
-    char key[32];
-    std::snprintf(key, sizeof key, kLotteryListKeyFormat, index);
-    return key;
-}
+std::string listKey(int index) { return formatText(kLotteryListKeyFormat, index); }
 
 // The index whose entry holds exactly this name, looking from Game0 up to the
 // first missing entry.

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/DevicePaths.h"
+
 namespace numora {
 
 // The settings file lives in the data folder under this name.
@@ -10,10 +12,7 @@ inline constexpr std::string_view kSettingsFileName = "Numora.ini";
 
 // The device path of the settings file: the data folder, "\", the file name.
 inline std::string settingsFilePath(std::string_view dataFolder) {
-    std::string path(dataFolder);
-    path += '\\';
-    path += kSettingsFileName;
-    return path;
+    return DevicePaths::join(dataFolder, kSettingsFileName);
 }
 
 }  // namespace numora
