@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 #include "draws/CsvExport.h"
 
 namespace numora {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 
 namespace numora {
 

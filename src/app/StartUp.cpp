@@ -10,8 +10,8 @@ void loadStartValues(AppState& state, const AppProfile& profile, const LocalTime
     state = AppState{};
     state.startTime = time.now();
     state.startSeconds = time.toSeconds(state.startTime);
-    readAdvancedOptions(profile, state);
-    LoadOptions(profile, state);
+    readAdvancedOptions(profile, state.options);
+    LoadOptions(profile, state.options, state.dataFolder, state.current.name);
 }
 
 }  // namespace numora

@@ -7,7 +7,7 @@
 #include "CliCommand.h"
 #include "app/AppState.h"
 #include "app/DeviceInstall.h"
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 #include "app/StartUp.h"
 #include "platform/LocalTime.h"
 #include "qt/DeviceRoot.h"

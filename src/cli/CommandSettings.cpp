@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "app/AppState.h"
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 #include "settings/LotteryStore.h"
 #include "settings/SettingsLocation.h"
 

@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 #include "platform/FormatText.h"
 #include "draws/NumberText.h"
 #include "platform/AtomicFile.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 #include "platform/AtomicFile.h"
 #include "platform/FormatText.h"
 

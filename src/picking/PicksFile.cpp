@@ -1,6 +1,6 @@
 #include "picking/PicksFile.h"
 
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 #include "platform/AtomicFile.h"
 #include "platform/Utf16.h"
 

@@ -1,6 +1,5 @@
 #include "settings/OptionStore.h"
 
-#include "app/AppState.h"
 #include "platform/AppProfile.h"
 #include "platform/Utf16.h"
 #include "settings/OptionKeys.h"
@@ -45,32 +44,32 @@ void writeSoundOptions(AppProfile& profile, const Options& options) {
 
 }  // namespace
 
-void readAdvancedOptions(const AppProfile& profile, AppState& state) {
-    readSoundFiles(profile, state.options);
-    state.options.model = readInt(profile, kForecastModelOption);
-    state.options.pattern = readFlag(profile, kPatternOption);
-    state.options.moreWeightToLessFrequent = readFlag(profile, kStyleOption);
+void readAdvancedOptions(const AppProfile& profile, Options& options) {
+    readSoundFiles(profile, options);
+    options.model = readInt(profile, kForecastModelOption);
+    options.pattern = readFlag(profile, kPatternOption);
+    options.moreWeightToLessFrequent = readFlag(profile, kStyleOption);
 }
 
-void LoadOptions(const AppProfile& profile, AppState& state) {
-    readSoundFiles(profile, state.options);
-    state.options.model = readInt(profile, kForecastModelOption);
-    state.options.playSounds = readFlag(profile, kSoundOption);
-    state.dataFolder = readText(profile, kDataFolderOption);
-    if (toUtf16(state.dataFolder).size() < kShortestDataFolder) state.dataFolder = kDefaultDataFolder;
-    state.current.name = readText(profile, kLotteryNameOption);
+void LoadOptions(const AppProfile& profile, Options& options, std::string& dataFolder, std::string& lotteryName) {
+    readSoundFiles(profile, options);
+    options.model = readInt(profile, kForecastModelOption);
+    options.playSounds = readFlag(profile, kSoundOption);
+    dataFolder = readText(profile, kDataFolderOption);
+    if (toUtf16(dataFolder).size() < kShortestDataFolder) dataFolder = kDefaultDataFolder;
+    lotteryName = readText(profile, kLotteryNameOption);
 }
 
-void SaveOptions(AppProfile& profile, const AppState& state) {
-    writeSoundOptions(profile, state.options);
-    writeText(profile, kLotteryNameOption, state.current.name);
+void SaveOptions(AppProfile& profile, const Options& options, std::string_view lotteryName) {
+    writeSoundOptions(profile, options);
+    writeText(profile, kLotteryNameOption, lotteryName);
 }
 
-void writeAdvancedOptions(AppProfile& profile, const AppState& state) {
-    profile.writeInt(kForecastModelOption.section, kForecastModelOption.key, state.options.model);
-    writeFlag(profile, kPatternOption, state.options.pattern);
-    writeFlag(profile, kStyleOption, state.options.moreWeightToLessFrequent);
-    writeSoundOptions(profile, state.options);
+void writeAdvancedOptions(AppProfile& profile, const Options& options) {
+    profile.writeInt(kForecastModelOption.section, kForecastModelOption.key, options.model);
+    writeFlag(profile, kPatternOption, options.pattern);
+    writeFlag(profile, kStyleOption, options.moreWeightToLessFrequent);
+    writeSoundOptions(profile, options);
 }
 
 }  // namespace numora

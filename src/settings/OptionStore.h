@@ -1,27 +1,31 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
+#include "settings/Options.h"
+
 namespace numora {
 
 class AppProfile;
-struct AppState;
 
 // The options kept in the per-user AppProfile, sections "Options" and
 // "Advanced". Absent values read as their defaults; reading writes nothing.
 
 // The main window's first reads: Advanced "Wav1", "Wav2", "Hyper", "Pattern"
 // and "Style".
-void readAdvancedOptions(const AppProfile& profile, AppState& state);
+void readAdvancedOptions(const AppProfile& profile, Options& options);
 
 // Advanced "Wav1", "Wav2", "Hyper", "Sound"; Options "Path" (the data folder;
 // a value shorter than 5 characters gives "\Program Files\Numora") and
 // "Name" (the current lottery's name).
-void LoadOptions(const AppProfile& profile, AppState& state);
+void LoadOptions(const AppProfile& profile, Options& options, std::string& dataFolder, std::string& lotteryName);
 
 // Advanced "Sound", "Wav1", "Wav2" and Options "Name".
-void SaveOptions(AppProfile& profile, const AppState& state);
+void SaveOptions(AppProfile& profile, const Options& options, std::string_view lotteryName);
 
 // What the Advanced dialog stores: "Hyper", "Pattern", "Style", "Sound",
 // "Wav1", "Wav2".
-void writeAdvancedOptions(AppProfile& profile, const AppState& state);
+void writeAdvancedOptions(AppProfile& profile, const Options& options);
 
 }  // namespace numora

@@ -11,7 +11,7 @@ enum class ForecastModel { HyperGeometric = 0, Binomial = 1, MonteCarlo = 2 };
 
 // The program options kept in the per-user AppProfile, starting from the
 // defaults of a profile that holds none. The data folder and the current
-// lottery's name live in AppState.
+// lottery's name are kept beside them by the caller.
 struct Options {
     int model = kForecastModelOption.fallback;  // ForecastModel as stored ("Hyper")
     bool pattern = kPatternOption.fallback;     // "Use Pattern Prediction"

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 
 namespace numora {
 

@@ -79,8 +79,8 @@ void MainWindow::runOpening() {
     setWindowIcon(art::iconByNumber(art::kProgramIcon));
     setUpButtons();
 
-    readAdvancedOptions(services_.profile, state);
-    LoadOptions(services_.profile, state);
+    readAdvancedOptions(services_.profile, state.options);
+    LoadOptions(services_.profile, state.options, state.dataFolder, state.current.name);
 
     if (loadSettings()) fillSelector();
     controls_.selector->selectName(state.current.name);
@@ -106,7 +106,7 @@ void MainWindow::done(int result) {
 void MainWindow::runClosing() {
     takeControlValues();
     writeLotteryProfile(settings_, services_.state.current);
-    SaveOptions(services_.profile, services_.state);
+    SaveOptions(services_.profile, services_.state.options, services_.state.current.name);
     if (!settings_.Save()) services_.prompter.report(mainwindow::kSettingsNotSaved);
 }
 

@@ -34,7 +34,7 @@ void MainWindow::chooseLottery(const std::string& name) {
     controls_.balls->clear();
     controls_.balls->showIdle();
     controls_.balls->repaint();
-    SaveOptions(services_.profile, state);
+    SaveOptions(services_.profile, state.options, state.current.name);
 }
 
 void MainWindow::addLotteryType() {

@@ -4,7 +4,7 @@
 
 #include "LaunchOptions.h"
 #include "app/AppState.h"
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 
 namespace numora {
 

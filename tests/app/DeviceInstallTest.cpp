@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/DeviceInstall.h"
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 #include "support/TestFiles.h"
 
 namespace numora {

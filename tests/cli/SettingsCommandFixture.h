@@ -6,7 +6,7 @@
 
 #include "CliCommand.h"
 #include "app/AppState.h"
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 #include "platform/AppProfile.h"
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"

@@ -1,21 +1,27 @@
 #include <gtest/gtest.h>
 
-#include "app/AppState.h"
 #include "platform/AppProfile.h"
 #include "settings/OptionStore.h"
 
 namespace numora {
 namespace {
 
+// What the option store fills in besides the Advanced values.
+struct StoredValues {
+    Options options;
+    std::string dataFolder;
+    std::string name;
+};
+
 TEST(OptionStore, emptyProfileGivesTheDefaultsAndReadingWritesNothing) {
     InMemoryAppProfile profile;
-    AppState state;
+    StoredValues state;
     state.options = Options{0, false, true, false, "x", "y"};
-    readAdvancedOptions(profile, state);
-    LoadOptions(profile, state);
+    readAdvancedOptions(profile, state.options);
+    LoadOptions(profile, state.options, state.dataFolder, state.name);
     EXPECT_EQ(state.options, (Options{1, true, false, true, "\\Windows\\winner.wav", "\\Windows\\winner.wav"}));
     EXPECT_EQ(state.dataFolder, "\\Program Files\\Numora");
-    EXPECT_EQ(state.current.name, "PBall");
+    EXPECT_EQ(state.name, "PBall");
     EXPECT_EQ(profile.contains("Options", "Path") || profile.contains("Advanced", "Sound"), false);
 
     // A data folder shorter than five characters (UTF-16 code units) gives the default.
@@ -23,32 +29,32 @@ TEST(OptionStore, emptyProfileGivesTheDefaultsAndReadingWritesNothing) {
              {"\\abc", "\\Program Files\\Numora"}, {"\\\xC3\xA9\xC3\xA9\xC3\xA9", "\\Program Files\\Numora"},
              {"\\abcd", "\\abcd"}}) {
         profile.writeText("Options", "Path", stored);
-        LoadOptions(profile, state);
+        LoadOptions(profile, state.options, state.dataFolder, state.name);
         EXPECT_EQ(state.dataFolder, expected) << stored;
     }
 }
 
 TEST(OptionStore, patternAndStyleNeedTrueAtTheStartWhileSoundTakesItAnywhere) {
     InMemoryAppProfile profile;
-    AppState state;
+    StoredValues state;
     profile.writeText("Advanced", "Pattern", "NOT TRUE");
     profile.writeText("Advanced", "Style", "TRUEish");
     profile.writeText("Advanced", "Sound", "NOT TRUE");
-    readAdvancedOptions(profile, state);
-    LoadOptions(profile, state);
+    readAdvancedOptions(profile, state.options);
+    LoadOptions(profile, state.options, state.dataFolder, state.name);
     EXPECT_EQ((std::array{state.options.pattern, state.options.moreWeightToLessFrequent, state.options.playSounds}),
               (std::array{false, true, true}));
     profile.writeText("Advanced", "Sound", "True");
-    LoadOptions(profile, state);
+    LoadOptions(profile, state.options, state.dataFolder, state.name);
     EXPECT_EQ(state.options.playSounds, false);
 }
 
 TEST(OptionStore, saveOptionsWritesSoundsAndNameWhileTheDialogWritesEveryAdvancedKey) {
     InMemoryAppProfile profile;
-    AppState state;
-    state.current.name = "Daily Plus";
+    StoredValues state;
+    state.name = "Daily Plus";
     state.options = Options{0, false, true, false, "\\pick.wav", "\\start.wav"};
-    SaveOptions(profile, state);
+    SaveOptions(profile, state.options, state.name);
     EXPECT_EQ(profile.readText("Advanced", "Sound", ""), "FALSE");
     EXPECT_EQ(profile.readText("Advanced", "Wav1", ""), "\\pick.wav");
     EXPECT_EQ(profile.readText("Options", "Name", ""), "Daily Plus");
@@ -56,13 +62,13 @@ TEST(OptionStore, saveOptionsWritesSoundsAndNameWhileTheDialogWritesEveryAdvance
                   profile.contains("Advanced", "Pattern") || profile.contains("Advanced", "Style"),
               false);
 
-    writeAdvancedOptions(profile, state);
+    writeAdvancedOptions(profile, state.options);
     EXPECT_EQ(profile.readInt("Advanced", "Hyper", -1), 0);
     EXPECT_EQ(profile.readText("Advanced", "Pattern", "") + " " + profile.readText("Advanced", "Style", ""),
               "FALSE TRUE");
-    AppState read;
-    readAdvancedOptions(profile, read);
-    LoadOptions(profile, read);
+    StoredValues read;
+    readAdvancedOptions(profile, read.options);
+    LoadOptions(profile, read.options, read.dataFolder, read.name);
     EXPECT_EQ(read.options, state.options);
 }
 

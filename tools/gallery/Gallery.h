@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/AppState.h"
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 
 class QWidget;
 

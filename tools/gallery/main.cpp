@@ -8,7 +8,7 @@
 
 #include "Gallery.h"
 #include "app/AppState.h"
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 #include "ui/art/DeviceArtInstaller.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "app/DeviceInstall.h"
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 
 namespace numora::art {
 

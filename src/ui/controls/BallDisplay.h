@@ -8,7 +8,7 @@
 
 #include "app/AppState.h"
 #include "app/BallPictureNames.h"
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 
 namespace numora {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 #include "support/TestFiles.h"
 
 namespace numora {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 
 namespace numora {
 

@@ -1,4 +1,4 @@
-#include "app/DevicePaths.h"
+#include "platform/DevicePaths.h"
 
 #include <utility>
 
