@@ -18,6 +18,12 @@ bool createDeviceFolders(const DevicePaths& device, std::string_view dataFolder)
     return ok;
 }
 
+bool isDeviceRoot(const DevicePaths& device, std::string_view dataFolder) {
+    const auto host = device.toHost(dataFolder);
+    std::error_code error;
+    return host && std::filesystem::is_directory(*host, error);
+}
+
 namespace {
 
 // Creates a new file with the bytes; fails, touching nothing, when anything

@@ -20,6 +20,10 @@ inline constexpr char kBallsFolderName[] = "Balls";
 // under the device root where they are missing. False when one cannot be made.
 bool createDeviceFolders(const DevicePaths& device, std::string_view dataFolder);
 
+// True when the device root holds a device: its data folder is there. A
+// command that only reads refuses any other folder rather than set one up.
+bool isDeviceRoot(const DevicePaths& device, std::string_view dataFolder);
+
 // A file the program installs on first run: its device path and a maker of
 // its bytes, called only when the file is missing.
 struct InstalledFile {
