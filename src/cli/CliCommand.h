@@ -51,12 +51,18 @@ private:
     std::map<std::string, std::string> values_;
 };
 
+// A command that writes sets up a missing device root and holds the root's
+// lock while it runs; one that only reads refuses a folder that is not a
+// device root and takes no lock.
+enum class CommandAccess { Reads, Writes };
+
 struct CliCommand {
     const char* name;
     const char* usage;    // "show LOTTERY"
     const char* summary;  // one line for the program's --help
     const char* help;     // the command's --help text after its usage line
     int (*run)(CliContext& context, const std::vector<std::string>& words);
+    CommandAccess access;
 };
 
 // Every command, in the order the program's --help lists them.

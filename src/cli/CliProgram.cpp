@@ -1,23 +1,29 @@
 #include "CliProgram.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <ostream>
+#include <variant>
 
 #include "CliCommand.h"
 #include "app/AppState.h"
 #include "app/DeviceInstall.h"
-#include "platform/DevicePaths.h"
 #include "app/StartUp.h"
+#include "platform/AppProfile.h"
+#include "platform/DeviceLock.h"
+#include "platform/DevicePaths.h"
+#include "platform/FormatText.h"
 #include "platform/LocalTime.h"
 #include "qt/DeviceRoot.h"
-#include "qt/QSettingsAppProfile.h"
 #include "qt/QtLocaleInfo.h"
 
 namespace numora {
 
 namespace {
 
+constexpr char kProgramName[] = "numora-cli";
 constexpr char kProgramUsage[] = "usage: numora-cli [--root DIR] COMMAND [ARGUMENTS]";
 constexpr char kProgramHelp[] =
     "Numora's terminal tool. It works on the same lotteries, draws and options as numora.\n"
@@ -27,6 +33,9 @@ constexpr char kProgramHelp[] =
     "  --help       this text; COMMAND --help tells of one command\n"
     "\n"
     "Commands:\n";
+constexpr char kNotADeviceRoot[] =
+    "numora-cli: %s is not a Numora device root: it has no folder %s (numora, or a command that writes, sets "
+    "one up)";
 
 void printProgramHelp(std::ostream& out) {
     out << kProgramUsage << "\n\n" << kProgramHelp;
@@ -46,14 +55,17 @@ bool wantsHelp(const std::vector<std::string>& words) {
     return std::any_of(words.begin(), words.end(), [](const std::string& word) { return word == "--help"; });
 }
 
-}  // namespace
+// What the program's words ask for: a device root and a command with its words.
+struct ProgramCall {
+    std::filesystem::path root;
+    const CliCommand* command = nullptr;
+    std::vector<std::string> words;
+};
 
-int runCliProgram(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    QSettingsAppProfile profile;
-    return runCliProgram(words, profile, out, err);
-}
-
-int runCliProgram(const std::vector<std::string>& words, AppProfile& profile, std::ostream& out, std::ostream& err) {
+// The call the words make, or the exit status when they are answered (help)
+// or refused with a message.
+std::variant<ProgramCall, int> readProgramWords(const std::vector<std::string>& words, std::ostream& out,
+                                                std::ostream& err) {
     std::optional<std::filesystem::path> root;
     std::size_t next = 0;
     for (; next < words.size() && words[next].rfind("--", 0) == 0; ++next) {
@@ -80,20 +92,54 @@ int runCliProgram(const std::vector<std::string>& words, AppProfile& profile, st
         err << "numora-cli: no command named \"" << words[next] << "\" (numora-cli --help lists them)\n";
         return 2;
     }
-    const std::vector<std::string> commandWords(words.begin() + static_cast<std::ptrdiff_t>(next) + 1, words.end());
+    std::vector<std::string> commandWords(words.begin() + static_cast<std::ptrdiff_t>(next) + 1, words.end());
     if (wantsHelp(commandWords)) {
         out << "usage: numora-cli [--root DIR] " << command->usage << "\n\n" << command->help << "\n";
         return 0;
     }
+    return ProgramCall{root.value_or(defaultDeviceRoot()), command, std::move(commandWords)};
+}
 
-    const DevicePaths device(root.value_or(defaultDeviceRoot()));
+// Runs a command on its device: a command that only reads needs a device
+// root; one that writes sets one up and holds its lock while it runs.
+int runCall(const ProgramCall& call, AppProfile& profile, std::ostream& out, std::ostream& err) {
+    const DevicePaths device(call.root);
     const SystemLocalTime time;
     const QtLocaleInfo locale;
     AppState state;
     loadStartValues(state, profile, time);
-    createDeviceFolders(device, state.dataFolder);
+    std::optional<DeviceLock> lock;
+    if (call.command->access == CommandAccess::Reads) {
+        if (!isDeviceRoot(device, state.dataFolder)) {
+            err << formatText(kNotADeviceRoot, call.root.c_str(), state.dataFolder.c_str()) << "\n";
+            return EXIT_FAILURE;
+        }
+    } else {
+        createDeviceFolders(device, state.dataFolder);
+        lock = DeviceLock::take(device, state.dataFolder, std::string(kProgramName) + " " + call.command->name);
+        if (lock->refused()) {
+            err << call.command->name << ": " << lock->message() << "\n";
+            return EXIT_FAILURE;
+        }
+    }
     CliContext context{state, device, profile, locale, time, out, err};
-    return command->run(context, commandWords);
+    return call.command->run(context, call.words);
+}
+
+}  // namespace
+
+int runCliProgram(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    const auto read = readProgramWords(words, out, err);
+    if (const int* status = std::get_if<int>(&read)) return *status;
+    const ProgramCall& call = std::get<ProgramCall>(read);
+    const std::unique_ptr<AppProfile> profile = openOptionStore(DevicePaths(call.root));
+    return runCall(call, *profile, out, err);
+}
+
+int runCliProgram(const std::vector<std::string>& words, AppProfile& profile, std::ostream& out, std::ostream& err) {
+    const auto read = readProgramWords(words, out, err);
+    if (const int* status = std::get_if<int>(&read)) return *status;
+    return runCall(std::get<ProgramCall>(read), profile, out, err);
 }
 
 }  // namespace numora

@@ -9,7 +9,8 @@ namespace numora {
 class AppProfile;
 
 // numora-cli [--root DIR] COMMAND [WORDS...]: reads the options from the
-// user's option store, finds the command and runs it. Returns the exit status.
+// device root's option store, finds the command and runs it. Returns the exit
+// status.
 int runCliProgram(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 
 // The same with a given option store (tests use an in-memory one).

@@ -8,12 +8,12 @@ const std::vector<CliCommand>& cliCommands() {
         {kLotteriesCommandName, "lotteries", "list the lottery names",
          "Writes the names of the lotteries in the settings file, one a line, in the order\n"
          "of their Game0, Game1, ... entries.",
-         runLotteries},
+         runLotteries, CommandAccess::Reads},
         {kShowCommandName, "show LOTTERY", "show a lottery's profile",
          "Writes the lottery's profile as Key=Value lines: Balls, Min, Max, Bonus, Repeat,\n"
          "Sort, PowerBall, ShowBonus. The name must match exactly. A key the lottery's\n"
          "section lacks shows the built-in value (6, 1, 49, 49) or No.",
-         runShow},
+         runShow, CommandAccess::Reads},
         {kAddCommandName,
          "add LOTTERY --balls N --min N --max N --bonus N [--repeat] [--sort] [--powerball] [--show-bonus]",
          "add a lottery or change its profile",
@@ -30,34 +30,34 @@ const std::vector<CliCommand>& cliCommands() {
          "  --show-bonus    show a bonus number (not with --powerball)\n"
          "A name may have up to 20 characters; it cannot be empty, contain \\ / : * ? \" < > | ]\n"
          "or \"..\", begin or end with a space, or end with a dot.",
-         runAdd},
+         runAdd, CommandAccess::Writes},
         {kDeleteCommandName, "delete LOTTERY", "delete a lottery",
          "Removes the lottery from the list (the lotteries after it move up one place) and\n"
          "deletes its profile. The name must match exactly; the last remaining lottery\n"
          "cannot be deleted. The lottery's draw file is kept.",
-         runDelete},
+         runDelete, CommandAccess::Writes},
         {kDrawsCommandName, "draws LOTTERY", "list a lottery's past draws",
          "Writes one line per past draw, oldest first: the date as YYYY-MM-DD, then ball1\n"
          "to ball7 and the bonus as plain numbers, comma separated. The name must match\n"
          "exactly.",
-         runDraws},
+         runDraws, CommandAccess::Reads},
         {kImportCommandName, "import LOTTERY FILE", "import past draws from a CSV file",
          "Reads the file as the Past Draws window's Import Draws does: one draw per line,\n"
          "numbers and a date among comma-separated fields, the date in this system's date\n"
          "order. Each draw is merged into the lottery's draws by date; a line that repeats\n"
          "a draw exactly is skipped. Saves the draws and writes the import's summary. Fails\n"
          "when the file cannot be read, the draw file is damaged or the draws cannot be saved.",
-         runImport},
+         runImport, CommandAccess::Writes},
         {kExportCommandName, "export LOTTERY", "export past draws to a CSV file",
          "Writes the lottery's draws, one line each without dates, to\n"
          "\"\\My Documents\\<lottery> Export.csv\" under the device root (UTF-16LE), and\n"
          "writes that file's path.",
-         runExport},
+         runExport, CommandAccess::Writes},
         {kStatsCommandName, "stats LOTTERY", "count how often each number was drawn",
          "Writes one line per ball number from the lottery's lowest to its highest: the\n"
          "number and how often it was drawn (balls and bonus alike), then \"Records N\" with\n"
          "the number of draws. A lottery without a draw file has no number lines.",
-         runStats},
+         runStats, CommandAccess::Reads},
         {kPickCommandName,
          "pick LOTTERY [--lines P] [--random] [--model 0|1|2] [--pattern|--no-pattern] [--weight|--no-weight]",
          "make one pick and write its pick-list line",
@@ -74,7 +74,7 @@ const std::vector<CliCommand>& cliCommands() {
          "  --weight, --no-weight     more weight to less frequent balls, or not\n"
          "Options not given keep their stored values. A lottery whose number range is too\n"
          "small for its lines, or for a bonus apart from them, is refused with the reason.",
-         runPick},
+         runPick, CommandAccess::Reads},
     };
     return commands;
 }
