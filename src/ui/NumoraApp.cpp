@@ -1,15 +1,16 @@
 #include "NumoraApp.h"
 
+#include <cstdlib>
 #include <ctime>
 
 #include "MainWindow.h"
 #include "QtPrompter.h"
 #include "SoundPlayer.h"
+#include "WindowLock.h"
 #include "app/DeviceInstall.h"
 #include "app/StartUp.h"
 #include "platform/LocalTime.h"
 #include "qt/DeviceRoot.h"
-#include "qt/QSettingsAppProfile.h"
 #include "qt/QtLocaleInfo.h"
 #include "ui/art/DeviceArtInstaller.h"
 
@@ -18,7 +19,7 @@ namespace numora {
 NumoraApp::NumoraApp(const LaunchOptions& options)
     : options_(options),
       device_(options.root.value_or(defaultDeviceRoot())),
-      profile_(std::make_unique<QSettingsAppProfile>()),
+      profile_(openOptionStore(device_)),
       locale_(std::make_unique<QtLocaleInfo>()),
       time_(std::make_unique<SystemLocalTime>()),
       prompter_(std::make_unique<QtPrompter>()),
@@ -30,6 +31,8 @@ int NumoraApp::run() {
     loadStartValues(state_, *profile_, *time_);
     // The device's folders, pictures and sound; what is there already stays.
     createDeviceFolders(device_, state_.dataFolder);
+    const auto lock = lockRootForWindow(device_, state_.dataFolder, *prompter_);
+    if (!lock) return EXIT_FAILURE;
     art::installDeviceArt(device_, state_.dataFolder);
 
     const MainWindowServices services{
