@@ -11,7 +11,6 @@
 #include "app/AppState.h"
 #include "app/DeviceInstall.h"
 #include "app/StartUp.h"
-#include "platform/AppProfile.h"
 #include "platform/DeviceLock.h"
 #include "platform/DevicePaths.h"
 #include "platform/FormatText.h"
