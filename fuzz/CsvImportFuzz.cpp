@@ -1,0 +1,87 @@
+// The CSV import takes any bytes. The file is imported twice over the same
+// draws (the second run meets every date again: repeats and skipped lines),
+// and the merge walk, which keeps the draws in blocks, must give the same
+// draws and counts whatever the size of its blocks.
+
+#include <sstream>
+
+#include "FuzzCheck.h"
+#include "draws/CsvDrawLine.h"
+#include "draws/CsvImport.h"
+#include "draws/CsvLineReader.h"
+#include "platform/LocalTime.h"
+#include "platform/LocaleInfo.h"
+
+namespace numora {
+namespace {
+
+constexpr std::size_t kSmallBlocks[] = {1, 3};
+constexpr char kSeparators[] = "/-.";
+
+class IgnoredMessages final : public ImportObserver {
+public:
+    void showInfo(const std::string&) override {}
+    void showMessage(const std::string&) override {}
+};
+
+// The lottery and the locale, chosen by the input's length so that the file
+// itself stays as the corpus holds it.
+struct Setup {
+    explicit Setup(std::size_t size)
+        : locale(static_cast<DateOrder>(size % 3), std::string(1, kSeparators[(size / 3) % 3])) {
+        profile.balls = 3 + static_cast<int>((size / 9) % 5);
+        profile.min = static_cast<int>((size / 45) % 2);
+        profile.bonus = (size / 90) % 2 == 0 ? 49 : 0;
+    }
+
+    CsvLineRules rules() const {
+        return {profile.balls, profile.bonus, locale.shortDateOrder(), locale.dateSeparator().front(),
+                kUndated,      &time};
+    }
+
+    static constexpr std::int32_t kUndated = 1'165'401'000;
+    LotteryProfile profile;
+    FixedLocaleInfo locale;
+    FixedOffsetLocalTime time;
+};
+
+ImportCounters importOnce(std::string_view bytes, DrawList& draws, const Setup& setup) {
+    std::istringstream file{std::string(bytes)};
+    IgnoredMessages messages;
+    const DrawSaver keep = [](const DrawList&) { return DrawFileResult{}; };
+    return importCsv(file, draws, {setup.profile, setup.locale, setup.time, Setup::kUndated}, keep, messages).counters;
+}
+
+// The import's own walk over the lines, in blocks of the given size.
+ImportCounters mergeInBlocks(std::string_view bytes, DrawList& draws, const Setup& setup, std::size_t blockDraws) {
+    std::istringstream file{std::string(bytes)};
+    CsvLineReader reader(file);
+    const CsvLineRules rules = setup.rules();
+    ImportCounters counters;
+    DrawMerger merger(draws, setup.profile, blockDraws);
+    std::string line;
+    while (reader.next(line)) {
+        if (const auto draw = readCsvDrawLine(line, rules)) merger.merge(draw->record, draw->dated, counters);
+    }
+    return counters;
+}
+
+}  // namespace
+}  // namespace numora
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    using namespace numora;
+    const std::string_view bytes = fuzz::bytesOf(data, size);
+    const Setup setup(size);
+    DrawList imported;
+    const ImportCounters first = importOnce(bytes, imported, setup);
+    const ImportCounters second = importOnce(bytes, imported, setup);
+
+    for (const std::size_t blockDraws : kSmallBlocks) {
+        DrawList merged;
+        fuzz::check(mergeInBlocks(bytes, merged, setup, blockDraws) == first, "first run counts as in one block");
+        fuzz::check(mergeInBlocks(bytes, merged, setup, blockDraws) == second, "second run counts as in one block");
+        fuzz::check(merged == imported, "the merged draws do not depend on the block size");
+    }
+    return 0;
+}
