@@ -79,7 +79,7 @@ double BacktestResult::expectedMean() const {
     return tested == 0 ? 0.0 : expectedInAll() / static_cast<double>(tested);
 }
 
-BacktestResult runBacktest(const DrawList& draws, const LotteryProfile& profile, const Options& options,
+BacktestResult backtestAnalysedPicks(const DrawList& draws, const LotteryProfile& profile, const Options& options,
                            std::size_t last, const BacktestProgress& progress) {
     BacktestResult result;
     result.observed.assign(static_cast<std::size_t>(ballsInPlay(profile)) + 1, 0);

@@ -49,7 +49,7 @@ using BacktestProgress = std::function<void(std::size_t done, std::size_t total)
 // For each of the last `last` draws (as far as each has enough draws before
 // it), makes the analysed pick that the main window would make from the draws
 // before it alone, with an empty pick list, and matches it with that draw.
-BacktestResult runBacktest(const DrawList& draws, const LotteryProfile& profile, const Options& options,
+BacktestResult backtestAnalysedPicks(const DrawList& draws, const LotteryProfile& profile, const Options& options,
                            std::size_t last, const BacktestProgress& progress = {});
 
 // The verdict in plain words, one line.

@@ -39,6 +39,9 @@ struct Trends {
     TrendSet bonus;
 };
 
+// How many of the last draws the trends count unless told otherwise.
+inline constexpr int kDefaultTrendDraws = 50;
+
 // Over the last `last` draws, or all of them without a number.
 Trends countTrends(const DrawList& draws, const LotteryProfile& profile, std::optional<std::size_t> last);
 

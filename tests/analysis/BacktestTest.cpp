@@ -47,7 +47,7 @@ TEST(Backtest, eachPickComesFromTheDrawsBeforeItAloneWithAnEmptyPickList) {
     const Options options{.model = 1, .pattern = true};
     std::vector<std::pair<std::size_t, std::size_t>> told;
     const BacktestResult result =
-        runBacktest(draws, kLotto649, options, 10, [&](std::size_t done, std::size_t total) { told.push_back({done, total}); });
+        backtestAnalysedPicks(draws, kLotto649, options, 10, [&](std::size_t done, std::size_t total) { told.push_back({done, total}); });
 
     std::vector<int> observed(7, 0);
     int bonusMatched = 0;
@@ -85,12 +85,12 @@ TEST(Backtest, eachPickComesFromTheDrawsBeforeItAloneWithAnEmptyPickList) {
 
 TEST(Backtest, drawsWithTooFewBeforeThemAreNotTestedAndAnImpossibleProfileIsRefused) {
     const DrawList draws = testing::sampleDraws(5);
-    EXPECT_EQ(runBacktest(draws, kLotto649, Options{}, 100).tested, 2u);
-    EXPECT_EQ(runBacktest(testing::sampleDraws(3), kLotto649, Options{}, 100).tested, 0u);
+    EXPECT_EQ(backtestAnalysedPicks(draws, kLotto649, Options{}, 100).tested, 2u);
+    EXPECT_EQ(backtestAnalysedPicks(testing::sampleDraws(3), kLotto649, Options{}, 100).tested, 0u);
 
     LotteryProfile tooSmall = kLotto649;
     tooSmall.max = 6;
-    const BacktestResult refused = runBacktest(draws, tooSmall, Options{}, 100);
+    const BacktestResult refused = backtestAnalysedPicks(draws, tooSmall, Options{}, 100);
     EXPECT_EQ(refused.refusal, kRefusalTooFewForCandidates);
     EXPECT_EQ(refused.tested, 0u);
 }
