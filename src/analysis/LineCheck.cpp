@@ -39,6 +39,15 @@ LineMatch matchLine(const PickedLine& line, const DrawRecord& draw, const Lotter
     return match;
 }
 
+PickedLine drawAsLine(const DrawRecord& draw) {
+    PickedLine line;
+    for (int ball = 1; ball <= DrawRecord::kBallCount; ++ball) {
+        line.slots[static_cast<std::size_t>(ball - 1)] = draw.ball(ball);
+    }
+    line.bonus = draw.bonus;
+    return line;
+}
+
 std::string matchLabel(const LineMatch& match) {
     return formatText(match.bonusMatched ? kMatchLabelWithBonus : kMatchLabel, match.mainMatches);
 }

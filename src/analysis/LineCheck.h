@@ -32,6 +32,9 @@ inline constexpr char kMatchLabel[] = "%d";
 inline constexpr char kMatchLabelWithBonus[] = "%d+1";
 
 LineMatch matchLine(const PickedLine& line, const DrawRecord& draw, const LotteryProfile& profile);
+
+// A draw's fields as a line, to be written as the pick list writes lines.
+PickedLine drawAsLine(const DrawRecord& draw);
 std::string matchLabel(const LineMatch& match);
 
 // The dates of the draws whose main numbers are exactly the line's, in list

@@ -33,14 +33,6 @@ constexpr char kNoPicksFile[] = "no lines given and no picks file %s (export the
 constexpr char kNoPicksInFile[] = "no lines given and the picks file %s holds no picks";
 constexpr std::string_view kDateWithAll = "--date and --all cannot be used together";
 
-// A draw as a line of the lottery, written as the pick list writes lines.
-std::string drawText(const DrawRecord& draw, const LotteryProfile& profile) {
-    PickedLine line;
-    for (int ball = 1; ball <= DrawRecord::kBallCount; ++ball) line.slots[static_cast<std::size_t>(ball - 1)] = draw.ball(ball);
-    line.bonus = draw.bonus;
-    return makeLineText(line, profile);
-}
-
 // A line as the pick list writes it; a typed line without a bonus shows none.
 std::string lineText(const PickedLine& line, const LotteryProfile& profile) {
     if (line.bonus != PickedLine::kEmpty) return makeLineText(line, profile);
@@ -94,7 +86,8 @@ std::optional<std::vector<std::size_t>> drawsToCheck(CliContext& context, const 
         if (isSameDay(lottery.draws.at(position).date, *day, context.time)) positions.push_back(position);
     }
     if (positions.empty()) {
-        commandFailed(context, kCheckCommandName, formatText(kNoDrawThatDay, lottery.profile.name.c_str(), date->c_str()));
+        const std::string lotteryName = lottery.profile.name;
+        commandFailed(context, kCheckCommandName, formatText(kNoDrawThatDay, lotteryName.c_str(), date->c_str()));
         return std::nullopt;
     }
     return positions;
@@ -117,7 +110,9 @@ int runCheck(CliContext& context, const std::vector<std::string>& words) {
     const auto lottery = loadWholeLotteryDraws(context, kCheckCommandName, positional.front());
     if (!lottery) return EXIT_FAILURE;
     const LotteryProfile& profile = lottery->profile;
-    if (lottery->draws.empty()) return commandFailed(context, kCheckCommandName, formatText(kNoDraws, profile.name.c_str()));
+    if (lottery->draws.empty()) {
+        return commandFailed(context, kCheckCommandName, formatText(kNoDraws, profile.name.c_str()));
+    }
     const auto lines =
         linesToCheck(context, std::vector<std::string>(positional.begin() + 1, positional.end()), profile);
     if (!lines) return EXIT_FAILURE;
@@ -136,8 +131,8 @@ int runCheck(CliContext& context, const std::vector<std::string>& words) {
     if (!positions) return EXIT_FAILURE;
     for (const std::size_t position : *positions) {
         const DrawRecord& draw = lottery->draws.at(position);
-        context.out << formatText(kCheckedDraw, isoDate(draw.date, context.time).c_str(), drawText(draw, profile).c_str())
-                    << '\n';
+        const std::string drawn = makeLineText(drawAsLine(draw), profile);
+        context.out << formatText(kCheckedDraw, isoDate(draw.date, context.time).c_str(), drawn.c_str()) << '\n';
         for (const PickedLine& line : *lines) {
             context.out << formatText(kLineResult, lineText(line, profile).c_str(),
                                       matchLabel(matchLine(line, draw, profile)).c_str())

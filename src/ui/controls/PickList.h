@@ -32,6 +32,14 @@ public:
     std::string topLine() const;
     // The selected line, if any.
     std::optional<std::string> selectedLine() const;
+    // Short labels beside the lines, top to bottom, one a line (an empty one
+    // for none), in a narrow second column at the right that appears with the
+    // first labels. The line texts, which are read back and exported, stay
+    // as they are.
+    void setLabels(const std::vector<std::string>& labels);
+    std::vector<std::string> labels() const;
+    // The selected line's label; empty without one.
+    std::string selectedLabel() const;
 
 Q_SIGNALS:
     void tapped();
@@ -39,6 +47,9 @@ Q_SIGNALS:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fitColumns();
 };
 
 }  // namespace numora
