@@ -67,13 +67,16 @@ DrawList canadaDraws() {
     return draws;
 }
 
-void shootCheckedPicks(Gallery& gallery, const DrawList& draws) {
+void saveCanada(Gallery& gallery, const DrawList& draws) {
     const DevicePaths& device = gallery.device();
     SettingsFile settings;
     settings.Load(device.toHost(settingsFilePath(gallery.state().dataFolder)).value());
     saveLottery(settings, kCanada);
     DrawFile::save(device, gallery.state().dataFolder, kCanada.name, draws);
+}
 
+void shootCheckedPicks(Gallery& gallery, const QString& name, ScreenSize screen) {
+    const DevicePaths& device = gallery.device();
     AppState state;
     InMemoryAppProfile profile;
     profile.writeText(kLotteryNameOption.section, kLotteryNameOption.key, kCanada.name);
@@ -82,7 +85,7 @@ void shootCheckedPicks(Gallery& gallery, const DrawList& draws) {
     SilentPrompter prompter;
     SilentSound sound;
     const MainWindowServices services{state, device, profile, locale, time, prompter, sound,
-                                      [] { return kClock; }, {240, 320}};
+                                      [] { return kClock; }, screen};
     MainWindow window(services);
     window.show();
     auto* pick = window.findChild<QPushButton*>(QStringLiteral("pickButton"));
@@ -92,11 +95,11 @@ void shootCheckedPicks(Gallery& gallery, const DrawList& draws) {
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<CheckDrawDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
-        gallery.save(QStringLiteral("check-picks-draw"), dialog->grab());
+        gallery.save(name + QStringLiteral("-draw"), dialog->grab());
         dialog->accept();
     });
     window.findChild<QAction*>(QStringLiteral("checkPicksAction"))->trigger();
-    gallery.saveWidget(QStringLiteral("check-picks"), window);
+    gallery.saveWidget(name, window);
 }
 
 // The window takes its parent's size: the main window's on the device screen.
@@ -118,7 +121,10 @@ void shootTrends(Gallery& gallery, const QString& name, const DrawList& draws, Q
 void shootAnalysis(Gallery& gallery) {
     const DrawList draws = canadaDraws();
     if (draws.empty()) return;
-    shootCheckedPicks(gallery, draws);
+    saveCanada(gallery, draws);
+    shootCheckedPicks(gallery, QStringLiteral("check-picks"), {240, 320});
+    shootCheckedPicks(gallery, QStringLiteral("check-picks-landscape"), {320, 240});
+    shootCheckedPicks(gallery, QStringLiteral("check-picks-square"), {240, 240});
     // Last 50 by number; all draws by count; the last 100 bonuses by draws
     // since seen, on the landscape and square screens.
     shootTrends(gallery, QStringLiteral("trends"), draws, kPortrait, 2, 0, 0, 16);
