@@ -71,16 +71,14 @@ double BacktestResult::expectedInAll() const {
     return total;
 }
 
-double BacktestResult::observedMean() const {
-    return tested == 0 ? 0.0 : matchedInAll() / static_cast<double>(tested);
-}
+double BacktestResult::observedMean() const { return tested == 0 ? 0.0 : matchedInAll() / static_cast<double>(tested); }
 
 double BacktestResult::expectedMean() const {
     return tested == 0 ? 0.0 : expectedInAll() / static_cast<double>(tested);
 }
 
 BacktestResult backtestAnalysedPicks(const DrawList& draws, const LotteryProfile& profile, const Options& options,
-                           std::size_t last, const BacktestProgress& progress) {
+                                     std::size_t last, const BacktestProgress& progress) {
     BacktestResult result;
     result.observed.assign(static_cast<std::size_t>(ballsInPlay(profile)) + 1, 0);
     result.expected.assign(result.observed.size(), 0.0);

@@ -50,7 +50,7 @@ using BacktestProgress = std::function<void(std::size_t done, std::size_t total)
 // it), makes the analysed pick that the main window would make from the draws
 // before it alone, with an empty pick list, and matches it with that draw.
 BacktestResult backtestAnalysedPicks(const DrawList& draws, const LotteryProfile& profile, const Options& options,
-                           std::size_t last, const BacktestProgress& progress = {});
+                                     std::size_t last, const BacktestProgress& progress = {});
 
 // The verdict in plain words, one line.
 inline constexpr int kFewestPicksToJudge = 30;

@@ -30,7 +30,10 @@ std::vector<double> hypergeometricOdds(int range, int different, int balls) {
 class RepeatingLineOdds {
 public:
     RepeatingLineOdds(int range, int balls, std::vector<int> drawnCounts)
-        : range_(range), balls_(balls), drawnCounts_(std::move(drawnCounts)), odds_(static_cast<std::size_t>(balls) + 1) {}
+        : range_(range),
+          balls_(balls),
+          drawnCounts_(std::move(drawnCounts)),
+          odds_(static_cast<std::size_t>(balls) + 1) {}
 
     std::vector<double> walk() {
         visit(0, 0, 0, std::tgamma(balls_ + 1));
@@ -43,8 +46,8 @@ private:
         if (index == drawnCounts_.size()) {
             const int rest = balls_ - used;
             const double others = static_cast<double>(range_) - static_cast<double>(drawnCounts_.size());
-            const double chance = weight / std::tgamma(rest + 1) * std::pow(1.0 / range_, used) *
-                                  std::pow(others / range_, rest);
+            const double chance =
+                weight / std::tgamma(rest + 1) * std::pow(1.0 / range_, used) * std::pow(others / range_, rest);
             odds_[static_cast<std::size_t>(matches)] += chance;
             return;
         }

@@ -101,7 +101,8 @@ LineEntry readLineEntry(std::string_view text, const LotteryProfile& profile) {
         // Any bonus a pick can have; one of 0 never matches, as no draw has it.
         const BonusRange range{profile.min, profile.bonus};
         if (!range.holds(*split->bonus)) {
-            return {std::nullopt, formatText(kEntryBonusOutOfRange, typed.c_str(), *split->bonus, range.low, range.high)};
+            return {std::nullopt,
+                    formatText(kEntryBonusOutOfRange, typed.c_str(), *split->bonus, range.low, range.high)};
         }
         line.bonus = *split->bonus;
     }

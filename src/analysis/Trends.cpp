@@ -35,7 +35,8 @@ void record(TrendSet& set, int number, int ago, bool counted) {
 }
 
 void shareOut(TrendSet& set) {
-    if (!set.numbers.empty()) set.expected = static_cast<double>(set.ballsCounted) / static_cast<double>(set.numbers.size());
+    if (!set.numbers.empty())
+        set.expected = static_cast<double>(set.ballsCounted) / static_cast<double>(set.numbers.size());
 }
 
 }  // namespace

@@ -70,9 +70,8 @@ void writeResult(std::ostream& out, const std::string& lottery, const BacktestRe
 }  // namespace
 
 int runBacktest(CliContext& context, const std::vector<std::string>& words) {
-    const auto arguments =
-        parseCommandWords(context, kBacktestCommandName, words, true, {kLastOption, kModelOption},
-                          {kPatternFlag, kNoPatternFlag, kWeightFlag, kNoWeightFlag});
+    const auto arguments = parseCommandWords(context, kBacktestCommandName, words, true, {kLastOption, kModelOption},
+                                             {kPatternFlag, kNoPatternFlag, kWeightFlag, kNoWeightFlag});
     if (!arguments) return EXIT_FAILURE;
     const auto last = lastDrawsFromWords(context, kBacktestCommandName, *arguments, kDefaultLast);
     if (!last) return EXIT_FAILURE;
@@ -84,14 +83,13 @@ int runBacktest(CliContext& context, const std::vector<std::string>& words) {
     BacktestResult result;
     {
         ProgressLine progress(context.err);
-        result = backtestAnalysedPicks(lottery->draws, lottery->profile, *options, *last,
-                             std::ref(progress));
+        result = backtestAnalysedPicks(lottery->draws, lottery->profile, *options, *last, std::ref(progress));
     }
     if (result.refused()) return commandFailed(context, kBacktestCommandName, result.refusal);
     if (result.tested == 0) {
-        return commandFailed(context, kBacktestCommandName,
-                             formatText(kNothingTested, lottery->profile.name.c_str(),
-                                        static_cast<int>(kFewestDrawsBeforeTest)));
+        return commandFailed(
+            context, kBacktestCommandName,
+            formatText(kNothingTested, lottery->profile.name.c_str(), static_cast<int>(kFewestDrawsBeforeTest)));
     }
     writeResult(context.out, lottery->profile.name, result);
     return EXIT_SUCCESS;

@@ -40,8 +40,7 @@ void writeTable(std::ostream& out, const char* name, const TrendSet& set) {
 
 void writeCsv(std::ostream& out, const char* kind, const TrendSet& set) {
     for (const NumberTrend& trend : set.numbers) {
-        out << formatText(kCsvRow, kind, trend.number, trend.count, set.expected, sinceText(trend, "").c_str())
-            << '\n';
+        out << formatText(kCsvRow, kind, trend.number, trend.count, set.expected, sinceText(trend, "").c_str()) << '\n';
     }
 }
 

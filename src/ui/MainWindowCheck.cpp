@@ -34,8 +34,8 @@ std::vector<CheckableDraw> checkableDraws(const DrawList& draws, const std::vect
     std::vector<CheckableDraw> choices;
     for (const std::size_t position : positions) {
         const DrawRecord& draw = draws.at(position);
-        choices.push_back({locale.formatShortDate(time.fromSeconds(draw.date)),
-                           makeLineText(drawAsLine(draw), lottery)});
+        choices.push_back(
+            {locale.formatShortDate(time.fromSeconds(draw.date)), makeLineText(drawAsLine(draw), lottery)});
     }
     std::map<std::string, int> perDay;
     for (const CheckableDraw& choice : choices) ++perDay[choice.date];

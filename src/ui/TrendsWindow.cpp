@@ -38,8 +38,7 @@ struct OrderChoice {
     TrendOrder order;
     int column;  // the table's column that sorts this way
 };
-constexpr std::array kOrders{OrderChoice{"Number", TrendOrder::Number, 0},
-                             OrderChoice{"Count", TrendOrder::Count, 1},
+constexpr std::array kOrders{OrderChoice{"Number", TrendOrder::Number, 0}, OrderChoice{"Count", TrendOrder::Count, 1},
                              OrderChoice{"Since seen", TrendOrder::DrawsSinceSeen, 3}};
 
 constexpr std::array kColumns{"No.", "Count", "Expected", "Since"};
@@ -132,33 +131,34 @@ TrendsWindow::TrendsWindow(const DrawList& draws, const LotteryProfile& lottery,
 
 void TrendsWindow::refresh() {
     const int last = last_->currentData().toInt();
-    const Trends trends =
-        countTrends(draws_, lottery_, last == 0 ? std::nullopt : std::optional<std::size_t>(last));
+    const Trends trends = countTrends(draws_, lottery_, last == 0 ? std::nullopt : std::optional<std::size_t>(last));
     const TrendSet& set = kind_->currentIndex() == 1 ? trends.bonus : trends.main;
     const OrderChoice& order = kOrders[static_cast<std::size_t>(std::max(0, order_->currentIndex()))];
     std::vector<NumberTrend> rows = set.numbers;
     sortTrends(rows, order.order);
 
-    summary_->setText(draws_.empty() ? QString::fromLatin1(kNoDraws)
-                                     : QString::fromStdString(formatText(kSummary, static_cast<int>(trends.drawsCounted),
-                                                                         static_cast<int>(trends.drawsKept))));
+    summary_->setText(draws_.empty()
+                          ? QString::fromLatin1(kNoDraws)
+                          : QString::fromStdString(formatText(kSummary, static_cast<int>(trends.drawsCounted),
+                                                              static_cast<int>(trends.drawsKept))));
     table_->clear();
     std::vector<ChartBar> bars;
     const QString expected = QString::fromStdString(formatText(kExpectedCell, set.expected));
     for (const NumberTrend& trend : rows) {
         const QString since =
             trend.drawsSinceSeen ? QString::number(*trend.drawsSinceSeen) : QString::fromLatin1(kNeverSeen);
-        auto* item = new QTreeWidgetItem(
-            QStringList{QString::fromStdString(twoDigitText(trend.number)), QString::number(trend.count), expected, since});
-        for (int cell = 1; cell < static_cast<int>(kColumns.size()); ++cell) item->setTextAlignment(cell, Qt::AlignRight);
+        auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(twoDigitText(trend.number)),
+                                                     QString::number(trend.count), expected, since});
+        for (int cell = 1; cell < static_cast<int>(kColumns.size()); ++cell)
+            item->setTextAlignment(cell, Qt::AlignRight);
         table_->addTopLevelItem(item);
         bars.push_back({trend.number, trend.count});
     }
     chart_->setBars(std::move(bars), set.expected, order.order == TrendOrder::Number);
     chart_->setHighlighted(-1);
     table_->header()->setSortIndicatorShown(true);
-    table_->header()->setSortIndicator(order.column, order.order == TrendOrder::Number ? Qt::AscendingOrder
-                                                                                        : Qt::DescendingOrder);
+    table_->header()->setSortIndicator(order.column,
+                                       order.order == TrendOrder::Number ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void TrendsWindow::sortByColumn(int column) {

@@ -47,7 +47,9 @@ TEST(Backtest, eachPickComesFromTheDrawsBeforeItAloneWithAnEmptyPickList) {
     const Options options{.model = 1, .pattern = true};
     std::vector<std::pair<std::size_t, std::size_t>> told;
     const BacktestResult result =
-        backtestAnalysedPicks(draws, kLotto649, options, 10, [&](std::size_t done, std::size_t total) { told.push_back({done, total}); });
+        backtestAnalysedPicks(draws, kLotto649, options, 10, [&](std::size_t done, std::size_t total) {
+            told.push_back({done, total});
+        });
 
     std::vector<int> observed(7, 0);
     int bonusMatched = 0;

@@ -88,7 +88,8 @@ TEST_F(AnalysisCommands, checkRefusesWhatItCannotCheck) {
     expectFailure(runCheck, {"Lotto", "--date", "2024-05-19", "1 2 3 4 5 6"}, "check: Lotto has no draw on 2024-05-19");
     expectFailure(runCheck, {"Lotto", "--date", "2024-02-30", "1 2 3 4 5 6"},
                   "check: --date: \"2024-02-30\" is not a date written YYYY-MM-DD");
-    expectFailure(runCheck, {"Lotto", "--date", "2024-05-18", "--all"}, "check: --date and --all cannot be used together");
+    expectFailure(runCheck, {"Lotto", "--date", "2024-05-18", "--all"},
+                  "check: --date and --all cannot be used together");
     expectFailure(runCheck, {}, "check: needs the name of one lottery (quote a name that has spaces)");
 
     const std::string whole = DrawFile::encode({{0, 1}, {0, 2}});
@@ -96,8 +97,9 @@ TEST_F(AnalysisCommands, checkRefusesWhatItCannotCheck) {
     for (const auto& [command, name] : std::vector<std::pair<Command, std::string>>{
              {runCheck, "check"}, {runTrends, "trends"}, {runBacktest, "backtest"}}) {
         expectFailure(command, {"Lotto"},
-                      name + ": The draw file \\Program Files\\Numora\\Lotto.dat is damaged: only its first 1 draws "
-                             "could be read.");
+                      name +
+                          ": The draw file \\Program Files\\Numora\\Lotto.dat is damaged: only its first 1 draws "
+                          "could be read.");
     }
 }
 
@@ -158,7 +160,8 @@ TEST_F(AnalysisCommands, backtestWritesTheMatchesBesideRandomLinesWithTheOptions
     EXPECT_EQ(line, "Too few draws to judge: 20 picks cannot tell a method from luck; test at least 30.");
 
     saveDraws("Lotto", testing::sampleDraws(3));
-    expectFailure(runBacktest, {"Lotto"}, "backtest: Lotto has too few past draws to test: each tested draw needs 3 before it");
+    expectFailure(runBacktest, {"Lotto"},
+                  "backtest: Lotto has too few past draws to test: each tested draw needs 3 before it");
     expectFailure(runBacktest, {"Lotto", "--pattern", "--no-pattern"},
                   "backtest: --pattern and --no-pattern cannot be used together");
 }

@@ -84,8 +84,8 @@ void shootCheckedPicks(Gallery& gallery, const QString& name, ScreenSize screen)
     const FixedOffsetLocalTime time;
     SilentPrompter prompter;
     SilentSound sound;
-    const MainWindowServices services{state, device, profile, locale, time, prompter, sound,
-                                      [] { return kClock; }, screen};
+    const MainWindowServices services{state, device, profile, locale, time, prompter, sound, [] { return kClock; },
+                                      screen};
     MainWindow window(services);
     window.show();
     auto* pick = window.findChild<QPushButton*>(QStringLiteral("pickButton"));

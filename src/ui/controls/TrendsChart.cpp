@@ -80,7 +80,8 @@ void TrendsChart::paintEvent(QPaintEvent*) {
             const QRectF label(left - kAxisLabelWidth, plot.bottom() + 1, barWidth + 2 * kAxisLabelWidth,
                                kNumberLabelHeight);
             painter.setPen(art::Colors::ink());
-            painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(twoDigitText(bars_[i].number)));
+            painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop,
+                             QString::fromStdString(twoDigitText(bars_[i].number)));
         }
     }
     painter.setPen(palette().color(QPalette::Mid));
