@@ -122,7 +122,11 @@ TEST_F(MainWindowCheckTest, everyPickGetsItsLabelAndTheBestIsShownWithItsMatched
     EXPECT_EQ(balls().marks(), marks({}));
     tapLine(1);
     EXPECT_EQ(balls().marks(), marks({1, 2, 3, 4, 5, 8}));
-    EXPECT_TRUE(prompter.messages.empty());
+    // Erasing the picks takes the labels with them.
+    prompter.answers = {true};
+    trigger("erasePicksAction");
+    EXPECT_EQ(pickList().columnCount(), 1);
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Erase all lucky picks?\nARE YOU SURE?"});
 }
 
 }  // namespace

@@ -48,6 +48,9 @@ void PickList::insertAtTop(const std::string& text, bool select) {
 
 void PickList::setLines(const std::vector<std::string>& lines) {
     clear();
+    // New lines have no labels, so their column goes.
+    setColumnCount(1);
+    fitColumns();
     // Each line goes in at the top, so the last one goes first.
     for (auto line = lines.rbegin(); line != lines.rend(); ++line) insertAtTop(*line, false);
 }
