@@ -1,3 +1,7 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
 #include <set>
 
 #include "Commands.h"
@@ -64,13 +68,68 @@ TEST_F(DrawCommands, damagedDrawFileFailsEveryDrawCommandAndAFailedImportSaysWhy
     EXPECT_EQ(testing::readBytes(dataFolder / "Lotto 649.dat"), cut);  // the import saved nothing over it
 
     std::filesystem::remove(dataFolder / "Lotto 649.dat");
-    EXPECT_NE(run(runImport, {"Lotto 649", (root / "missing.csv").string()}), 0);
-    EXPECT_EQ(err.str(), "import: Error 201, CSV file read error\nUnable to open.\n");
     writeSettings(u"\r\n[LotteryList]\r\nGame0=..\\Outside\r\n");  // a name no draw file can have
     EXPECT_NE(run(runImport, {"..\\Outside", csv("1,2,3\n")}), 0);
     EXPECT_EQ(err.str(),
               "import: ERROR 101\nUnable to Open or Create \\Program Files\\Numora\\..\\Outside.dat\n"
               "import: ERROR 2006:\nUnable to save past draw data!\nFile may be in use or memory may be too low.\n");
+}
+
+TEST_F(DrawCommands, aDrawFileThatCannotBeReadWholeFailsEveryDrawCommandAndIsNeverSavedOver) {
+    const auto drawFile = dataFolder / "Lotto 649.dat";
+    const std::string name = "The draw file \\Program Files\\Numora\\Lotto 649.dat";
+    const std::string notAFile = name + " is not a regular file; Numora leaves it as it is.\n";
+    const std::vector<std::pair<std::function<void()>, std::string>> places = {
+        {[&] { std::filesystem::create_directory(drawFile); }, notAFile},
+        {[&] { ::mkfifo(drawFile.c_str(), 0600); }, notAFile},
+        {[&] {
+             testing::writeBytes(drawFile, "");
+             std::filesystem::resize_file(drawFile, std::uintmax_t{100} << 30);
+         },
+         name + " is larger than a draw file can be; Numora leaves it as it is.\n"},
+        {[&] {
+             testing::writeBytes(drawFile, DrawFile::encode({{0, 1}, {0, 2}}));
+             if (::geteuid() != 0) ::chmod(drawFile.c_str(), 0);  // the superuser reads every file
+         },
+         ::geteuid() != 0 ? name + " cannot be read; Numora leaves it as it is.\n" : ""}};
+    for (const auto& [place, message] : places) {
+        std::filesystem::remove_all(drawFile);
+        place();
+        if (message.empty()) continue;
+        const auto before = std::filesystem::symlink_status(drawFile);
+        for (const auto& [command, word] : std::vector<std::pair<Command, std::string>>{
+                 {runDraws, "draws"}, {runStats, "stats"}, {runExport, "export"}, {runPick, "pick"}, {runImport, "import"}}) {
+            std::vector<std::string> words = {"Lotto 649"};
+            if (command == runImport) words.push_back(csv("1,2,3\n"));
+            EXPECT_NE(run(command, words), 0) << word;
+            EXPECT_EQ(err.str(), word + ": " + message);
+            EXPECT_EQ(out.str(), "");
+        }
+        EXPECT_EQ(std::filesystem::symlink_status(drawFile).type(), before.type());
+        EXPECT_EQ(std::filesystem::symlink_status(drawFile).permissions(), before.permissions());
+    }
+}
+
+TEST_F(DrawCommands, importTakesALotteryAndAReadableFileOfDraws) {
+    ::mkfifo((root / "pipe.csv").c_str(), 0600);  // no writer: opening it to read would wait
+    testing::writeBytes(root / "huge.csv", "");
+    std::filesystem::resize_file(root / "huge.csv", std::uintmax_t{100} << 30);
+    const std::string cannotOpen = "import: Error 201, CSV file read error\nUnable to open.\n";
+    for (const auto& [words, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{}, "import: needs the name of one lottery and one file\n"},
+             {{"Lotto 649"}, "import: needs the name of one lottery and one file\n"},
+             {{"Lotto 649", "a.csv", "b.csv"}, "import: needs the name of one lottery and one file\n"},
+             {{"Lotto 649", "a.csv", "--colour"}, "import: unknown option --colour\n"},
+             {{"Lotto", "a.csv"}, "import: no lottery of that name (names are matched exactly): Lotto\n"},
+             {{"Lotto 649", root.path().string()}, cannotOpen},
+             {{"Lotto 649", (root / "pipe.csv").string()}, cannotOpen},
+             {{"Lotto 649", (root / "missing.csv").string()}, cannotOpen},
+             {{"Lotto 649", (root / "huge.csv").string()},
+              "import: Error 201, CSV file read error\nThe file is larger than 64 MB.\n"}}) {
+        EXPECT_NE(run(runImport, words), 0) << message;
+        EXPECT_EQ(err.str(), message);
+    }
+    EXPECT_EQ(std::filesystem::exists(dataFolder / "Lotto 649.dat"), false);
 }
 
 // "Lotto" sorts and shows a bonus; "Small" has too few numbers for an
