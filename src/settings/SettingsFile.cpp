@@ -2,15 +2,17 @@
 
 #include <algorithm>
 #include <climits>
-#include <exception>
-#include <fstream>
-#include <system_error>
+#include <cstdint>
 
 #include "platform/AtomicFile.h"
+#include "platform/WholeFile.h"
 
 namespace numora {
 
 namespace {
+
+// A settings file holds a few lotteries; a larger file is taken for something else.
+constexpr std::uint64_t kLargestFile = std::uint64_t{16} << 20;
 
 bool isWideSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
@@ -27,21 +29,6 @@ int textToInt(std::string_view text) {
     }
     const long long value = negative ? -magnitude : magnitude;
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
-
-std::optional<std::string> readWholeFile(const std::filesystem::path& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::error_code error;
-    const auto size = std::filesystem::file_size(fileName, error);
-    if (error) return std::nullopt;
-    try {
-        std::string bytes(size, '\0');
-        if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) return std::nullopt;
-        return bytes;
-    } catch (const std::exception&) {  // no memory for a file of that size
-        return std::nullopt;
-    }
 }
 
 }  // namespace
@@ -82,19 +69,14 @@ void SettingsFile::Clear() {
 bool SettingsFile::Load(const std::filesystem::path& fileName) {
     Clear();
     fileName_ = fileName;
-    const auto bytes = readWholeFile(fileName);
-    if (!bytes) {
-        // A missing file is created by the next save. A file that is there but
-        // cannot be read is not taken as the place to save to: writing this
-        // empty store over it would lose the user's lotteries.
-        std::error_code error;
-        if (std::filesystem::symlink_status(fileName, error).type() != std::filesystem::file_type::not_found) {
-            fileName_.clear();
-        }
-        return false;
-    }
-    parse(*bytes);
-    return true;
+    const WholeFile file = readWholeFile(fileName, kLargestFile);
+    if (file.read() && parse(file.bytes)) return true;
+    // A missing file is created by the next save. A file that is there but
+    // cannot be read, or whose text cannot be decoded, is not taken as the
+    // place to save to: writing this empty store over it would lose the
+    // user's lotteries.
+    if (file.status != WholeFileStatus::Missing) fileName_.clear();
+    return false;
 }
 
 bool SettingsFile::Save(const std::optional<std::filesystem::path>& fileName) {
