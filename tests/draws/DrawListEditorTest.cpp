@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "draws/DrawListEditor.h"
+#include "platform/LocalTime.h"
+#include "platform/LocaleInfo.h"
+#include "support/TestFiles.h"
 
 namespace numora {
 
@@ -30,6 +33,68 @@ TEST(DrawListEditor, asksToSaveWheneverTheDrawsChangedSinceTheyWereFilledOrSaved
     EXPECT_EQ(editor.draws().back(), (DrawRecord{0, 4}));
     EXPECT_EQ(editor.saveOnClose(), kCannotCreate);
     EXPECT_EQ(editor.closeQuestion(), "Save changes?");
+}
+
+namespace {
+
+constexpr char kNotSaved[] = "ERROR 2006:\nUnable to save past draw data!";
+
+class ShownTexts final : public ImportObserver {
+public:
+    void showInfo(const std::string&) override {}
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    std::vector<std::string> messages;
+};
+
+}  // namespace
+
+TEST(DrawListEditor, anImportWhoseSaveFailedKeepsTheCloseQuestionAndOneThatSavedAsksNothing) {
+    testing::ScratchFolder folder;
+    testing::writeBytes(folder / "draws.csv", "1,2,3,4,5,6,1/4/2006\n");
+    const LotteryProfile lotto;
+    const FixedLocaleInfo locale;
+    const FixedOffsetLocalTime time;
+    const CsvImportSetup setup{lotto, locale, time, 0};
+    DrawFileResult saveResult{DrawFileResult::Status::CannotCreate, "ERROR 101\nUnable to Open or Create x"};
+    DrawListEditor editor([&](const DrawList&) { return saveResult; });
+    editor.fill({});
+    ShownTexts shown;
+    EXPECT_EQ(editor.importCsv(folder / "draws.csv", setup, shown).status, ImportStatus::SaveFailed);
+    EXPECT_EQ(editor.draws().size(), 1u);
+    EXPECT_EQ(editor.closeQuestion(), "Save changes?");
+
+    saveResult = {};
+    EXPECT_EQ(editor.importCsv(folder / "draws.csv", setup, shown).status, ImportStatus::Completed);
+    EXPECT_EQ(editor.closeQuestion(), std::nullopt);
+}
+
+// Draws filled from a file that was not read whole are never saved over it:
+// the add, the import and the close question's Yes all fail with the load's
+// message, and the draw file's save is never called.
+TEST(DrawListEditor, drawsOfAFileNotReadWholeAreNeverSavedOverIt) {
+    constexpr char kDamaged[] = "The draw file \\x\\L.dat is damaged: only its first 1 draws could be read.";
+    testing::ScratchFolder folder;
+    testing::writeBytes(folder / "draws.csv", "1,2,3,4,5,6,1/4/2006\n");
+    const LotteryProfile lotto;
+    const FixedLocaleInfo locale;
+    const FixedOffsetLocalTime time;
+    int saves = 0;
+    DrawListEditor editor([&](const DrawList&) { ++saves; return DrawFileResult{}; });
+    for (const auto& loaded : {DrawFileResult{DrawFileResult::Status::Damaged, kDamaged},
+                               DrawFileResult{DrawFileResult::Status::Unreadable, kDamaged}}) {
+        editor.fill({{0, 1}}, loaded);
+        EXPECT_EQ(editor.add({0, 2}), (std::vector<std::string>{kDamaged, kNotSaved}));
+        ShownTexts shown;
+        EXPECT_EQ(editor.importCsv(folder / "draws.csv", {lotto, locale, time, 0}, shown).status,
+                  ImportStatus::SaveFailed);
+        EXPECT_EQ(shown.messages.front(), kDamaged);
+        EXPECT_EQ(editor.closeQuestion(), "Save changes?");
+        EXPECT_EQ(editor.saveOnClose(), kDamaged);
+    }
+    EXPECT_EQ(saves, 0);
+    editor.fill({}, {DrawFileResult::Status::Missing, {}});
+    EXPECT_EQ(editor.add({0, 2}), std::vector<std::string>{});
+    EXPECT_EQ(saves, 1);
 }
 
 }  // namespace numora
