@@ -166,6 +166,8 @@ TEST_F(PickCommand, analysedPickUsesTheStoredProfileDrawsAndOptionsWithTheWordsC
 
 TEST_F(PickCommand, withoutDrawsOrWithRandomThePickIsARandomLine) {
     EXPECT_EQ(run(runPick, {"Small"}), 0) << err.str();
+    ASSERT_EQ(DrawFile::save(device, state.dataFolder, "Small", {}).ok(), true);
+    EXPECT_EQ(run(runPick, {"Small"}), 0) << err.str();  // a draw file without draws
     ASSERT_EQ(DrawFile::save(device, state.dataFolder, "Small", testing::sampleDraws(5)).ok(), true);
     EXPECT_NE(run(runPick, {"Small"}), 0);
     EXPECT_EQ(err.str(), std::string("pick: ") + kRefusalTooFewForCandidates + "\n");
