@@ -125,33 +125,20 @@ void BM_ImportSameFileAgain(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportSameFileAgain)->Unit(benchmark::kMillisecond);
 
-// A line of 2 MB whose 50-byte pieces are draws of one date with other
-// numbers: each is a repeated date, stored after all the draws of that date.
-// Its baseline is the same line with the pieces in ascending dates.
-void BM_ImportOneLineOfOneDate(benchmark::State& state) {
-    static const std::string text = draws(kPiecesOfOneLine, sameDay, true);
-    runImport(state, text, {}, kPiecesOfOneLine);
+// count draws whose numbers differ, dated by dayOf: one date for all, or
+// ascending dates as the baseline of the same count. A line of 2 MB whose
+// 50-byte pieces are draws of one date makes each piece a repeated date,
+// stored after all the draws of that date; so do 100,000 lines of one date.
+void BM_ImportDraws(benchmark::State& state, int count, int (*dayOf)(int), bool oneLine) {
+    const std::string text = draws(count, dayOf, oneLine);
+    runImport(state, text, {}, count);
 }
-BENCHMARK(BM_ImportOneLineOfOneDate)->Unit(benchmark::kMillisecond);
-
-void BM_ImportOneLineOfAscendingDates(benchmark::State& state) {
-    static const std::string text = draws(kPiecesOfOneLine, ascendingDay<kPiecesOfOneLine>, true);
-    runImport(state, text, {}, kPiecesOfOneLine);
-}
-BENCHMARK(BM_ImportOneLineOfAscendingDates)->Unit(benchmark::kMillisecond);
-
-// 100,000 lines of one date, and their baseline in ascending dates.
-void BM_ImportLinesOfOneDate(benchmark::State& state) {
-    static const std::string text = draws(kLinesOfOneDate, sameDay, false);
-    runImport(state, text, {}, kLinesOfOneDate);
-}
-BENCHMARK(BM_ImportLinesOfOneDate)->Unit(benchmark::kMillisecond);
-
-void BM_ImportLinesOfAscendingDates(benchmark::State& state) {
-    static const std::string text = draws(kLinesOfOneDate, ascendingDay<kLinesOfOneDate>, false);
-    runImport(state, text, {}, kLinesOfOneDate);
-}
-BENCHMARK(BM_ImportLinesOfAscendingDates)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportDraws, OneLineOfOneDate, kPiecesOfOneLine, sameDay, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportDraws, OneLineOfAscendingDates, kPiecesOfOneLine, ascendingDay<kPiecesOfOneLine>, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportDraws, LinesOfOneDate, kLinesOfOneDate, sameDay, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportDraws, LinesOfAscendingDates, kLinesOfOneDate, ascendingDay<kLinesOfOneDate>, false)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace numora

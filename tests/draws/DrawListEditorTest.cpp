@@ -37,8 +37,6 @@ TEST(DrawListEditor, asksToSaveWheneverTheDrawsChangedSinceTheyWereFilledOrSaved
 
 namespace {
 
-constexpr char kNotSaved[] = "ERROR 2006:\nUnable to save past draw data!";
-
 class ShownTexts final : public ImportObserver {
 public:
     void showInfo(const std::string&) override {}
@@ -46,49 +44,45 @@ public:
     std::vector<std::string> messages;
 };
 
-}  // namespace
+// An import of one draw line into an editor whose draw file saves as told.
+class EditorImport : public ::testing::Test {
+protected:
+    EditorImport() { testing::writeBytes(folder / "draws.csv", "1,2,3,4,5,6,1/4/2006\n"); }
 
-TEST(DrawListEditor, anImportWhoseSaveFailedKeepsTheCloseQuestionAndOneThatSavedAsksNothing) {
+    ImportStatus import() { return editor.importCsv(folder / "draws.csv", {lotto, locale, time, 0}, shown).status; }
+
     testing::ScratchFolder folder;
-    testing::writeBytes(folder / "draws.csv", "1,2,3,4,5,6,1/4/2006\n");
     const LotteryProfile lotto;
     const FixedLocaleInfo locale;
     const FixedOffsetLocalTime time;
-    const CsvImportSetup setup{lotto, locale, time, 0};
-    DrawFileResult saveResult{DrawFileResult::Status::CannotCreate, "ERROR 101\nUnable to Open or Create x"};
-    DrawListEditor editor([&](const DrawList&) { return saveResult; });
-    editor.fill({});
+    DrawFileResult saveResult;
+    int saves = 0;
+    DrawListEditor editor{[this](const DrawList&) { ++saves; return saveResult; }};
     ShownTexts shown;
-    EXPECT_EQ(editor.importCsv(folder / "draws.csv", setup, shown).status, ImportStatus::SaveFailed);
+};
+
+}  // namespace
+
+TEST_F(EditorImport, anImportWhoseSaveFailedKeepsTheCloseQuestionAndOneThatSavedAsksNothing) {
+    saveResult = {DrawFileResult::Status::CannotCreate, "ERROR 101\nUnable to Open or Create x"};
+    EXPECT_EQ(import(), ImportStatus::SaveFailed);
     EXPECT_EQ(editor.draws().size(), 1u);
     EXPECT_EQ(editor.closeQuestion(), "Save changes?");
-
     saveResult = {};
-    EXPECT_EQ(editor.importCsv(folder / "draws.csv", setup, shown).status, ImportStatus::Completed);
+    EXPECT_EQ(import(), ImportStatus::Completed);
     EXPECT_EQ(editor.closeQuestion(), std::nullopt);
 }
 
 // Draws filled from a file that was not read whole are never saved over it:
-// the add, the import and the close question's Yes all fail with the load's
+// the add, the import and the close question's Yes fail with the load's
 // message, and the draw file's save is never called.
-TEST(DrawListEditor, drawsOfAFileNotReadWholeAreNeverSavedOverIt) {
+TEST_F(EditorImport, drawsOfAFileNotReadWholeAreNeverSavedOverIt) {
     constexpr char kDamaged[] = "The draw file \\x\\L.dat is damaged: only its first 1 draws could be read.";
-    testing::ScratchFolder folder;
-    testing::writeBytes(folder / "draws.csv", "1,2,3,4,5,6,1/4/2006\n");
-    const LotteryProfile lotto;
-    const FixedLocaleInfo locale;
-    const FixedOffsetLocalTime time;
-    int saves = 0;
-    DrawListEditor editor([&](const DrawList&) { ++saves; return DrawFileResult{}; });
-    for (const auto& loaded : {DrawFileResult{DrawFileResult::Status::Damaged, kDamaged},
-                               DrawFileResult{DrawFileResult::Status::Unreadable, kDamaged}}) {
-        editor.fill({{0, 1}}, loaded);
-        EXPECT_EQ(editor.add({0, 2}), (std::vector<std::string>{kDamaged, kNotSaved}));
-        ShownTexts shown;
-        EXPECT_EQ(editor.importCsv(folder / "draws.csv", {lotto, locale, time, 0}, shown).status,
-                  ImportStatus::SaveFailed);
+    for (const auto status : {DrawFileResult::Status::Damaged, DrawFileResult::Status::Unreadable}) {
+        editor.fill({{0, 1}}, {status, kDamaged});
+        EXPECT_EQ(editor.add({0, 2}), (std::vector<std::string>{kDamaged, "ERROR 2006:\nUnable to save past draw data!"}));
+        EXPECT_EQ(import(), ImportStatus::SaveFailed);
         EXPECT_EQ(shown.messages.front(), kDamaged);
-        EXPECT_EQ(editor.closeQuestion(), "Save changes?");
         EXPECT_EQ(editor.saveOnClose(), kDamaged);
     }
     EXPECT_EQ(saves, 0);
