@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/DevicePaths.h"
 #include "picking/PicksFile.h"
@@ -28,6 +29,21 @@ TEST(PicksFile, saveReplacesTheFileOrReportsTheExportError) {
     EXPECT_EQ(missing.ok, false);
     EXPECT_EQ(missing.message, "ERROR 1003! Unable to open Export File");
     EXPECT_EQ(PicksFile::save(device, "\\..\\outside", {"A"}).message, PicksFile::kErrorCannotOpen);
+}
+
+TEST(PicksFile, loadGivesTheExportedLinesBackWithoutTheHeading) {
+    const testing::ScratchFolder root;
+    const DevicePaths device(root.path());
+    EXPECT_EQ(PicksFile::load(device, "\\Data"), std::nullopt);
+    std::filesystem::create_directories(root / "Data");
+    const std::vector<std::string> lines{"03  09  17 ", "", "caf\xC3\xA9"};
+    ASSERT_TRUE(PicksFile::save(device, "\\Data", lines).ok);
+    EXPECT_EQ(PicksFile::load(device, "\\Data"), lines);
+    // A file edited by hand: LF line ends, no heading, no end to the last line.
+    EXPECT_EQ(PicksFile::decode("1 2 3\n4 5 6"), (std::vector<std::string>{"1 2 3", "4 5 6"}));
+    std::filesystem::remove(root / "Data" / "LottoExport.txt");
+    ::mkfifo((root / "Data" / "LottoExport.txt").c_str(), 0600);  // no writer: opening it to read would wait
+    EXPECT_EQ(PicksFile::load(device, "\\Data"), std::nullopt);
 }
 
 }  // namespace numora
