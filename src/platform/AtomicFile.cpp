@@ -55,7 +55,10 @@ std::optional<fs::path> finalTarget(fs::path path) {
 
 // ".<file name>.numora-save-": every temporary file of one file begins so.
 std::string temporaryPrefix(const fs::path& file) {
-    return "." + file.filename().string() + std::string(kTemporaryMark);
+    std::string prefix = ".";
+    prefix += file.filename().string();
+    prefix += kTemporaryMark;
+    return prefix;
 }
 
 // The process that made a temporary file, from the rest of its name after the prefix.
