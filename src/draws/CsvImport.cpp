@@ -18,9 +18,11 @@ constexpr char kPreparing[] = "Preparing to Import";
 constexpr char kReadingFormat[] = "Reading:%d Draws";
 constexpr char kComplete[] = "Import Complete";
 constexpr char kCannotOpen[] = "Error 201, CSV file read error\nUnable to open.";
-constexpr char kTooLarge[] = "Error 201, CSV file read error\nThe file is larger than 64 MB.";
+constexpr char kTooLarge[] = "Error 201, CSV file read error\nThe file is larger than 32 MB.";
 // A list of draws is far smaller; a larger file is taken for something else.
-constexpr std::uint64_t kLargestFile = std::uint64_t{64} << 20;
+// Cut into 50-byte pieces, a file of this size gives fewer draws than a draw
+// file holds.
+constexpr std::uint64_t kLargestFile = std::uint64_t{32} << 20;
 constexpr char kNoCharacters[] = "Unable to read data\nImport could not read the file format.";
 constexpr char kSummaryFormat[] =
     "Imported %d lines into past draw file.\nRecorded %d repeat draw dates.\nSkipped %d lines.";

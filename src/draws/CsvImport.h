@@ -49,7 +49,7 @@ struct ImportOutcome {
 };
 
 // Imports a CSV file of past draws into draws, then saves them with save. A
-// path that is not a readable regular file of at most 64 MB is not opened:
+// path that is not a readable regular file of at most 32 MB is not opened:
 // the run ends with its message and nothing changes.
 // The summary, or the error text that replaces it, is the last message shown.
 ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, const CsvImportSetup& setup,

@@ -105,7 +105,7 @@ TEST_F(DrawCommands, importTakesALotteryAndAReadableFileOfDraws) {
              {{"Lotto 649", (root / "pipe.csv").string()}, cannotOpen},
              {{"Lotto 649", (root / "missing.csv").string()}, cannotOpen},
              {{"Lotto 649", (root / "huge.csv").string()},
-              "import: Error 201, CSV file read error\nThe file is larger than 64 MB.\n"}}) {
+              "import: Error 201, CSV file read error\nThe file is larger than 32 MB.\n"}}) {
         EXPECT_NE(run(runImport, words), 0) << message;
         EXPECT_EQ(err.str(), message);
     }
