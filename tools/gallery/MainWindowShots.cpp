@@ -49,6 +49,8 @@ public:
     void play(const std::filesystem::path&) override {}
 };
 
+}  // namespace
+
 void writeLotteries(const DevicePaths& device) {
     SettingsFile settings;
     settings.Load(device.toHost(settingsFilePath(kDataFolder)).value());
@@ -86,10 +88,7 @@ void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, i
     gallery.saveWidget(name, window);
 }
 
-}  // namespace
-
 void shootMainWindows(Gallery& gallery) {
-    writeLotteries(gallery.device());
     shootMainWindow(gallery, QStringLiteral("main-window-portrait"), {240, 320}, kPicks);
     shootMainWindow(gallery, QStringLiteral("main-window-landscape"), {320, 240}, kPicks);
     shootMainWindow(gallery, QStringLiteral("main-window-square"), {240, 240}, kPicks);

@@ -17,7 +17,7 @@ class LotterySelector : public QComboBox {
     Q_OBJECT
 
 public:
-    static constexpr char kNoLotteryHint[] = "Add one: Lottery menu";
+    static constexpr char kNoLotteryHint[] = "Add a lottery: Lottery menu";
     static constexpr char kNoLotteryTip[] =
         "No lottery yet: add one with Add Lottery Type in the Lottery menu or on the toolbar.";
 
