@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "CliCommand.h"
-#include "NumoraVersion.h"
+#include "NumoraBuild.h"
 #include "app/AppState.h"
 #include "app/DeviceInstall.h"
 #include "platform/DevicePaths.h"

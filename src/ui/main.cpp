@@ -3,7 +3,7 @@
 
 #include "DesktopScaleSetup.h"
 #include "NumoraApp.h"
-#include "NumoraVersion.h"
+#include "NumoraBuild.h"
 #include "qt/QSettingsAppProfile.h"
 
 int main(int argc, char* argv[]) {
@@ -33,6 +33,7 @@ int main(int argc, char* argv[]) {
     QApplication application(qtArgc, argv);
     QApplication::setOrganizationName(QString::fromLatin1(numora::QSettingsAppProfile::kOrganisation));
     QApplication::setApplicationName(QString::fromLatin1(numora::QSettingsAppProfile::kApplication));
+    QApplication::setDesktopFileName(QString::fromLatin1(numora::kNumoraAppId));
     numora::NumoraApp app(*options);
     return app.run();
 }
