@@ -11,6 +11,8 @@
 #include "app/AppState.h"
 #include "app/ScreenShape.h"
 #include "platform/DevicePaths.h"
+#include "platform/Prompter.h"
+#include "ui/WavePlayer.h"
 
 class QWidget;
 
@@ -40,6 +42,19 @@ private:
     AppState& state_;
     QStringList written_;
     int failures_ = 0;
+};
+
+// The main window's services that the pictures need not hear: no message
+// box, no sound.
+class SilentPrompter final : public Prompter {
+public:
+    void report(const std::string&, PromptIcon) override {}
+    bool ask(const std::string&) override { return false; }
+};
+
+class SilentSound final : public WavePlayer {
+public:
+    void play(const std::filesystem::path&) override {}
 };
 
 // A sheet of labelled pictures in rows, for looking at many small ones at once.
@@ -76,6 +91,7 @@ void shootControls(Gallery& gallery);
 void shootMainWindows(Gallery& gallery);
 void shootHelpScreens(Gallery& gallery);
 void shootMessages(Gallery& gallery);
+void shootAnalysis(Gallery& gallery);
 // Run with QT_SCALE_FACTOR=2: the main window and the art at scale 2, beside
 // what enlarged small pictures would show.
 void shootAtScaleTwo(Gallery& gallery);

@@ -11,6 +11,7 @@
 #include "settings/SettingsLocation.h"
 #include "ui/art/Icons.h"
 #include "ui/art/Pictures.h"
+#include "ui/controls/BallDisplay.h"
 
 namespace numora::gallery {
 
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int kScale = 2;
 constexpr int kPicks = 4;
+constexpr int kBallRowWidth = 240;
 const int kBalls[] = {7, 23, 49};
 const int kIcons[] = {art::kProgramIcon, art::kPickIcon, art::kPastDrawsIcon, art::kDrawStatsIcon,
                       art::kExportPicksIcon, art::kSoundIcon};
@@ -70,6 +72,17 @@ void removeLargerPictures(Gallery& gallery) {
     }
 }
 
+// A checked pick: the balls that match the draw are ringed.
+void shootMarkedBalls(Gallery& gallery) {
+    BallDisplay display(gallery.state(), gallery.device());
+    display.setPlaceholders(BallDisplay::rowPlaceholders(kBallRowWidth));
+    display.setFixedSize(display.sizeHint());
+    const int line[] = {4, 9, 17, 23, 31, 40, 46, 12};
+    for (int slot = kFirstBallSlot; slot <= kBonusSlot; ++slot) display.ShowBall(slot, line[slot - kFirstBallSlot]);
+    display.setMarks({true, false, true, true, false, false, true, false});
+    gallery.saveWidget(QStringLiteral("ball-display-scale2-marked"), display);
+}
+
 // A first start: no lottery listed yet.
 void shootFirstStart(Gallery& gallery) {
     const auto settings = gallery.device().toHost(settingsFilePath(gallery.state().dataFolder));
@@ -84,6 +97,7 @@ void shootFirstStart(Gallery& gallery) {
 
 void shootAtScaleTwo(Gallery& gallery) {
     shootArtComparison(gallery);
+    shootMarkedBalls(gallery);
     shootMainWindow(gallery, QStringLiteral("main-window-scale2"), {240, 320}, kPicks);
     shootMainWindow(gallery, QStringLiteral("main-window-scale2-landscape"), {320, 240}, kPicks);
     shootFirstStart(gallery);
