@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "CliCommand.h"
+#include "NumoraBuild.h"
 #include "app/AppState.h"
 #include "app/DeviceInstall.h"
 #include "app/StartUp.h"
@@ -30,6 +31,7 @@ constexpr char kProgramHelp[] =
     "  --root DIR   the device root: the folder that holds Numora's device files\n"
     "               (default: the user's application data folder)\n"
     "  --help       this text; COMMAND --help tells of one command\n"
+    "  --version    the version of numora-cli\n"
     "\n"
     "Commands:\n";
 constexpr char kNotADeviceRoot[] =
@@ -70,6 +72,10 @@ std::variant<ProgramCall, int> readProgramWords(const std::vector<std::string>& 
     for (; next < words.size() && words[next].rfind("--", 0) == 0; ++next) {
         if (words[next] == "--help") {
             printProgramHelp(out);
+            return 0;
+        }
+        if (words[next] == "--version") {
+            out << "numora-cli " << kNumoraVersion << "\n";
             return 0;
         }
         if (words[next] != "--root") {

@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "QtPrompter.h"
 #include "SoundPlayer.h"
+#include "StartCheck.h"
 #include "WindowLock.h"
 #include "app/DeviceInstall.h"
 #include "app/StartUp.h"
@@ -48,6 +49,7 @@ int NumoraApp::run() {
     };
     MainWindow window(services);
     prompter_->setParentWindow(&window);
+    const auto startCheck = options_.checkStart ? std::make_unique<StartCheck>(window) : nullptr;
     window.exec();
     return 0;
 }
