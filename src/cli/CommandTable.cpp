@@ -18,8 +18,8 @@ const std::vector<CliCommand>& cliCommands() {
          "add LOTTERY --balls N --min N --max N --bonus N [--repeat] [--sort] [--powerball] [--show-bonus]",
          "add a lottery or change its profile",
          "Writes the lottery's profile into the settings file. A new name is listed at the\n"
-         "lowest free index; a name already listed in any capitals adds no list entry, and\n"
-         "the profile goes to a section named exactly as given.\n"
+         "lowest free index; a name already listed in other capitals changes that listed\n"
+         "lottery.\n"
          "  --balls N       balls in a line, 3 to 7\n"
          "  --min N         lowest ball, 0 or 1\n"
          "  --max N         highest ball, 3 to 99\n"

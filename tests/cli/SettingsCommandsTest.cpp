@@ -39,15 +39,16 @@ TEST_F(SettingsCommands, lotteriesAndShowReadTheFileWithoutWritingIt) {
     EXPECT_EQ(std::filesystem::exists(settingsFile), false);
 }
 
-TEST_F(SettingsCommands, addListsANewNameAtTheNextIndexButNotOneListedInOtherCapitals) {
+TEST_F(SettingsCommands, addListsANewNameAtTheNextIndexAndANameListedInOtherCapitalsChangesThatLottery) {
     EXPECT_EQ(run(runAdd, add("Keno", "7", "1", "80", "0", {"--sort", "--show-bonus"})), 0) << err.str();
     EXPECT_EQ(run(runAdd, add("DAILY", "4", "0", "9", "0", {"--powerball"})), 0) << err.str();
     EXPECT_EQ(run(runLotteries, {}), 0);
     EXPECT_EQ(out.str(), "Daily\nLotto 649\nDaily Plus\nKeno\n");
     EXPECT_EQ(run(runShow, {"Keno"}), 0);
     EXPECT_EQ(out.str(), "Balls=7\nMin=1\nMax=80\nBonus=0\nRepeat=No\nSort=Yes\nPowerBall=No\nShowBonus=Yes\n");
-    EXPECT_EQ(run(runShow, {"DAILY"}), 0);
+    EXPECT_EQ(run(runShow, {"Daily"}), 0);
     EXPECT_EQ(out.str(), "Balls=4\nMin=0\nMax=9\nBonus=0\nRepeat=No\nSort=No\nPowerBall=Yes\nShowBonus=No\n");
+    EXPECT_NE(run(runShow, {"DAILY"}), 0);
 }
 
 TEST_F(SettingsCommands, addRefusesValuesOutOfRangeUnsafeNamesAndBothBonusKindsWritingNothing) {
