@@ -72,13 +72,16 @@ bool matchesFileFilter(std::string_view name, std::string_view filter) {
 
 int nextSortKey(int sortKey, int column) { return sortKey == column ? -column : column; }
 
-void sortListedFiles(std::vector<ListedFile>& files, int sortKey) {
+std::vector<std::size_t> sortedRows(const std::vector<ListedFile>& files, int sortKey) {
+    std::vector<std::size_t> rows(files.size());
+    for (std::size_t row = 0; row < rows.size(); ++row) rows[row] = row;
     const int column = std::abs(sortKey);
-    if (column < kNameColumn || column > kDateColumn) return;
+    if (column < kNameColumn || column > kDateColumn) return rows;
     const int direction = sortKey < 0 ? -1 : 1;
-    std::ranges::stable_sort(files, [&](const ListedFile& a, const ListedFile& b) {
-        return direction * compareByColumn(a, b, column) < 0;
+    std::ranges::stable_sort(rows, [&](std::size_t a, std::size_t b) {
+        return direction * compareByColumn(files[a], files[b], column) < 0;
     });
+    return rows;
 }
 
 std::string folderPathOf(const std::vector<std::string>& names) {

@@ -40,10 +40,10 @@ bool matchesFileFilter(std::string_view name, std::string_view filter);
 // reverses the order, another column starts ascending.
 int nextSortKey(int sortKey, int column);
 
-// Sorts the rows by the key: names ignoring case, sizes, or write times, with
-// no second key (rows that compare equal keep their order). Any other key
-// leaves the rows as they are.
-void sortListedFiles(std::vector<ListedFile>& files, int sortKey);
+// The rows' positions in the order of the key: names ignoring case, sizes, or
+// write times, with no second key (rows that compare equal keep their order).
+// Any other key leaves the rows as they are.
+std::vector<std::size_t> sortedRows(const std::vector<ListedFile>& files, int sortKey);
 
 // The chooser's folder path of a tree item: the names from the root's child
 // down to the item, each followed by "\", after a leading "\". The root is "\".

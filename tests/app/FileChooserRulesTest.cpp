@@ -7,7 +7,11 @@
 namespace numora {
 namespace {
 
-std::vector<std::string> namesOf(const std::vector<ListedFile>& files) {
+// Sorts the files by the key and gives their names in the new order.
+std::vector<std::string> resort(std::vector<ListedFile>& files, int sortKey) {
+    std::vector<ListedFile> sorted;
+    for (const std::size_t row : sortedRows(files, sortKey)) sorted.push_back(files[row]);
+    files = sorted;
     std::vector<std::string> names;
     for (const ListedFile& file : files) names.push_back(file.name);
     return names;
@@ -33,26 +37,21 @@ TEST(FileChooserRules, headerTapsSortAscendingThenReverseAndANewColumnStartsAsce
     std::vector<ListedFile> files{
         {"b.wav", 3000, 300}, {"A.wav", 10, 200}, {"c.wav", 10, 100}, {"a2.wav", 2000000, 200}};
     int key = kFirstSortKey;
-    sortListedFiles(files, key);
-    EXPECT_EQ(namesOf(files), (std::vector<std::string>{"A.wav", "a2.wav", "b.wav", "c.wav"}));
+    EXPECT_EQ(resort(files, key), (std::vector<std::string>{"A.wav", "a2.wav", "b.wav", "c.wav"}));
     key = nextSortKey(key, kNameColumn);
     EXPECT_EQ(key, -kNameColumn);
-    sortListedFiles(files, key);
-    EXPECT_EQ(namesOf(files), (std::vector<std::string>{"c.wav", "b.wav", "a2.wav", "A.wav"}));
+    EXPECT_EQ(resort(files, key), (std::vector<std::string>{"c.wav", "b.wav", "a2.wav", "A.wav"}));
 
     key = nextSortKey(key, kSizeColumn);
-    sortListedFiles(files, key);  // equal sizes keep the order they had
-    EXPECT_EQ(namesOf(files), (std::vector<std::string>{"c.wav", "A.wav", "b.wav", "a2.wav"}));
+    // equal sizes keep the order they had
+    EXPECT_EQ(resort(files, key), (std::vector<std::string>{"c.wav", "A.wav", "b.wav", "a2.wav"}));
     key = nextSortKey(key, kSizeColumn);
-    sortListedFiles(files, key);
-    EXPECT_EQ(namesOf(files), (std::vector<std::string>{"a2.wav", "b.wav", "c.wav", "A.wav"}));
+    EXPECT_EQ(resort(files, key), (std::vector<std::string>{"a2.wav", "b.wav", "c.wav", "A.wav"}));
 
     key = nextSortKey(key, kDateColumn);
     EXPECT_EQ(key, kDateColumn);
-    sortListedFiles(files, key);
-    EXPECT_EQ(namesOf(files), (std::vector<std::string>{"c.wav", "a2.wav", "A.wav", "b.wav"}));
-    sortListedFiles(files, 4);
-    EXPECT_EQ(namesOf(files), (std::vector<std::string>{"c.wav", "a2.wav", "A.wav", "b.wav"}));
+    EXPECT_EQ(resort(files, key), (std::vector<std::string>{"c.wav", "a2.wav", "A.wav", "b.wav"}));
+    EXPECT_EQ(resort(files, 4), (std::vector<std::string>{"c.wav", "a2.wav", "A.wav", "b.wav"}));
 }
 
 TEST(FileChooserRules, folderPathsBeginAndEndWithABackslash) {
