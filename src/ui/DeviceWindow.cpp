@@ -1,5 +1,6 @@
 #include "ui/DeviceWindow.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 #include "ui/art/ArtStyle.h"
@@ -11,6 +12,8 @@ namespace {
 // The handheld's top bar takes this much of the screen; the window has the rest.
 constexpr int kNavigationBarHeight = 26;
 constexpr int kFontPixelSize = 11;
+constexpr int kOutOfSightLeft = -86;
+constexpr QSize kOutOfSightSize(75, 22);
 
 }  // namespace
 
@@ -25,5 +28,16 @@ void applyDeviceLook(QWidget& window) {
 }
 
 QSize deviceWindowSize(ScreenSize screen) { return {screen.width, screen.height - kNavigationBarHeight}; }
+
+QPushButton* outOfSightButton(QWidget& window, const char* objectName, const char* caption, int top) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), &window);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoDefault(false);
+    button->setGeometry(QRect(QPoint(kOutOfSightLeft, top), kOutOfSightSize));
+    return button;
+}
+
+int outOfSightButtonHeight() { return kOutOfSightSize.height(); }
 
 }  // namespace numora

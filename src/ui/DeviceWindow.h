@@ -4,6 +4,7 @@
 
 #include "app/ScreenShape.h"
 
+class QPushButton;
 class QWidget;
 
 namespace numora {
@@ -16,5 +17,11 @@ void applyDeviceLook(QWidget& window);
 
 // The window's size on a device screen: the screen below the navigation bar.
 QSize deviceWindowSize(ScreenSize screen);
+
+// A button placed left of the window, out of sight and out of reach, as some
+// of the handheld's layouts keep their OK and Cancel; `top` is its y.
+QPushButton* outOfSightButton(QWidget& window, const char* objectName, const char* caption, int top);
+// The height of such a button, for placing the next one below it.
+int outOfSightButtonHeight();
 
 }  // namespace numora

@@ -59,11 +59,12 @@ private:
     void OnPick();
     void pickListTapped();
     void showLine(const PickedLine& line);
-    void playSound(const std::string& deviceFile);
+    void playSound(const std::string& soundFile);
 
     // The other commands (MainWindowCommands.cpp).
     void exportPicks();
     void erasePicks();
+    void advanced();
     void help();
 
     // The selector's edit field and the text the window keeps of it.

@@ -72,7 +72,7 @@ TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutA
     // The current lottery is gone: the first listed is chosen.
     removeLotteries({"Lotto"});
     writeLotteries({{"zeta", 4, 1, 20, 0}, {"Alpha", 5, 1, 30, 0}});
-    trigger("addLotteryTypeAction");
+    triggerModal("addLotteryTypeAction", [](QDialog&) {});
     EXPECT_EQ(selector().names(), (std::vector<std::string>{"Alpha", "Daily", "zeta"}));
     EXPECT_EQ(selector().currentText(), QStringLiteral("Alpha"));
     EXPECT_EQ(storedLotteryName(), "Alpha");
@@ -83,7 +83,7 @@ TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutA
     pick();
     const std::vector<std::string> picks = pickList().lines();
     removeLotteries({"Alpha", "Daily", "zeta"});
-    trigger("addLotteryTypeAction");
+    triggerModal("addLotteryTypeAction", [](QDialog&) {});
     EXPECT_EQ(selector().count(), 0);
     closeTheList();
     EXPECT_EQ(state.current.name, "Alpha");

@@ -6,9 +6,14 @@
 #include <filesystem>
 #include <fstream>
 #include "Gallery.h"
+#include "app/AppState.h"
+#include "platform/AppProfile.h"
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
+#include "platform/Prompter.h"
+#include "ui/AdvancedDialog.h"
 #include "ui/FileChooser.h"
+#include "ui/ProfileEditor.h"
 
 namespace numora::gallery {
 
@@ -19,7 +24,14 @@ struct Screen {
     ScreenSize size;
 };
 
+// One of the lotteries the main window's pictures list.
+const LotteryProfile kEditedLottery{"Lotto 649", 6, 1, 49, 49, false, true, false, true};
+
 constexpr Screen kScreens[] = {{"portrait", {240, 320}}, {"landscape", {320, 240}}, {"square", {240, 240}}};
+
+QString shotName(const char* window, const Screen& screen) {
+    return QStringLiteral("%1-%2").arg(QString::fromLatin1(window), QString::fromLatin1(screen.name));
+}
 
 void writeFile(const DevicePaths& device, const char* devicePath, std::size_t size) {
     const auto file = device.toHost(devicePath).value();
@@ -56,13 +68,36 @@ void shootChooser(Gallery& gallery, const Screen& screen, ChooserView view, cons
     gallery.saveWidget(name, chooser);
 }
 
+class NoPrompts final : public Prompter {
+public:
+    void report(const std::string&, PromptIcon) override {}
+    bool ask(const std::string&) override { return false; }
+};
+
+void shootProfileEditor(Gallery& gallery, const Screen& screen) {
+    NoPrompts prompter;
+    AppState state = gallery.state();
+    state.current = kEditedLottery;
+    ProfileEditor editor(state, gallery.device(), prompter, screen.size);
+    gallery.saveWidget(shotName("profile-editor", screen), editor);
+}
+
+void shootAdvancedDialog(Gallery& gallery, const Screen& screen) {
+    InMemoryAppProfile profile;
+    profile.writeText("Advanced", "Wav1", "\\My Documents\\Sounds\\bell.wav");
+    AdvancedDialog dialog(gallery.state(), profile, [](std::string_view) { return std::nullopt; }, screen.size);
+    gallery.saveWidget(shotName("advanced", screen), dialog);
+}
+
 }  // namespace
 
+// The editor shows the lotteries the main windows' pictures wrote.
 void shootEditorWindows(Gallery& gallery) {
     writeDocuments(gallery.device());
     for (const Screen& screen : kScreens) {
-        shootChooser(gallery, screen, ChooserView::TreeAndList,
-                     QStringLiteral("file-chooser-%1").arg(QString::fromLatin1(screen.name)));
+        shootProfileEditor(gallery, screen);
+        shootChooser(gallery, screen, ChooserView::TreeAndList, shotName("file-chooser", screen));
+        shootAdvancedDialog(gallery, screen);
     }
     shootChooser(gallery, kScreens[0], ChooserView::TreeOnly, QStringLiteral("file-chooser-tree-only"));
 }
