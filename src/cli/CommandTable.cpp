@@ -75,6 +75,24 @@ const std::vector<CliCommand>& cliCommands() {
          "Options not given keep their stored values. A lottery whose number range is too\n"
          "small for its lines, or for a bonus apart from them, is refused with the reason.",
          runPick},
+        {kOptionsCommandName,
+         "options [--model 0|1|2] [--pattern|--no-pattern] [--weight|--no-weight] [--sound|--no-sound] "
+         "[--pick-sound PATH] [--start-sound PATH]",
+         "show or change the Advanced options",
+         "Writes the options of the Advanced window as Key=Value lines: Hyper (the\n"
+         "forecasting model), Pattern, Style, Sound, Wav1 (the pick sound) and Wav2 (the\n"
+         "start sound). Options given change them first, and all six are stored together,\n"
+         "as the Advanced window stores them.\n"
+         "  --model 0|1|2               forecasting model: 0 Hyper Geometric, 1 Binomial,\n"
+         "                              2 Monte Carlo Method\n"
+         "  --pattern, --no-pattern     use pattern prediction, or not\n"
+         "  --weight, --no-weight       more weight to less frequent balls, or not\n"
+         "  --sound, --no-sound         play sounds, or not\n"
+         "  --pick-sound PATH           the sound of each pick\n"
+         "  --start-sound PATH          the sound at start\n"
+         "A sound's PATH is a device path such as \"\\My Documents\\bell.wav\" or an absolute\n"
+         "path on this computer; it is stored as given.",
+         runOptions},
     };
     return commands;
 }

@@ -42,4 +42,8 @@ int runStats(CliContext& context, const std::vector<std::string>& words);
 inline constexpr const char* kPickCommandName = "pick";
 int runPick(CliContext& context, const std::vector<std::string>& words);
 
+// The six options of the Advanced window, changed by the words when they say so.
+inline constexpr const char* kOptionsCommandName = "options";
+int runOptions(CliContext& context, const std::vector<std::string>& words);
+
 }  // namespace numora

@@ -93,5 +93,40 @@ TEST_F(SettingsCommands, deleteMovesLaterLotteriesUpAndRefusesUnlistedNamesAndTh
     EXPECT_EQ(settingsBytes(), testing::utf16WithMark(u"\r\n[LotteryList]\r\nGame0=Daily Plus\r\n"));
 }
 
+TEST_F(SettingsCommands, optionsShowsTheSixAdvancedValuesAndStoresAllOfThemWhenOneChanges) {
+    const std::string defaults =
+        "Hyper=1\nPattern=TRUE\nStyle=FALSE\nSound=TRUE\nWav1=\\Windows\\winner.wav\nWav2=\\Windows\\winner.wav\n";
+    EXPECT_EQ(run(runOptions, {}), 0) << err.str();
+    EXPECT_EQ(out.str(), defaults);
+    EXPECT_FALSE(profile.contains("Advanced", "Hyper"));
+
+    EXPECT_EQ(run(runOptions, {"--model", "0", "--no-pattern", "--weight", "--no-sound", "--pick-sound",
+                               "\\My Documents\\a.wav", "--start-sound", "/home/me/bell.wav"}),
+              0)
+        << err.str();
+    const std::string changed =
+        "Hyper=0\nPattern=FALSE\nStyle=TRUE\nSound=FALSE\nWav1=\\My Documents\\a.wav\nWav2=/home/me/bell.wav\n";
+    EXPECT_EQ(out.str(), changed);
+    EXPECT_EQ(run(runOptions, {}), 0);
+    EXPECT_EQ(out.str(), changed);
+
+    // Stored texts are read by the window's rules: Pattern must begin with TRUE, Sound holds it anywhere.
+    profile.writeText("Advanced", "Pattern", "NOT TRUE");
+    profile.writeText("Advanced", "Sound", "NOT TRUE");
+    EXPECT_EQ(run(runOptions, {"--model", "2"}), 0);
+    EXPECT_EQ(profile.readText("Advanced", "Pattern", "") + profile.readText("Advanced", "Sound", ""), "FALSETRUE");
+    EXPECT_EQ(profile.readInt("Advanced", "Hyper", -1), 2);
+
+    for (const auto& [words, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--model", "3"}, "options: --model: the forecasting model is 0, 1 or 2\n"},
+             {{"--sound", "--no-sound"}, "options: --sound and --no-sound cannot be used together\n"},
+             {{"--pick-sound"}, "options: option --pick-sound needs a value\n"},
+             {{"Lotto"}, "options: takes no arguments\n"}}) {
+        EXPECT_NE(run(runOptions, words), 0) << message;
+        EXPECT_EQ(err.str(), message);
+    }
+    EXPECT_EQ(profile.readInt("Advanced", "Hyper", -1), 2);
+}
+
 }  // namespace
 }  // namespace numora

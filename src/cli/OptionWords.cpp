@@ -1,0 +1,39 @@
+#include "OptionWords.h"
+
+#include "CommandSettings.h"
+
+namespace numora {
+
+namespace {
+
+constexpr int kHighestModel = static_cast<int>(ForecastModel::MonteCarlo);
+constexpr std::string_view kUnknownModel = "--model: the forecasting model is 0, 1 or 2";
+constexpr std::string_view kOppositeFlags = " cannot be used together";
+
+}  // namespace
+
+bool applySwitch(CliContext& context, std::string_view command, const CliArguments& arguments, const char* on,
+                 const char* off, bool& flag) {
+    if (arguments.has(on) && arguments.has(off)) {
+        commandFailed(context, command, std::string(on) + " and " + off + std::string(kOppositeFlags));
+        return false;
+    }
+    if (arguments.has(on)) flag = true;
+    if (arguments.has(off)) flag = false;
+    return true;
+}
+
+bool applyEngineWords(CliContext& context, std::string_view command, const CliArguments& arguments, Options& options) {
+    std::string error;
+    const auto model = arguments.intValue(kModelOption, options.model, error);
+    if (model && (*model < 0 || *model > kHighestModel)) error = kUnknownModel;
+    if (!error.empty()) {
+        commandFailed(context, command, error);
+        return false;
+    }
+    options.model = *model;
+    return applySwitch(context, command, arguments, kPatternFlag, kNoPatternFlag, options.pattern) &&
+           applySwitch(context, command, arguments, kWeightFlag, kNoWeightFlag, options.moreWeightToLessFrequent);
+}
+
+}  // namespace numora
