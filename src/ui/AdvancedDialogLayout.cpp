@@ -36,12 +36,6 @@ constexpr int kSpacing = 3;
 constexpr int kSoundIconSide = 32;
 constexpr int kBrowseSide = 22;
 
-template <typename Control>
-Control* named(Control* control, const char* objectName) {
-    control->setObjectName(QString::fromLatin1(objectName));
-    return control;
-}
-
 AdvancedDialogControls makeControls(QDialog& window) {
     AdvancedDialogControls c;
     c.model = new QButtonGroup(&window);

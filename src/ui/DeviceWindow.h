@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 
 #include "app/ScreenShape.h"
 
@@ -11,6 +12,13 @@ namespace numora {
 
 // What every window of the program shares on the device screen: the
 // handheld's small font, a white window, and the room below the navigation bar.
+
+// The control, named for tests and tools to find.
+template <typename Control>
+Control* named(Control* control, const char* objectName) {
+    control->setObjectName(QString::fromLatin1(objectName));
+    return control;
+}
 
 // Gives the window the device's font and its white background.
 void applyDeviceLook(QWidget& window);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QPointer>
@@ -212,7 +213,7 @@ void FileChooser::updateToolBar() {
 
 void FileChooser::chooseOnDesktop() {
     const QString filter = QString::fromStdString(filter_);
-    QFileDialog dialog(this, QString::fromLatin1(kTitle), QString(),
+    QFileDialog dialog(this, QString::fromLatin1(kTitle), QDir::homePath(),
                        QString::fromLatin1(kDesktopFilterFormat).arg(filter));
     dialog.setObjectName(QStringLiteral("desktopFileDialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -38,12 +38,6 @@ constexpr int kSpacing = 3;
 constexpr int kNumberWidth = 34;
 constexpr int kHelpButtonWidth = 24;
 
-template <typename Control>
-Control* named(Control* control, const char* objectName) {
-    control->setObjectName(QString::fromLatin1(objectName));
-    return control;
-}
-
 QLineEdit* numberBox(QDialog& window, const char* objectName) {
     auto* box = named(new QLineEdit(&window), objectName);
     box->setFixedWidth(kNumberWidth);
@@ -119,42 +113,43 @@ QHBoxLayout* buttonRow(const ProfileEditorControls& c) {
     return row;
 }
 
-// Top to bottom: the hint, the lottery, the numbers, the four check boxes and
-// the buttons.
-void arrangePortrait(QDialog& window, const ProfileEditorControls& c, QVBoxLayout& column) {
+// The hint and the lottery above the four numbers, whose grid is returned
+// for the layouts that put more beside them.
+QGridLayout* addNameAndNumbers(QDialog& window, const ProfileEditorControls& c, QVBoxLayout& column) {
     column.addWidget(c.hint);
     column.addLayout(lotteryRow(window, c));
     auto* numbers = new QGridLayout;
     numbers->setSpacing(kSpacing);
     addNumbers(window, c, *numbers, 0);
     column.addLayout(numbers);
-    for (QCheckBox* box : {c.repeat, c.sort, c.powerBall, c.showBonus}) column.addWidget(box);
+    return numbers;
+}
+
+// The buttons along the bottom.
+void addButtons(const ProfileEditorControls& c, QVBoxLayout& column) {
     column.addStretch(1);
     column.addLayout(buttonRow(c));
 }
 
-// The numbers on the left, the check boxes beside them on the right.
+// Top to bottom: the hint, the lottery, the numbers, the four check boxes and
+// the buttons.
+void arrangePortrait(QDialog& window, const ProfileEditorControls& c, QVBoxLayout& column) {
+    addNameAndNumbers(window, c, column);
+    for (QCheckBox* box : {c.repeat, c.sort, c.powerBall, c.showBonus}) column.addWidget(box);
+    addButtons(c, column);
+}
+
+// The check boxes beside the numbers, on the right.
 void arrangeLandscape(QDialog& window, const ProfileEditorControls& c, QVBoxLayout& column) {
-    column.addWidget(c.hint);
-    column.addLayout(lotteryRow(window, c));
-    auto* grid = new QGridLayout;
-    grid->setSpacing(kSpacing);
-    addNumbers(window, c, *grid, 0);
+    QGridLayout* numbers = addNameAndNumbers(window, c, column);
     int row = 0;
-    for (QCheckBox* box : {c.repeat, c.sort, c.powerBall, c.showBonus}) grid->addWidget(box, row++, 3);
-    column.addLayout(grid);
-    column.addStretch(1);
-    column.addLayout(buttonRow(c));
+    for (QCheckBox* box : {c.repeat, c.sort, c.powerBall, c.showBonus}) numbers->addWidget(box, row++, 3);
+    addButtons(c, column);
 }
 
 // The short hint, the numbers, then the check boxes two by two.
 void arrangeSquare(QDialog& window, const ProfileEditorControls& c, QVBoxLayout& column) {
-    column.addWidget(c.hint);
-    column.addLayout(lotteryRow(window, c));
-    auto* numbers = new QGridLayout;
-    numbers->setSpacing(kSpacing);
-    addNumbers(window, c, *numbers, 0);
-    column.addLayout(numbers);
+    addNameAndNumbers(window, c, column);
     auto* checks = new QGridLayout;
     checks->setSpacing(kSpacing);
     checks->addWidget(c.repeat, 0, 0);
@@ -162,8 +157,7 @@ void arrangeSquare(QDialog& window, const ProfileEditorControls& c, QVBoxLayout&
     checks->addWidget(c.powerBall, 1, 0);
     checks->addWidget(c.showBonus, 1, 1);
     column.addLayout(checks);
-    column.addStretch(1);
-    column.addLayout(buttonRow(c));
+    addButtons(c, column);
 }
 
 }  // namespace
