@@ -3,7 +3,8 @@
 
 #include "CommandSettings.h"
 #include "Commands.h"
-#include "OptionWords.h"
+#include "PickOptionWords.h"
+#include "app/AppState.h"
 #include "settings/OptionKeys.h"
 #include "settings/OptionStore.h"
 
@@ -35,18 +36,18 @@ int runOptions(CliContext& context, const std::vector<std::string>& words) {
         context, kOptionsCommandName, words, false, {kModelOption, kPickSoundWord, kStartSoundWord},
         {kPatternFlag, kNoPatternFlag, kWeightFlag, kNoWeightFlag, kSoundFlag, kNoSoundFlag});
     if (!arguments) return EXIT_FAILURE;
-    Options options;
-    readAllAdvancedOptions(context.profile, options);
-    const Options stored = options;
-    if (!applyEngineWords(context, kOptionsCommandName, *arguments, options) ||
-        !applySwitch(context, kOptionsCommandName, *arguments, kSoundFlag, kNoSoundFlag, options.playSounds)) {
+    // The options as read at start, by the rules the Advanced window reads them with.
+    const Options& stored = context.state.options;
+    auto options = pickOptionsFromWords(context, kOptionsCommandName, *arguments);
+    if (!options ||
+        !applySwitch(context, kOptionsCommandName, *arguments, kSoundFlag, kNoSoundFlag, options->playSounds)) {
         return EXIT_FAILURE;
     }
-    options.pickSound = arguments->value(kPickSoundWord).value_or(options.pickSound);
-    options.startSound = arguments->value(kStartSoundWord).value_or(options.startSound);
+    options->pickSound = arguments->value(kPickSoundWord).value_or(options->pickSound);
+    options->startSound = arguments->value(kStartSoundWord).value_or(options->startSound);
     // As the Advanced window stores them: all six together.
-    if (options != stored) writeAdvancedOptions(context.profile, options);
-    printOptions(context.out, options);
+    if (*options != stored) writeAdvancedOptions(context.profile, *options);
+    printOptions(context.out, *options);
     return EXIT_SUCCESS;
 }
 

@@ -5,7 +5,7 @@
 #include "CommandSettings.h"
 #include "Commands.h"
 #include "LotteryDraws.h"
-#include "OptionWords.h"
+#include "PickOptionWords.h"
 #include "app/AppState.h"
 #include "picking/LineText.h"
 #include "picking/PickFlow.h"
@@ -17,9 +17,7 @@ namespace {
 
 constexpr const char* kLinesOption = "--lines";
 constexpr const char* kRandomFlag = "--random";
-
 constexpr int kDefaultLines = 1;
-
 constexpr std::string_view kNegativeLines = "--lines: the pick list cannot hold fewer than 0 lines";
 
 }  // namespace
@@ -33,8 +31,8 @@ int runPick(CliContext& context, const std::vector<std::string>& words) {
     const auto lines = arguments->intValue(kLinesOption, kDefaultLines, error);
     if (!lines) return commandFailed(context, kPickCommandName, error);
     if (*lines < 0) return commandFailed(context, kPickCommandName, kNegativeLines);
-    Options options = context.state.options;
-    if (!applyEngineWords(context, kPickCommandName, *arguments, options)) return EXIT_FAILURE;
+    const auto options = pickOptionsFromWords(context, kPickCommandName, *arguments);
+    if (!options) return EXIT_FAILURE;
 
     const auto lottery = loadLotteryDraws(context, kPickCommandName, arguments->positional().front());
     if (!lottery) return EXIT_FAILURE;
@@ -43,7 +41,7 @@ int runPick(CliContext& context, const std::vector<std::string>& words) {
     // random line.
     const bool analysed = lottery->loaded.ok() && !lottery->draws.empty() && !arguments->has(kRandomFlag);
     const LineKind kind = analysed ? LineKind::Analysed : LineKind::Random;
-    const PickRequest request{profile, lottery->draws, options, *lines, kind, std::time(nullptr)};
+    const PickRequest request{profile, lottery->draws, *options, *lines, kind, std::time(nullptr)};
     CrtRandom random;
     PredictionEngine engine(random);
     SilentProgress progress;

@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "SettingsCommandFixture.h"
+#include "app/StartUp.h"
 
 namespace numora {
 namespace {
@@ -12,6 +13,11 @@ constexpr std::u16string_view kThreeLotteries =
 class SettingsCommands : public SettingsCommandTest {
 protected:
     SettingsCommands() { writeSettings(kThreeLotteries); }
+    // Runs the options command after reading the start values, as the program does.
+    int options(const std::vector<std::string>& words) {
+        loadStartValues(state, profile, time);
+        return run(runOptions, words);
+    }
     // The words of an add command: its four required numbers, then any flags.
     static std::vector<std::string> add(const std::string& name, const std::string& balls, const std::string& min,
                                         const std::string& max, const std::string& bonus,
@@ -96,24 +102,24 @@ TEST_F(SettingsCommands, deleteMovesLaterLotteriesUpAndRefusesUnlistedNamesAndTh
 TEST_F(SettingsCommands, optionsShowsTheSixAdvancedValuesAndStoresAllOfThemWhenOneChanges) {
     const std::string defaults =
         "Hyper=1\nPattern=TRUE\nStyle=FALSE\nSound=TRUE\nWav1=\\Windows\\winner.wav\nWav2=\\Windows\\winner.wav\n";
-    EXPECT_EQ(run(runOptions, {}), 0) << err.str();
+    EXPECT_EQ(options({}), 0) << err.str();
     EXPECT_EQ(out.str(), defaults);
     EXPECT_FALSE(profile.contains("Advanced", "Hyper"));
 
-    EXPECT_EQ(run(runOptions, {"--model", "0", "--no-pattern", "--weight", "--no-sound", "--pick-sound",
+    EXPECT_EQ(options({"--model", "0", "--no-pattern", "--weight", "--no-sound", "--pick-sound",
                                "\\My Documents\\a.wav", "--start-sound", "/home/me/bell.wav"}),
               0)
         << err.str();
     const std::string changed =
         "Hyper=0\nPattern=FALSE\nStyle=TRUE\nSound=FALSE\nWav1=\\My Documents\\a.wav\nWav2=/home/me/bell.wav\n";
     EXPECT_EQ(out.str(), changed);
-    EXPECT_EQ(run(runOptions, {}), 0);
+    EXPECT_EQ(options({}), 0);
     EXPECT_EQ(out.str(), changed);
 
     // Stored texts are read by the window's rules: Pattern must begin with TRUE, Sound holds it anywhere.
     profile.writeText("Advanced", "Pattern", "NOT TRUE");
     profile.writeText("Advanced", "Sound", "NOT TRUE");
-    EXPECT_EQ(run(runOptions, {"--model", "2"}), 0);
+    EXPECT_EQ(options({"--model", "2"}), 0);
     EXPECT_EQ(profile.readText("Advanced", "Pattern", "") + profile.readText("Advanced", "Sound", ""), "FALSETRUE");
     EXPECT_EQ(profile.readInt("Advanced", "Hyper", -1), 2);
 
@@ -122,7 +128,7 @@ TEST_F(SettingsCommands, optionsShowsTheSixAdvancedValuesAndStoresAllOfThemWhenO
              {{"--sound", "--no-sound"}, "options: --sound and --no-sound cannot be used together\n"},
              {{"--pick-sound"}, "options: option --pick-sound needs a value\n"},
              {{"Lotto"}, "options: takes no arguments\n"}}) {
-        EXPECT_NE(run(runOptions, words), 0) << message;
+        EXPECT_NE(options(words), 0) << message;
         EXPECT_EQ(err.str(), message);
     }
     EXPECT_EQ(profile.readInt("Advanced", "Hyper", -1), 2);

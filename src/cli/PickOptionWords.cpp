@@ -1,6 +1,7 @@
-#include "OptionWords.h"
+#include "PickOptionWords.h"
 
 #include "CommandSettings.h"
+#include "app/AppState.h"
 
 namespace numora {
 
@@ -23,17 +24,22 @@ bool applySwitch(CliContext& context, std::string_view command, const CliArgumen
     return true;
 }
 
-bool applyEngineWords(CliContext& context, std::string_view command, const CliArguments& arguments, Options& options) {
+std::optional<Options> pickOptionsFromWords(CliContext& context, std::string_view command,
+                                            const CliArguments& arguments) {
+    Options options = context.state.options;
     std::string error;
     const auto model = arguments.intValue(kModelOption, options.model, error);
     if (model && (*model < 0 || *model > kHighestModel)) error = kUnknownModel;
     if (!error.empty()) {
         commandFailed(context, command, error);
-        return false;
+        return std::nullopt;
     }
     options.model = *model;
-    return applySwitch(context, command, arguments, kPatternFlag, kNoPatternFlag, options.pattern) &&
-           applySwitch(context, command, arguments, kWeightFlag, kNoWeightFlag, options.moreWeightToLessFrequent);
+    if (!applySwitch(context, command, arguments, kPatternFlag, kNoPatternFlag, options.pattern) ||
+        !applySwitch(context, command, arguments, kWeightFlag, kNoWeightFlag, options.moreWeightToLessFrequent)) {
+        return std::nullopt;
+    }
+    return options;
 }
 
 }  // namespace numora

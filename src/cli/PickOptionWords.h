@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "CliCommand.h"
@@ -7,8 +8,8 @@
 
 namespace numora {
 
-// The words that change the prediction engine's options, shared by the
-// commands that take them.
+// The options of the commands that make analysed picks: the forecasting model
+// and the pattern and weight switches, each given or kept as stored.
 inline constexpr const char* kModelOption = "--model";
 inline constexpr const char* kPatternFlag = "--pattern";
 inline constexpr const char* kNoPatternFlag = "--no-pattern";
@@ -20,9 +21,8 @@ inline constexpr const char* kNoWeightFlag = "--no-weight";
 bool applySwitch(CliContext& context, std::string_view command, const CliArguments& arguments, const char* on,
                  const char* off, bool& flag);
 
-// Applies --model, --pattern/--no-pattern and --weight/--no-weight to the
-// options. False, with a message, for a model other than 0, 1 or 2 or two
-// opposite switches.
-bool applyEngineWords(CliContext& context, std::string_view command, const CliArguments& arguments, Options& options);
+// The stored options with the words' changes, or nullopt after a message.
+std::optional<Options> pickOptionsFromWords(CliContext& context, std::string_view command,
+                                            const CliArguments& arguments);
 
 }  // namespace numora
