@@ -91,7 +91,7 @@ void shootAdvancedDialog(Gallery& gallery, const Screen& screen) {
 
 }  // namespace
 
-// The editor shows the lotteries the main windows' pictures wrote.
+// The editor shows the lotteries that writeLotteries listed.
 void shootEditorWindows(Gallery& gallery) {
     writeDocuments(gallery.device());
     for (const Screen& screen : kScreens) {
