@@ -34,7 +34,6 @@ ProfileEditor::ProfileEditor(AppState& state, const DevicePaths& device, Prompte
       state_(state),
       device_(device),
       prompter_(prompter),
-      shape_(screenShapeOf(screen)),
       controls_(buildProfileEditor(*this, screen)),
       fields_(state.current) {
     setObjectName(QStringLiteral("profileEditor"));

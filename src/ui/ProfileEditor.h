@@ -34,8 +34,6 @@ public:
                   QWidget* parent = nullptr);
     ~ProfileEditor() override;
 
-    ScreenShape shape() const { return shape_; }
-
 private:
     void runOpening();
     bool loadSettings();
@@ -56,7 +54,6 @@ private:
     AppState& state_;
     const DevicePaths& device_;
     Prompter& prompter_;
-    ScreenShape shape_;
     ProfileEditorControls controls_;
     SettingsFile settings_;
     LotteryProfile fields_;
