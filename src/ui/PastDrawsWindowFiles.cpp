@@ -1,0 +1,101 @@
+// The Past Draws window's import and export of CSV files.
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/AppState.h"
+#include "draws/CsvExport.h"
+#include "platform/Prompter.h"
+#include "ui/ChosenFile.h"
+#include "ui/PastDrawsTexts.h"
+#include "ui/PastDrawsWindow.h"
+#include "ui/WaitCursor.h"
+#include "ui/controls/DrawListModel.h"
+
+namespace numora {
+
+namespace {
+
+// While an import runs, the window paints and its info line moves at least
+// this often.
+constexpr qint64 kEventTurnMs = 25;
+
+// The first CSV file among dropped ones.
+std::optional<std::filesystem::path> droppedCsvFile(const QMimeData* dropped) {
+    if (!dropped) return std::nullopt;
+    const QString extension = QString::fromLatin1(pastdraws::kCsvFilter).mid(1);
+    for (const QUrl& url : dropped->urls()) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(extension, Qt::CaseInsensitive))
+            return std::filesystem::path(url.toLocalFile().toStdString());
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void PastDrawsWindow::importDraws() {
+    if (refuseSaving()) return;
+    const auto chosen = services_.chooseFile(pastdraws::kCsvFilter);
+    if (!chosen) return;
+    // A path that names no host file cannot be opened, which the import tells.
+    importFile(chosenHostFile(services_.device, *chosen));
+}
+
+void PastDrawsWindow::importFile(const std::filesystem::path& hostFile) {
+    importing_ = true;
+    setCursor(Qt::BusyCursor);
+    // The draws are taken apart while they merge: the list shows none.
+    model_->empty();
+    showFieldValues();
+    sinceEvents_.invalidate();
+    const CsvImportSetup setup{profile_, services_.locale, services_.time, services_.state.startSeconds};
+    editor_.importCsv(hostFile, setup, *this);
+    model_->refill();
+    unsetCursor();
+    importing_ = false;
+}
+
+void PastDrawsWindow::showInfo(const std::string& text) {
+    info_ = text;
+    controls_.info->setText(QString::fromStdString(info_));
+    keepEventsMoving();
+}
+
+void PastDrawsWindow::showMessage(const std::string& text) { services_.prompter.report(text); }
+
+// The import runs to its end in one call: now and then it lets the window
+// paint and its timers run. The user's taps and keys wait for its end.
+void PastDrawsWindow::keepEventsMoving() {
+    if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kEventTurnMs) return;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    sinceEvents_.start();
+}
+
+void PastDrawsWindow::exportDraws() {
+    CsvExportResult exported;
+    {
+        const WaitCursor wait;
+        exported = exportCsv(services_.device, editor_.draws(), profile_);
+    }
+    services_.prompter.report(exported.message);
+}
+
+void PastDrawsWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!importing_ && droppedCsvFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void PastDrawsWindow::dropEvent(QDropEvent* event) {
+    const auto file = droppedCsvFile(event->mimeData());
+    if (importing_ || !file) return;
+    event->acceptProposedAction();
+    // The drop ends before the import starts.
+    QTimer::singleShot(0, this, [this, hostFile = *file] {
+        if (!importing_ && !refuseSaving()) importFile(hostFile);
+    });
+}
+
+}  // namespace numora
