@@ -9,11 +9,20 @@
 #include "settings/OptionStore.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowTexts.h"
+#include "ui/PastDrawsWindow.h"
+#include "ui/StatsWindow.h"
 #include "ui/controls/BallDisplay.h"
 #include "ui/controls/LotterySelector.h"
 #include "ui/controls/PickList.h"
 
 namespace numora {
+
+namespace {
+
+// Until the file chooser is in place, Import Draws finds no file to import.
+std::optional<std::string> noFileChooser(std::string_view) { return std::nullopt; }
+
+}  // namespace
 
 void MainWindow::selectorClosed() {
     takeControlValues();
@@ -60,7 +69,12 @@ void MainWindow::addLotteryType() {
 }
 
 void MainWindow::pastDraws() {
-    // The Past Draws window opens here.
+    {
+        PastDrawsWindow window({services_.state, services_.device, services_.locale, services_.time,
+                                services_.prompter, noFileChooser, services_.screen},
+                               this);
+        window.exec();
+    }
     loadDraws(services_.state.current.name);
     if (draws_.empty()) return;
     progress_.setStatusText(mainwindow::kStatusReadyAfterPastDraws);
@@ -68,7 +82,10 @@ void MainWindow::pastDraws() {
 }
 
 void MainWindow::drawStats() {
-    // The Draw Stats window opens here.
+    {
+        StatsWindow window(services_.state, services_.device, services_.screen, this);
+        window.exec();
+    }
     loadDraws(services_.state.current.name);
 }
 

@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -128,6 +130,19 @@ protected:
     void trigger(const char* action) const { control<QAction>(action).trigger(); }
     void pick() const { control<QPushButton>("pickButton").click(); }
 
+    // Runs a command that opens a modal window; once the window is shown and
+    // has had its turn of events, closes it and keeps its object name.
+    void openAndClose(const std::function<void()>& command) {
+        QTimer::singleShot(0, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) return;
+            QApplication::processEvents();
+            opened.push_back(modal->objectName().toStdString());
+            modal->close();
+        });
+        command();
+    }
+
     // Chooses an entry in the selector's drop-down list, as a tap does.
     void chooseInSelector(const std::string& name) const {
         LotterySelector& list = selector();
@@ -149,6 +164,7 @@ protected:
     RecordingSound sound;
     PlainPictures pictures;
     std::unique_ptr<MainWindow> window;
+    std::vector<std::string> opened;
 };
 
 }  // namespace numora
