@@ -29,6 +29,8 @@ WindowBar::WindowBar(QWidget* parent) : QWidget(parent), menuBar_(new QMenuBar(t
     menuBar_->setNativeMenuBar(false);
     // The menu title sits on the bar itself, without a menu bar's own edge.
     menuBar_->setStyleSheet(QStringLiteral("QMenuBar { background: transparent; border: none; }"));
+    // A bar without menus shows its toolbar alone.
+    menuBar_->hide();
 
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setIconSize(art::toolbarImageSize());
@@ -46,6 +48,7 @@ WindowBar::WindowBar(QWidget* parent) : QWidget(parent), menuBar_(new QMenuBar(t
 }
 
 QMenu* WindowBar::addMenu(const char* objectName, const char* title) {
+    menuBar_->show();
     QMenu* menu = menuBar_->addMenu(QString::fromLatin1(title));
     menu->setObjectName(QString::fromLatin1(objectName));
     return menu;
