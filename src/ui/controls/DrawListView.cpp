@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QStyleOptionHeader>
 
 #include "draws/DrawListText.h"
@@ -15,6 +17,7 @@ constexpr int kRowHeight = 14;
 constexpr int kHeadingHeight = 18;
 // Room for about three rows, so the list fits the smallest screen.
 constexpr int kSmallestHeight = 60;
+constexpr int kCellMargin = 3;
 
 // Headings show their icon and text; a column too narrow for both shows
 // its icon alone rather than a cut-off text.
@@ -33,10 +36,29 @@ protected:
     }
 };
 
+// Cells are short texts: painted directly, without the style's item
+// panels, so a screen of rows paints quickly.
+class PlainCells : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : option.state & QStyle::State_Active  ? QPalette::Active
+                                                                                   : QPalette::Inactive;
+        const bool selected = option.state & QStyle::State_Selected;
+        if (selected) painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+        painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(option.rect.adjusted(kCellMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data().toString());
+    }
+};
+
 }  // namespace
 
 DrawListView::DrawListView(QWidget* parent) : QTableView(parent) {
     setHorizontalHeader(new DrawListHeadings(this));
+    setItemDelegate(new PlainCells(this));
     setObjectName(QStringLiteral("drawList"));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
