@@ -109,7 +109,7 @@ void PastDrawsWindow::showFieldValues() {
     for (std::size_t box = 0; box < numbers_.size(); ++box)
         controls_.numberBoxes[box]->setText(QString::number(numbers_[box]));
     controls_.drawDate->setDate(pickerDate(date_));
-    controls_.info->setText(QString::fromStdString(info_));
+    showInfoLine();
 }
 
 std::optional<DrawRecord> PastDrawsWindow::checkedDraw() {

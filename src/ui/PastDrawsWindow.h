@@ -85,7 +85,7 @@ private:
     void exportDraws();
     void showInfo(const std::string& text) override;
     void showMessage(const std::string& text) override;
-    void keepEventsMoving();
+    void showInfoLine();
 
     PastDrawsServices services_;
     const LotteryProfile profile_;

@@ -20,8 +20,7 @@ namespace numora {
 
 namespace {
 
-// While an import runs, the window paints and its info line moves at least
-// this often.
+// While an import runs, the window paints and its info line moves this often.
 constexpr qint64 kEventTurnMs = 25;
 
 // The first CSV file among dropped ones.
@@ -54,26 +53,31 @@ void PastDrawsWindow::importFile(const std::filesystem::path& hostFile) {
     sinceEvents_.invalidate();
     const CsvImportSetup setup{profile_, services_.locale, services_.time, services_.state.startSeconds};
     editor_.importCsv(hostFile, setup, *this);
+    showInfoLine();
     model_->refill();
     unsetCursor();
     importing_ = false;
 }
 
+// The import runs to its end in one call: now and then it shows the latest
+// info text and lets the window paint and its timers run. Showing every text
+// as it comes would make a long import many times slower and show no more,
+// since the screen shows only the latest. The user's taps and keys wait for
+// the end.
 void PastDrawsWindow::showInfo(const std::string& text) {
     info_ = text;
-    controls_.info->setText(QString::fromStdString(info_));
-    keepEventsMoving();
-}
-
-void PastDrawsWindow::showMessage(const std::string& text) { services_.prompter.report(text); }
-
-// The import runs to its end in one call: now and then it lets the window
-// paint and its timers run. The user's taps and keys wait for its end.
-void PastDrawsWindow::keepEventsMoving() {
     if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kEventTurnMs) return;
+    showInfoLine();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     sinceEvents_.start();
 }
+
+void PastDrawsWindow::showMessage(const std::string& text) {
+    showInfoLine();
+    services_.prompter.report(text);
+}
+
+void PastDrawsWindow::showInfoLine() { controls_.info->setText(QString::fromStdString(info_)); }
 
 void PastDrawsWindow::exportDraws() {
     CsvExportResult exported;
