@@ -150,7 +150,9 @@ void PastDrawsWindow::addToList() {
     for (const std::string& text : failures) services_.prompter.report(text);
     numbers_ = {};
     showFieldValues();
+    // Ready for the next draw: typing replaces the 0.
     controls_.numberBoxes.front()->setFocus();
+    controls_.numberBoxes.front()->selectAll();
 }
 
 void PastDrawsWindow::insertDraw() {
