@@ -13,9 +13,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "ui/MainWindowLayout.h"
+#include "ui/DeviceWindow.h"
 #include "ui/PastDrawsTexts.h"
-#include "ui/art/ArtStyle.h"
 #include "ui/art/Icons.h"
 #include "ui/controls/DrawListView.h"
 #include "ui/controls/WindowBar.h"
@@ -24,7 +23,6 @@ namespace numora {
 
 namespace {
 
-constexpr int kFontPixelSize = 11;
 constexpr int kMargin = 4;
 constexpr int kSpacing = 3;
 constexpr int kBoxWidth = 24;
@@ -208,24 +206,15 @@ void arrangeSquare(QDialog&, PastDrawsControls& controls, QVBoxLayout& column) {
 }  // namespace
 
 PastDrawsControls buildPastDrawsWindow(QDialog& window, ScreenSize screen) {
-    QFont font = window.font();
-    font.setPixelSize(kFontPixelSize);
-    window.setFont(font);
-    QPalette colours = window.palette();
-    colours.setColor(QPalette::Window, art::Colors::paper());
-    window.setPalette(colours);
-
+    QVBoxLayout* column = dressDeviceWindow(window, kMargin, kSpacing);
     PastDrawsControls controls = makeControls(window);
-    auto* column = new QVBoxLayout(&window);
-    column->setContentsMargins(0, kMargin, 0, 0);
-    column->setSpacing(kSpacing);
     switch (screenShapeOf(screen)) {
     case ScreenShape::Portrait: arrangePortrait(window, controls, *column); break;
     case ScreenShape::Landscape: arrangeLandscape(window, controls, *column); break;
     case ScreenShape::Square: arrangeSquare(window, controls, *column); break;
     }
     column->addWidget(controls.bar);
-    window.setFixedSize(mainWindowClientSize(screen).expandedTo(column->minimumSize()));
+    fitDeviceWindow(window, screen);
     return controls;
 }
 

@@ -10,9 +10,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "ui/MainWindowLayout.h"
+#include "ui/DeviceWindow.h"
 #include "ui/StatsWindow.h"
-#include "ui/art/ArtStyle.h"
 #include "ui/art/StatsArt.h"
 #include "ui/controls/WindowBar.h"
 
@@ -29,7 +28,6 @@ constexpr char kBasedOn[] =
 constexpr char kExit[] = "EXIT";
 constexpr char kClose[] = "Close";
 
-constexpr int kFontPixelSize = 11;
 constexpr int kMargin = 4;
 constexpr int kSpacing = 3;
 constexpr int kRecordsWidth = 48;
@@ -56,12 +54,7 @@ QHBoxLayout* recordsRow(QLabel* label, QLineEdit* records) {
 
 void StatsWindow::buildControls(ScreenSize screen) {
     const ScreenShape shape = screenShapeOf(screen);
-    QFont screenFont = font();
-    screenFont.setPixelSize(kFontPixelSize);
-    setFont(screenFont);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, art::Colors::paper());
-    setPalette(colours);
+    QVBoxLayout* column = dressDeviceWindow(*this, 0, kSpacing);
 
     // Only its place is used: the header picture is painted there.
     header_ = new QWidget(this);
@@ -106,9 +99,6 @@ void StatsWindow::buildControls(ScreenSize screen) {
     close_ = bar_->makeAction("closeAction", kClose, art::closeToolbarIcon());
     bar_->toolBar()->addAction(close_);
 
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(kSpacing);
     auto* body = new QGridLayout;
     body->setContentsMargins(kMargin, kMargin, kMargin, 0);
     body->setHorizontalSpacing(kMargin);
@@ -140,7 +130,7 @@ void StatsWindow::buildControls(ScreenSize screen) {
     }
     column->addLayout(body, 1);
     column->addWidget(bar_);
-    setFixedSize(mainWindowClientSize(screen).expandedTo(column->minimumSize()));
+    fitDeviceWindow(*this, screen);
 }
 
 }  // namespace numora
