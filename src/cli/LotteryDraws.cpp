@@ -15,4 +15,14 @@ std::optional<LotteryDraws> loadLotteryDraws(CliContext& context, std::string_vi
     return lottery;
 }
 
+std::optional<LotteryDraws> loadWholeLotteryDraws(CliContext& context, std::string_view command,
+                                                  const std::string& name) {
+    auto lottery = loadLotteryDraws(context, command, name);
+    if (lottery && lottery->loaded.status == DrawFileResult::Status::Damaged) {
+        commandFailed(context, command, lottery->loaded.message);
+        return std::nullopt;
+    }
+    return lottery;
+}
+
 }  // namespace numora

@@ -23,4 +23,9 @@ struct LotteryDraws {
 // draws read before the damage.
 std::optional<LotteryDraws> loadLotteryDraws(CliContext& context, std::string_view command, const std::string& name);
 
+// The same, but a damaged draw file also gives nullopt and its message: the
+// draws before the damage would pass for the whole history.
+std::optional<LotteryDraws> loadWholeLotteryDraws(CliContext& context, std::string_view command,
+                                                  const std::string& name);
+
 }  // namespace numora

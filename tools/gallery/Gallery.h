@@ -10,6 +10,8 @@
 
 #include "app/AppState.h"
 #include "platform/DevicePaths.h"
+#include "platform/Prompter.h"
+#include "ui/WavePlayer.h"
 
 class QWidget;
 
@@ -41,6 +43,19 @@ private:
     int failures_ = 0;
 };
 
+// The main window's services that the pictures need not hear: no message
+// box, no sound.
+class SilentPrompter final : public Prompter {
+public:
+    void report(const std::string&, PromptIcon) override {}
+    bool ask(const std::string&) override { return false; }
+};
+
+class SilentSound final : public WavePlayer {
+public:
+    void play(const std::filesystem::path&) override {}
+};
+
 // A sheet of labelled pictures in rows, for looking at many small ones at once.
 class Sheet {
 public:
@@ -70,6 +85,7 @@ void shootControls(Gallery& gallery);
 void shootMainWindows(Gallery& gallery);
 void shootHelpScreens(Gallery& gallery);
 void shootMessages(Gallery& gallery);
+void shootAnalysis(Gallery& gallery);
 void shootPastDrawsWindows(Gallery& gallery);
 
 }  // namespace numora::gallery

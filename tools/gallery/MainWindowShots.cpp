@@ -38,17 +38,6 @@ constexpr int kDraws[][7] = {
     {9, 11, 23, 27, 35, 41, 27}, {5, 12, 19, 26, 38, 49, 6},  {1, 17, 22, 29, 36, 44, 11},
 };
 
-class SilentPrompter final : public Prompter {
-public:
-    void report(const std::string&, PromptIcon) override {}
-    bool ask(const std::string&) override { return false; }
-};
-
-class SilentSound final : public WavePlayer {
-public:
-    void play(const std::filesystem::path&) override {}
-};
-
 void writeLotteries(const DevicePaths& device) {
     SettingsFile settings;
     settings.Load(device.toHost(settingsFilePath(kDataFolder)).value());

@@ -27,12 +27,6 @@ const struct {
     ScreenSize screen;
 } kScreens[] = {{"portrait", {240, 320}}, {"landscape", {320, 240}}, {"square", {240, 240}}};
 
-class SilentPrompter final : public Prompter {
-public:
-    void report(const std::string&, PromptIcon) override {}
-    bool ask(const std::string&) override { return false; }
-};
-
 // Weekly draws of six different numbers, each line in ascending order.
 void writeDraws(Gallery& gallery) {
     DrawList draws;

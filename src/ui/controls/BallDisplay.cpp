@@ -17,6 +17,8 @@ constexpr int kRowMargin = 2;
 constexpr int kBonusGap = 6;
 constexpr int kLogoGap = 4;
 constexpr int kLargestBallGap = 8;
+// The ring around a marked ball.
+constexpr qreal kMarkWidth = 2.0;
 
 std::size_t indexOf(int slot) { return static_cast<std::size_t>(slot - kFirstBallSlot); }
 
@@ -71,12 +73,20 @@ void BallDisplay::ShowBall(int slot, int number) {
 }
 
 void BallDisplay::clear() {
+    setMarks({});
     for (int slot = kFirstBallSlot; slot <= kBonusSlot; ++slot) ShowBall(slot, kEmptyBall);
 }
 
 void BallDisplay::showIdle() {
+    setMarks({});
     for (int slot = kFirstBallSlot; slot <= kBonusSlot; ++slot)
         ShowBall(slot, idlePictureNumber(slot));
+}
+
+void BallDisplay::setMarks(const std::array<bool, kBallSlotCount>& marks) {
+    if (marks == marks_) return;
+    marks_ = marks;
+    update();
 }
 
 QPixmap BallDisplay::picture(int slot) const {
@@ -96,6 +106,15 @@ void BallDisplay::paintEvent(QPaintEvent*) {
     painter.drawPixmap(placeholders_.logo.topLeft(), logo_);
     for (std::size_t i = 0; i < pictures_.size(); ++i) {
         if (!pictures_[i].isNull()) painter.drawPixmap(placeholders_.balls[i].topLeft(), pictures_[i]);
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(art::Colors::green(), kMarkWidth));
+    painter.setBrush(Qt::NoBrush);
+    for (std::size_t i = 0; i < marks_.size(); ++i) {
+        if (!marks_[i]) continue;
+        const QRect ball(placeholders_.balls[i].topLeft(), pictures_[i].isNull() ? placeholders_.balls[i].size()
+                                                                                 : pictures_[i].size());
+        painter.drawEllipse(QRectF(ball).adjusted(-1, -1, 1, 1));
     }
 }
 

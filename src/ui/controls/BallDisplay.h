@@ -45,6 +45,11 @@ public:
     void clear();
     // The idle pictures in slots 1 to 7 and the empty ball in slot 8.
     void showIdle();
+    // Rings the pictures of the marked slots (index 0 is slot 1), such as the
+    // balls of a checked line that the draw holds; clear and showIdle take
+    // the marks away.
+    void setMarks(const std::array<bool, kBallSlotCount>& marks);
+    const std::array<bool, kBallSlotCount>& marks() const { return marks_; }
 
     // The picture a slot holds; null before its first successful load.
     QPixmap picture(int slot) const;
@@ -60,6 +65,7 @@ private:
     BallPlaceholders placeholders_;
     QPixmap logo_;
     std::array<QPixmap, kBallSlotCount> pictures_;
+    std::array<bool, kBallSlotCount> marks_{};
 };
 
 }  // namespace numora

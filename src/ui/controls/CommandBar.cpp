@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QToolBar>
 
+#include "ui/CheckPicksTexts.h"
 #include "ui/art/Icons.h"
 
 namespace numora {
@@ -27,10 +28,14 @@ CommandBar::CommandBar(QWidget* parent)
                                  art::toolbarIcon(art::ToolbarImage::AddLotteryType))),
       pastDraws_(makeAction("pastDrawsAction", kPastDraws)),
       exportPicks_(makeAction("exportPicksAction", kExportPicks, art::toolbarIcon(art::ToolbarImage::ExportPicks))),
+      checkPicks_(makeAction("checkPicksAction", checkpicks::kCommand)),
       advanced_(makeAction("advancedAction", kAdvanced, art::toolbarIcon(art::ToolbarImage::Advanced))),
       help_(makeAction("helpAction", kHelp, art::toolbarIcon(art::ToolbarImage::Help))) {
     setObjectName(QStringLiteral("commandBar"));
-    addMenu("lotteryMenu", kLotteryMenu)->addActions({erasePicks_, addLotteryType_, pastDraws_, exportPicks_});
+    QMenu* lottery = addMenu("lotteryMenu", kLotteryMenu);
+    lottery->addActions({erasePicks_, addLotteryType_, pastDraws_, exportPicks_});
+    lottery->addSeparator();
+    lottery->addAction(checkPicks_);
     toolBar()->addActions({exportPicks_, addLotteryType_, advanced_, erasePicks_, help_});
 }
 
