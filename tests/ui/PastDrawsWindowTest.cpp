@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "draws/CsvExport.h"
 #include "ui/support/PastDrawsFixture.h"
 
 namespace numora {
@@ -82,6 +81,13 @@ TEST_F(PastDrawsWindowTest, openingShowsTheDrawsInListOrderTheLotterysBoxesAndTh
     EXPECT_FALSE(control<QPushButton>(QStringLiteral("insertButton")).isEnabled());
     EXPECT_EQ(control<QDateEdit>(QStringLiteral("drawDate")).date(), QDate(2026, 12, 6));
     EXPECT_TRUE(prompter.messages.empty());
+    QString help;
+    QTimer::singleShot(0, [&] {
+        help = QApplication::activeModalWidget()->objectName();
+        QApplication::activeModalWidget()->close();
+    });
+    trigger("helpAction");
+    EXPECT_EQ(help, QStringLiteral("pastHelpScreen"));
 
     // No draw file: no rows and no message. Four balls, no bonus, PowerBall.
     state.current = {"Small", 4, 1, 20, 0, false, false, true, false};
