@@ -34,7 +34,7 @@ int runImport(CliContext& context, const std::vector<std::string>& words) {
     auto lottery = loadLotteryDraws(context, kImportCommandName, arguments->positional()[0]);
     if (!lottery) return EXIT_FAILURE;
     // Saving after an import over a damaged file would drop the draws that could not be read.
-    if (lottery->loaded.status == DrawFileResult::Status::Damaged) {
+    if (!lottery->loaded.maySaveOver()) {
         return commandFailed(context, kImportCommandName, lottery->loaded.message);
     }
 

@@ -1,13 +1,14 @@
 #include "draws/CsvImport.h"
 
-#include <fstream>
 #include <optional>
+#include <sstream>
 
 #include "draws/CsvDrawLine.h"
 #include "draws/CsvLineReader.h"
 #include "platform/FormatText.h"
 #include "platform/LocaleInfo.h"
 #include "platform/Utf16.h"
+#include "platform/WholeFile.h"
 
 namespace numora {
 
@@ -17,6 +18,11 @@ constexpr char kPreparing[] = "Preparing to Import";
 constexpr char kReadingFormat[] = "Reading:%d Draws";
 constexpr char kComplete[] = "Import Complete";
 constexpr char kCannotOpen[] = "Error 201, CSV file read error\nUnable to open.";
+constexpr char kTooLarge[] = "Error 201, CSV file read error\nThe file is larger than 32 MB.";
+// A list of draws is far smaller; a larger file is taken for something else.
+// Cut into 50-byte pieces, a file of this size gives fewer draws than a draw
+// file holds.
+constexpr std::uint64_t kLargestFile = std::uint64_t{32} << 20;
 constexpr char kNoCharacters[] = "Unable to read data\nImport could not read the file format.";
 constexpr char kSummaryFormat[] =
     "Imported %d lines into past draw file.\nRecorded %d repeat draw dates.\nSkipped %d lines.";
@@ -35,28 +41,21 @@ std::optional<char> firstSeparatorCharacter(const std::string& separator) {
     return separator.front();
 }
 
-}  // namespace
-
-ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, const CsvImportSetup& setup,
-                            const DrawSaver& save, ImportObserver& observer) {
-    std::ifstream in(file, std::ios::binary);
-    return importCsv(in, draws, setup, save, observer);
-}
-
-ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetup& setup, const DrawSaver& save,
-                        ImportObserver& observer) {
+// The run over a file, or without one (file is null) after the given message.
+ImportOutcome runImport(std::istream* file, const char* cannotOpen, DrawList& draws, const CsvImportSetup& setup,
+                        const DrawSaver& save, ImportObserver& observer) {
     ImportOutcome outcome;
     observer.showInfo(kPreparing);
     const CsvLineRules rules{setup.profile.balls,           setup.profile.bonus,
                              setup.locale.shortDateOrder(), firstSeparatorCharacter(setup.locale.dateSeparator()),
                              setup.undatedSeconds,          &setup.time};
     if (!file) {
-        observer.showMessage(kCannotOpen);
+        observer.showMessage(cannotOpen);
         outcome.status = ImportStatus::CannotOpen;
         return outcome;
     }
 
-    CsvLineReader reader(file);
+    CsvLineReader reader(*file);
     {
         DrawMerger merger(draws, setup.profile);
         std::string line;
@@ -85,6 +84,24 @@ ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetu
     observer.showMessage(closing);
     observer.showInfo(kComplete);
     return outcome;
+}
+
+}  // namespace
+
+ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, const CsvImportSetup& setup,
+                            const DrawSaver& save, ImportObserver& observer) {
+    WholeFile read = readWholeFile(file, kLargestFile);
+    if (!read.read()) {
+        const char* message = read.status == WholeFileStatus::TooLarge ? kTooLarge : kCannotOpen;
+        return runImport(nullptr, message, draws, setup, save, observer);
+    }
+    std::istringstream in(std::move(read.bytes));
+    return runImport(&in, nullptr, draws, setup, save, observer);
+}
+
+ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetup& setup, const DrawSaver& save,
+                        ImportObserver& observer) {
+    return runImport(file ? &file : nullptr, kCannotOpen, draws, setup, save, observer);
 }
 
 }  // namespace numora

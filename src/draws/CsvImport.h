@@ -48,7 +48,9 @@ struct ImportOutcome {
     ImportCounters counters;
 };
 
-// Imports a CSV file of past draws into draws, then saves them with save.
+// Imports a CSV file of past draws into draws, then saves them with save. A
+// path that is not a readable regular file of at most 32 MB is not opened:
+// the run ends with its message and nothing changes.
 // The summary, or the error text that replaces it, is the last message shown.
 ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, const CsvImportSetup& setup,
                             const DrawSaver& save, ImportObserver& observer);

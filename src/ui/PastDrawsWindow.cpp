@@ -12,6 +12,7 @@
 #include "app/AppState.h"
 #include "draws/DrawFile.h"
 #include "draws/EnteredDrawText.h"
+#include "platform/FormatText.h"
 #include "platform/LocalTime.h"
 #include "platform/Prompter.h"
 #include "ui/PastDrawsTexts.h"
@@ -68,17 +69,15 @@ void PastDrawsWindow::runOpening() {
     controls_.list->setDrawModel(model_);
 
     DrawList draws;
-    DrawFileResult loaded;
     {
         const WaitCursor wait;
-        loaded = DrawFile::load(services_.device, services_.state.dataFolder, profile_.name, draws);
+        loaded_ = DrawFile::load(services_.device, services_.state.dataFolder, profile_.name, draws);
     }
-    guard_ = DrawFileGuard::afterLoad(loaded, services_.device, services_.state.dataFolder, profile_.name);
-    editor_.fill(std::move(draws));
+    editor_.fill(std::move(draws), loaded_);
     model_->refill();
-    // Told once, over the window once it is on screen.
-    if (!guard_.maySave())
-        QTimer::singleShot(0, this, [this] { services_.prompter.report(guard_.reason()); });
+    // A file not read whole is told once, over the window once it is on screen.
+    if (!loaded_.maySaveOver() && !loaded_.message.empty())
+        QTimer::singleShot(0, this, [this] { services_.prompter.report(loaded_.message); });
 
     for (int ball = kAlwaysEnteredBalls + 1; ball <= DrawRecord::kBallCount; ++ball)
         controls_.numberBoxes[static_cast<std::size_t>(ball - 1)]->setEnabled(profile_.balls >= ball);
@@ -136,9 +135,13 @@ void PastDrawsWindow::refuse(const DrawCheckFailure& failure) {
     box->selectAll();
 }
 
+// A draw file that is there but was not read whole is never saved over, so
+// nothing that could not be read is lost; the window says so before Add,
+// Import Draws and the close question rather than after.
 bool PastDrawsWindow::refuseSaving() {
-    if (guard_.maySave()) return false;
-    services_.prompter.report(guard_.refusal());
+    if (loaded_.maySaveOver()) return false;
+    const std::string file = DrawFile::deviceName(services_.state.dataFolder, profile_.name);
+    services_.prompter.report(formatText(pastdraws::kNotSavedOver, file.c_str()));
     return true;
 }
 

@@ -10,7 +10,7 @@
 #include "app/ScreenShape.h"
 #include "draws/CsvImport.h"
 #include "draws/DrawCheck.h"
-#include "draws/DrawFileGuard.h"
+#include "draws/DrawFile.h"
 #include "draws/DrawListEditor.h"
 #include "platform/CalendarTime.h"
 #include "settings/LotteryProfile.h"
@@ -90,7 +90,7 @@ private:
     PastDrawsServices services_;
     const LotteryProfile profile_;
     DrawListEditor editor_;
-    DrawFileGuard guard_;
+    DrawFileResult loaded_;
     PastDrawsControls controls_;
     DrawListModel* model_;
     EnteredDraw numbers_{};

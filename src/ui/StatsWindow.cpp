@@ -51,9 +51,10 @@ void StatsWindow::fillStatistics(const AppState& state, const DevicePaths& devic
         loaded = DrawFile::load(device, state.dataFolder, state.current.name, draws_);
     }
     records_->setText(QStringLiteral("0"));
-    // A file that cannot be opened leaves the list without rows; a damaged
-    // one shows what was read of it.
-    if (loaded.status == DrawFileResult::Status::CannotOpen) return;
+    // A file that is not there or cannot be read leaves the list without
+    // rows; a damaged one shows what was read of it.
+    if (loaded.status == DrawFileResult::Status::Missing || loaded.status == DrawFileResult::Status::Unreadable)
+        return;
 
     const DrawStatistics statistics = countDrawNumbers(draws_, state.current);
     QList<QTreeWidgetItem*> rows;

@@ -251,7 +251,8 @@ TEST_F(PastDrawsWindowTest, aDrawFileReadOnlyInPartIsToldOnceShownAsReadAndNever
     prompter.messages.clear();
     open();
     EXPECT_EQ(prompter.texts(),
-              std::vector<std::string>{"The draw file \\Program Files\\Numora\\Lotto.dat cannot be read."});
+              std::vector<std::string>{"The draw file \\Program Files\\Numora\\Lotto.dat is not a regular file; "
+                                       "Numora leaves it as it is."});
     EXPECT_EQ(list().model()->rowCount(), 0);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/AppState.h"
+#include "app/ScreenShape.h"
 #include "platform/DevicePaths.h"
 #include "platform/Prompter.h"
 #include "ui/WavePlayer.h"
@@ -80,6 +81,11 @@ private:
     QList<QPair<int, QString>> headings_;
 };
 
+// The sample lotteries that the main window shows, with draws of the first.
+void writeLotteries(const DevicePaths& device);
+// The main window on the device screen after a number of picks.
+void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks);
+
 void shootArt(Gallery& gallery);
 void shootControls(Gallery& gallery);
 void shootMainWindows(Gallery& gallery);
@@ -87,5 +93,9 @@ void shootHelpScreens(Gallery& gallery);
 void shootMessages(Gallery& gallery);
 void shootAnalysis(Gallery& gallery);
 void shootPastDrawsWindows(Gallery& gallery);
+void shootPastDrawsAtScaleTwo(Gallery& gallery);
+// Run with QT_SCALE_FACTOR=2: the main window and the art at scale 2, beside
+// what enlarged small pictures would show.
+void shootAtScaleTwo(Gallery& gallery);
 
 }  // namespace numora::gallery

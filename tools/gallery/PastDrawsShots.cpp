@@ -61,18 +61,21 @@ struct Window {
     std::unique_ptr<PastDrawsWindow> pastDraws;
 };
 
+void shootPair(Gallery& gallery, ScreenSize screen, const QString& suffix) {
+    SilentPrompter silent;
+    Window window(gallery, screen, silent);
+    gallery.saveWidget(QStringLiteral("past-draws-") + suffix, *window.pastDraws);
+    StatsWindow stats(window.state, gallery.device(), screen);
+    gallery.saveWidget(QStringLiteral("draw-stats-") + suffix, stats);
+}
+
 }  // namespace
 
 void shootPastDrawsWindows(Gallery& gallery) {
     writeDraws(gallery);
-    SilentPrompter silent;
-    for (const auto& [name, screen] : kScreens) {
-        Window window(gallery, screen, silent);
-        gallery.saveWidget(QStringLiteral("past-draws-%1").arg(QString::fromLatin1(name)), *window.pastDraws);
-        StatsWindow stats(window.state, gallery.device(), screen);
-        gallery.saveWidget(QStringLiteral("draw-stats-%1").arg(QString::fromLatin1(name)), stats);
-    }
+    for (const auto& [name, screen] : kScreens) shootPair(gallery, screen, QString::fromLatin1(name));
 
+    SilentPrompter silent;
     Window sorted(gallery, {240, 320}, silent);
     sorted.pastDraws->show();
     auto* list = sorted.pastDraws->findChild<DrawListView*>(QStringLiteral("drawList"));
@@ -93,6 +96,11 @@ void shootPastDrawsWindows(Gallery& gallery) {
     checked.pastDraws->findChild<QLineEdit*>(QStringLiteral("bonusBox"))->setText(QStringLiteral("12"));
     auto* add = checked.pastDraws->findChild<QPushButton*>(QStringLiteral("addButton"));
     gallery.saveModal(QStringLiteral("past-draws-check-message"), [&] { add->click(); });
+}
+
+void shootPastDrawsAtScaleTwo(Gallery& gallery) {
+    writeDraws(gallery);
+    shootPair(gallery, {240, 320}, QStringLiteral("scale2"));
 }
 
 }  // namespace numora::gallery

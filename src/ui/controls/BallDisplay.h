@@ -22,9 +22,10 @@ struct BallPlaceholders {
 
 // The logo and the eight ball pictures of a pick. `ShowBall` loads a slot's
 // picture from the data folder's "Balls" folder; a picture that is missing or
-// cannot be decoded leaves the slot as it was. Painting copies the logo and
-// each loaded picture unscaled at its placeholder, over the white picture
-// background.
+// cannot be decoded leaves the slot as it was. On a screen scaled above 1 it
+// loads the picture's larger variant where there is one (see
+// largerPictureBeside). Painting copies the logo and each loaded picture at its
+// own size at its placeholder, over the white picture background.
 class BallDisplay : public QWidget {
     Q_OBJECT
 
