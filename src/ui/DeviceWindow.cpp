@@ -1,6 +1,7 @@
 #include "ui/DeviceWindow.h"
 
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include "ui/art/ArtStyle.h"
@@ -28,6 +29,18 @@ void applyDeviceLook(QWidget& window) {
 }
 
 QSize deviceWindowSize(ScreenSize screen) { return {screen.width, screen.height - kNavigationBarHeight}; }
+
+QVBoxLayout* dressDeviceWindow(QWidget& window, int topMargin, int spacing) {
+    applyDeviceLook(window);
+    auto* column = new QVBoxLayout(&window);
+    column->setContentsMargins(0, topMargin, 0, 0);
+    column->setSpacing(spacing);
+    return column;
+}
+
+void fitDeviceWindow(QWidget& window, ScreenSize screen) {
+    window.setFixedSize(deviceWindowSize(screen).expandedTo(window.layout()->minimumSize()));
+}
 
 QPushButton* outOfSightButton(QWidget& window, const char* objectName, const char* caption, int top) {
     auto* button = new QPushButton(QString::fromLatin1(caption), &window);

@@ -6,6 +6,7 @@
 #include "app/ScreenShape.h"
 
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 namespace numora {
@@ -25,6 +26,13 @@ void applyDeviceLook(QWidget& window);
 
 // The window's size on a device screen: the screen below the navigation bar.
 QSize deviceWindowSize(ScreenSize screen);
+
+// The device look, and a column layout without side margins for the window's rows.
+QVBoxLayout* dressDeviceWindow(QWidget& window, int topMargin, int spacing);
+
+// Fixes the window's size: the screen below the navigation bar, and never
+// smaller than its layout needs.
+void fitDeviceWindow(QWidget& window, ScreenSize screen);
 
 // A button placed left of the window, out of sight and out of reach, as some
 // of the handheld's layouts keep their OK and Cancel; `top` is its y.

@@ -84,20 +84,16 @@ QSize mainWindowClientSize(ScreenSize screen) { return deviceWindowSize(screen);
 
 MainWindowControls buildMainWindow(QDialog& window, ScreenSize screen, const AppState& state,
                                    const DevicePaths& device) {
-    // The balls sit on the white window itself.
-    applyDeviceLook(window);
-
+    // White, as the handheld's dialogs are, so the balls sit on the window itself.
+    QVBoxLayout* column = dressDeviceWindow(window, kTopMargin, kRowSpacing);
     MainWindowControls controls = makeControls(window, state, device);
-    auto* column = new QVBoxLayout(&window);
-    column->setContentsMargins(0, kTopMargin, 0, 0);
-    column->setSpacing(kRowSpacing);
     switch (screenShapeOf(screen)) {
     case ScreenShape::Portrait: arrangePortrait(window, controls, *column); break;
     case ScreenShape::Landscape: arrangeLandscape(window, controls, *column); break;
     case ScreenShape::Square: arrangeSquare(window, controls, *column); break;
     }
     column->addWidget(controls.commandBar);
-    window.setFixedSize(mainWindowClientSize(screen).expandedTo(column->minimumSize()));
+    fitDeviceWindow(window, screen);
     return controls;
 }
 

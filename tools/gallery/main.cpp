@@ -44,6 +44,7 @@ int main(int argc, char* argv[]) {
     numora::gallery::writeLotteries(device);
     if (app.devicePixelRatio() > 1) {
         numora::gallery::shootAtScaleTwo(gallery);
+        numora::gallery::shootPastDrawsAtScaleTwo(gallery);
     } else {
         numora::gallery::shootArt(gallery);
         numora::gallery::shootControls(gallery);
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
         numora::gallery::shootMessages(gallery);
         numora::gallery::shootAnalysis(gallery);
         numora::gallery::shootEditorWindows(gallery);
+        numora::gallery::shootPastDrawsWindows(gallery);
     }
 
     for (const QString& file : gallery.written()) std::printf("%s\n", qPrintable(file));

@@ -145,6 +145,19 @@ protected:
     }
     void pick() const { control<QPushButton>("pickButton").click(); }
 
+    // Runs a command that opens a modal window; once the window is shown and
+    // has had its turn of events, closes it and keeps its object name.
+    void openAndClose(const std::function<void()>& command) {
+        QTimer::singleShot(0, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) return;
+            QApplication::processEvents();
+            opened.push_back(modal->objectName().toStdString());
+            modal->close();
+        });
+        command();
+    }
+
     // Chooses an entry in the selector's drop-down list, as a tap does.
     void chooseInSelector(const std::string& name) const { chooseEntry(selector(), name); }
     void tapLine(int row) const {
@@ -160,6 +173,7 @@ protected:
     RecordingSound sound;
     PlainPictures pictures;
     std::unique_ptr<MainWindow> window;
+    std::vector<std::string> opened;
 };
 
 }  // namespace numora
