@@ -11,6 +11,7 @@
 #include "draws/DrawFile.h"
 #include "draws/DrawStats.h"
 #include "draws/NumberText.h"
+#include "ui/TrendsWindow.h"
 #include "ui/WaitCursor.h"
 #include "ui/art/StatsArt.h"
 
@@ -26,17 +27,23 @@ constexpr int kFrequencyWidthMore = 9;
 }  // namespace
 
 StatsWindow::StatsWindow(const AppState& state, const DevicePaths& device, ScreenSize screen, QWidget* parent)
-    : QDialog(parent), headerPicture_(art::statsHeaderPicture()) {
+    : QDialog(parent), headerPicture_(art::statsHeaderPicture()), lottery_(state.current) {
     setObjectName(QStringLiteral("statsWindow"));
     const ScreenShape shape = screenShapeOf(screen);
     setWindowTitle(QString::fromLatin1(shape == ScreenShape::Landscape ? kLandscapeTitle : kTitle));
     buildControls(screen);
     connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
     connect(close_, &QAction::triggered, this, &QDialog::reject);
+    connect(trends_, &QAction::triggered, this, &StatsWindow::openTrends);
     fillStatistics(state, device);
 }
 
 StatsWindow::~StatsWindow() = default;
+
+void StatsWindow::openTrends() {
+    TrendsWindow window(draws_, lottery_, this);
+    window.exec();
+}
 
 void StatsWindow::fillStatistics(const AppState& state, const DevicePaths& device) {
     // The list's client width, as laid out for the screen.

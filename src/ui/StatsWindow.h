@@ -5,6 +5,7 @@
 
 #include "app/ScreenShape.h"
 #include "draws/DrawList.h"
+#include "settings/LotteryProfile.h"
 
 class QAction;
 class QLabel;
@@ -37,6 +38,8 @@ protected:
 private:
     void buildControls(ScreenSize screen);
     void fillStatistics(const AppState& state, const DevicePaths& device);
+    // Opens "Trends" over the draws this window read.
+    void openTrends();
 
     QWidget* header_ = nullptr;
     QLabel* picture_ = nullptr;
@@ -48,8 +51,10 @@ private:
     QPushButton* exit_ = nullptr;
     WindowBar* bar_ = nullptr;
     QAction* close_ = nullptr;
+    QAction* trends_ = nullptr;
     QPixmap headerPicture_;
     DrawList draws_;
+    LotteryProfile lottery_;
 };
 
 }  // namespace numora

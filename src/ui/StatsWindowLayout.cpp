@@ -12,6 +12,7 @@
 
 #include "ui/DeviceWindow.h"
 #include "ui/StatsWindow.h"
+#include "ui/art/Icons.h"
 #include "ui/art/StatsArt.h"
 #include "ui/controls/WindowBar.h"
 
@@ -27,6 +28,7 @@ constexpr char kBasedOn[] =
     "Probability and pattern recognition is based on past draws for the selected lottery";
 constexpr char kExit[] = "EXIT";
 constexpr char kClose[] = "Close";
+constexpr char kTrends[] = "Trends";
 
 constexpr int kMargin = 4;
 constexpr int kSpacing = 3;
@@ -98,6 +100,8 @@ void StatsWindow::buildControls(ScreenSize screen) {
     bar_->setObjectName(QStringLiteral("commandBar"));
     close_ = bar_->makeAction("closeAction", kClose, art::closeToolbarIcon());
     bar_->toolBar()->addAction(close_);
+    trends_ = bar_->makeAction("trendsAction", kTrends, art::iconByNumber(art::kDrawStatsIcon));
+    bar_->toolBar()->addAction(trends_);
 
     auto* body = new QGridLayout;
     body->setContentsMargins(kMargin, kMargin, kMargin, 0);

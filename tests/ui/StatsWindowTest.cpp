@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,6 +99,21 @@ TEST_F(StatsWindowTest, countsEachNumberFromMinToMaxWithTheBonusWhereTheLotteryH
     open();
     EXPECT_EQ(rows().first(), QStringLiteral("01 01"));
     EXPECT_EQ(records(), QStringLiteral("1"));
+}
+
+TEST_F(StatsWindowTest, trendsOpenOverTheDrawsThisWindowRead) {
+    state.current = {"Five", 5, 1, 39, 0};
+    writeDraws({{0, 1, 2, 3, 4, 5, 0, 0, 0}, {0, 1, 2, 3, 4, 12, 0, 0, 0}});
+    open();
+    QString summary;
+    QTimer::singleShot(0, [&summary] {
+        QWidget* trends = QApplication::activeModalWidget();
+        ASSERT_EQ(trends->objectName(), QStringLiteral("trendsWindow"));
+        summary = trends->findChild<QLabel*>(QStringLiteral("trendsSummary"))->text();
+        qobject_cast<QDialog*>(trends)->reject();
+    });
+    window->findChild<QAction*>(QStringLiteral("trendsAction"))->trigger();
+    EXPECT_TRUE(summary.contains(QStringLiteral("of 2 draws"))) << summary.toStdString();
 }
 
 }  // namespace
