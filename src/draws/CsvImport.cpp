@@ -13,10 +13,7 @@ namespace numora {
 
 namespace {
 
-constexpr char kPreparing[] = "Preparing to Import";
-constexpr char kReadingFormat[] = "Reading:%d Draws";
 constexpr char kComplete[] = "Import Complete";
-constexpr char kCannotOpen[] = "Error 201, CSV file read error\nUnable to open.";
 constexpr char kNoCharacters[] = "Unable to read data\nImport could not read the file format.";
 constexpr char kSummaryFormat[] =
     "Imported %d lines into past draw file.\nRecorded %d repeat draw dates.\nSkipped %d lines.";
@@ -46,12 +43,12 @@ ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, 
 ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetup& setup, const DrawSaver& save,
                         ImportObserver& observer) {
     ImportOutcome outcome;
-    observer.showInfo(kPreparing);
+    observer.showInfo(kImportPreparing);
     const CsvLineRules rules{setup.profile.balls,           setup.profile.bonus,
                              setup.locale.shortDateOrder(), firstSeparatorCharacter(setup.locale.dateSeparator()),
                              setup.undatedSeconds,          &setup.time};
     if (!file) {
-        observer.showMessage(kCannotOpen);
+        observer.showMessage(kImportCannotOpen);
         outcome.status = ImportStatus::CannotOpen;
         return outcome;
     }
@@ -64,8 +61,10 @@ ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetu
             observer.showInfo(shownLine(line));
             const auto drawLine = readCsvDrawLine(line, rules);
             if (!drawLine) continue;
+            const std::int32_t importedBefore = outcome.counters.imported;
             merger.merge(drawLine->record, drawLine->dated, outcome.counters);
-            observer.showInfo(formatText(kReadingFormat, outcome.counters.imported));
+            if (setup.stored && outcome.counters.imported != importedBefore) setup.stored(drawLine->record);
+            observer.showInfo(formatText(kImportReadingFormat, outcome.counters.imported));
         }
     }
     if (reader.charactersRead() == 0) {
@@ -74,17 +73,24 @@ ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetu
         return outcome;
     }
 
-    const ImportCounters& counters = outcome.counters;
-    std::string closing = formatText(kSummaryFormat, counters.imported, counters.repeats, counters.skipped);
+    outcome.status = finishImport(outcome.counters, draws, save, observer);
+    return outcome;
+}
+
+ImportStatus finishImport(const ImportCounters& counters, const DrawList& draws, const DrawSaver& save,
+                          ImportObserver& observer, const std::string& summaryTail) {
+    ImportStatus status = ImportStatus::Completed;
+    std::string closing =
+        formatText(kSummaryFormat, counters.imported, counters.repeats, counters.skipped) + summaryTail;
     const DrawFileResult saved = save(draws);
     if (!saved.ok()) {
         if (!saved.message.empty()) observer.showMessage(saved.message);
         closing = kSaveFailed;
-        outcome.status = ImportStatus::SaveFailed;
+        status = ImportStatus::SaveFailed;
     }
     observer.showMessage(closing);
     observer.showInfo(kComplete);
-    return outcome;
+    return status;
 }
 
 }  // namespace numora

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <string>
 
@@ -34,7 +35,14 @@ struct CsvImportSetup {
     const LocaleInfo& locale;
     const LocalTime& time;
     std::int32_t undatedSeconds = 0;
+    // Told of each draw the merge stores, when set (a dry run lists them).
+    std::function<void(const DrawRecord&)> stored = {};
 };
+
+// Texts that every import run shows, whichever reader reads the file.
+inline constexpr char kImportPreparing[] = "Preparing to Import";
+inline constexpr char kImportReadingFormat[] = "Reading:%d Draws";
+inline constexpr char kImportCannotOpen[] = "Error 201, CSV file read error\nUnable to open.";
 
 enum class ImportStatus {
     Completed,   // the draws were merged and saved
@@ -56,5 +64,12 @@ ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, 
 // The same run over an open file.
 ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetup& setup, const DrawSaver& save,
                         ImportObserver& observer);
+
+// The end of every import run once its lines are merged: saves the draws and
+// shows the summary with summaryTail after it, or, when the save fails, the
+// save's own message and then the "ERROR 2006" text; then "Import Complete".
+// Returns Completed or SaveFailed.
+ImportStatus finishImport(const ImportCounters& counters, const DrawList& draws, const DrawSaver& save,
+                          ImportObserver& observer, const std::string& summaryTail = {});
 
 }  // namespace numora
