@@ -18,6 +18,7 @@ namespace {
 constexpr char kNoRecords[] = "The file holds no lines to read draws from.";
 constexpr char kNoDateColumn[] = "No column holds a date on most lines.";
 constexpr char kNoBallColumns[] = "No columns hold %d balls from %d to %d beside the date.";
+constexpr char kOtherBallCount[] = "The file has %d balls (columns %d to %d) where the lottery has %d.";
 
 // Facts of a column come from the first records; which source reads best is
 // then counted over them all.
@@ -27,6 +28,7 @@ constexpr int kNearlyAllTenths = 9;    // "nearly all": nine tenths
 constexpr int kFourDigitYearLow = 1900;
 constexpr int kFourDigitYearHigh = 2099;
 constexpr std::size_t kMostPacked = 10;
+constexpr int kShortestNumberedRun = 3;  // headings such as "N1", "N2", "N3" and on
 
 constexpr DateOrder kOrders[] = {DateOrder::DayMonthYear, DateOrder::MonthDayYear, DateOrder::YearMonthDay};
 
@@ -260,10 +262,13 @@ std::vector<BallCandidate> ballCandidates(const std::vector<TableRecord>& record
     return candidates;
 }
 
+// The candidate that reads the most records; one whose headings say balls wins
+// if it reads at least half as many. When none reads a record, the first of
+// those that the headings name, so that each record is rejected with its reason.
 std::optional<BallSource> bestBalls(const std::vector<BallCandidate>& candidates) {
+    if (candidates.empty()) return std::nullopt;
     int most = 0;
     for (const BallCandidate& candidate : candidates) most = std::max(most, candidate.readable);
-    if (most == 0) return std::nullopt;
     const BallCandidate* best = nullptr;
     const auto rank = [most](const BallCandidate& candidate) {
         return std::make_tuple(candidate.hinted && candidate.readable * 2 >= most, candidate.readable,
@@ -273,6 +278,32 @@ std::optional<BallSource> bestBalls(const std::vector<BallCandidate>& candidates
         if (!best || rank(candidate) > rank(*best)) best = &candidate;
     }
     return best->source;
+}
+
+// The runs of at least three headings with the same words that count up by
+// one from 0 or 1 ("N1", "N2", "N3"...), outside the date columns and not
+// naming a bonus, as first column and length.
+std::vector<std::pair<int, int>> numberedRuns(const std::vector<std::string>& headings,
+                                              const std::vector<int>& dateColumns) {
+    const auto numberedAt = [&](int column) -> std::optional<NumberedHeading> {
+        if (contains(dateColumns, column)) return std::nullopt;
+        return numberedHeading(headings[static_cast<std::size_t>(column)]);
+    };
+    std::vector<std::pair<int, int>> runs;
+    const int columns = static_cast<int>(headings.size());
+    for (int first = 0; first < columns;) {
+        const auto start = numberedAt(first);
+        int length = 1;
+        if (start && start->number <= 1 && headingRole(start->stem) != HeadingRole::Bonus) {
+            for (; first + length < columns; ++length) {
+                const auto next = numberedAt(first + length);
+                if (!next || next->stem != start->stem || next->number != start->number + length) break;
+            }
+            if (length >= kShortestNumberedRun) runs.emplace_back(first, length);
+        }
+        first += length;
+    }
+    return runs;
 }
 
 // Whether the column after the balls holds the bonus: nearly all of its
@@ -337,6 +368,13 @@ LayoutGuess detectLayout(const std::vector<TableRecord>& records, const std::vec
     if (!date) date = splitDateColumns(records, facts, localeOrder);
     if (!date) {
         guess.problem = kNoDateColumn;
+        return guess;
+    }
+    const auto runs = numberedRuns(headings, dateColumns(*date));
+    const bool runOfBalls = std::any_of(runs.begin(), runs.end(), [&](const auto& run) { return run.second == profile.balls; });
+    if (!runs.empty() && !runOfBalls) {
+        const auto [first, length] = runs.front();
+        guess.problem = formatText(kOtherBallCount, length, first + 1, first + length, profile.balls);
         return guess;
     }
     const auto balls = bestBalls(ballCandidates(records, facts, headings, *date, profile));

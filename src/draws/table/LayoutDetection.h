@@ -29,7 +29,9 @@ struct LayoutGuess {
 //   or name balls wins as long as it reads at least half as many; never a
 //   column whose heading names a draw number, jackpot, multiplier, sum, count
 //   of winners and the like, nor one that counts up by one (draw numbers) or
-//   never changes;
+//   never changes; when no candidate reads a record, the first the headings
+//   name, so that each record is rejected with its reason; and none at all
+//   when the headings count up to another number of balls than the lottery's;
 // - the bonus, when the lottery has one: the number after the balls in a
 //   packed column that holds one more, else a column whose heading names a
 //   bonus, else the next column after the balls when nearly all of its numbers

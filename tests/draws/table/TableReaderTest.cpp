@@ -194,6 +194,8 @@ TEST(TableReader, linesThatCannotBeReadAreRejectedWithTheirReasonsAndFilesWithou
         {"Date,Ball 1\n", "The file holds no lines to read draws from."},
         {"a b c\n1 2 3 4 5\n1 2 3 4 5\n", "No column holds a date on most lines."},
         {"Date,N1,N2\n2020-01-01,1,2\n", "No columns hold 5 balls from 1 to 69 beside the date."},
+        {"Date,N1,N2,N3,N4,N5,N6\n2020-01-01,1,2,3,4,5,6\n",
+         "The file has 6 balls (columns 2 to 7) where the lottery has 5."},
     };
     for (const auto& [bytes, problem] : withoutDraws) {
         const TableAnalysis none = analyseTable(bytes, lotto, DateOrder::DayMonthYear);
