@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <limits>
 #include <tuple>
 
@@ -76,7 +77,6 @@ std::vector<ColumnFacts> columnFacts(const std::vector<TableRecord>& records, in
                                      const std::vector<std::string>& headings) {
     std::vector<ColumnFacts> facts(static_cast<std::size_t>(columns));
     std::vector<std::optional<int>> previous(static_cast<std::size_t>(columns));
-    std::vector<int> packed;
     const std::size_t sampled = std::min(records.size(), kFactRecords);
     for (int column = 0; column < columns; ++column) {
         facts[static_cast<std::size_t>(column)].role = headingRole(headingOf(headings, column));
@@ -99,13 +99,21 @@ std::vector<ColumnFacts> columnFacts(const std::vector<TableRecord>& records, in
                 ++fact.numbers;
                 const bool fourDigits = cell.find_last_not_of(" \t") - cell.find_first_not_of(" \t") == 3;
                 fact.fourDigitYears += fourDigits && *number >= kFourDigitYearLow && *number <= kFourDigitYearHigh;
-            } else if (cellNumbers(cell, packed)) {
-                ++fact.packed[std::min(packed.size(), kMostPacked - 1)];
+            } else if (const std::size_t packed = cellNumbers(cell, {}); packed > 0) {
+                ++fact.packed[std::min(packed, kMostPacked - 1)];
             }
             fact.dates += !number && holdsDate(cell) ? 1 : 0;
         }
     }
     return facts;
+}
+
+// Which records hold a date under a date source, one flag each.
+std::vector<bool> datedRecords(const std::vector<TableRecord>& records, const DateSource& date) {
+    std::vector<bool> dated;
+    dated.reserve(records.size());
+    for (const TableRecord& record : records) dated.push_back(recordDay(record, date).has_value());
+    return dated;
 }
 
 // Of the orders, the one that reads the most; the locale's among equals, then
@@ -129,8 +137,9 @@ int readableDays(const std::vector<TableRecord>& records, const DateSource& sour
     return readable;
 }
 
+// The date column, and which records hold a date in it.
 std::optional<DateSource> dateColumn(const std::vector<TableRecord>& records, const std::vector<ColumnFacts>& facts,
-                                     DateOrder localeOrder) {
+                                     DateOrder localeOrder, std::vector<bool>& dated) {
     const int sampled = static_cast<int>(std::min(records.size(), kFactRecords));
     std::optional<int> best;
     const auto rank = [&](int column) {
@@ -144,13 +153,23 @@ std::optional<DateSource> dateColumn(const std::vector<TableRecord>& records, co
     if (!best) return std::nullopt;
 
     std::array<int, 3> readable{};
-    for (const TableRecord& record : records) {
-        const std::size_t column = static_cast<std::size_t>(*best);
-        if (column >= record.cells.size()) continue;
-        const DateCell date = readDateCell(record.cells[column]);
-        for (std::size_t i = 0; i < readable.size(); ++i) readable[i] += dayInOrder(date, kOrders[i]) ? 1 : 0;
+    std::vector<std::uint8_t> ordersPerRecord(records.size());
+    for (std::size_t r = 0; r < records.size(); ++r) {
+        const std::vector<std::string>& cells = records[r].cells;
+        const auto column = static_cast<std::size_t>(*best);
+        const DateCell date = readDateCell(column < cells.size() ? std::string_view(cells[column]) : std::string_view());
+        for (std::size_t i = 0; i < readable.size(); ++i) {
+            if (!dayInOrder(date, kOrders[i])) continue;
+            ++readable[i];
+            ordersPerRecord[r] |= static_cast<std::uint8_t>(1u << i);
+        }
     }
-    return DateSource{false, *best, bestOrder(readable, localeOrder)};
+    const DateOrder order = bestOrder(readable, localeOrder);
+    const auto orderBit = static_cast<std::uint8_t>(
+        1u << (std::find(std::begin(kOrders), std::end(kOrders), order) - std::begin(kOrders)));
+    dated.clear();
+    for (const std::uint8_t orders : ordersPerRecord) dated.push_back((orders & orderBit) != 0);
+    return DateSource{false, *best, order};
 }
 
 std::optional<DateSource> splitDateColumns(const std::vector<TableRecord>& records,
@@ -210,9 +229,12 @@ bool packsBonus(const ColumnFacts& fact, const LotteryProfile& profile) {
     return profile.bonus > 0 && balls + 1 < kMostPacked && fact.packed[balls + 1] > fact.packed[balls];
 }
 
-int readableRecords(const std::vector<TableRecord>& records, const TableLayout& layout, const LotteryProfile& profile) {
+int readableRecords(const std::vector<TableRecord>& records, const std::vector<bool>& dated, const TableLayout& layout,
+                    const LotteryProfile& profile) {
     int readable = 0;
-    for (const TableRecord& record : records) readable += readRecord(record, layout, profile).has_value() ? 1 : 0;
+    for (std::size_t r = 0; r < records.size(); ++r) {
+        readable += dated[r] && recordNumbers(records[r], layout, profile).has_value() ? 1 : 0;
+    }
     return readable;
 }
 
@@ -222,7 +244,8 @@ struct BallCandidate {
     int readable = 0;
 };
 
-std::vector<BallCandidate> ballCandidates(const std::vector<TableRecord>& records, const std::vector<ColumnFacts>& facts,
+std::vector<BallCandidate> ballCandidates(const std::vector<TableRecord>& records, const std::vector<bool>& dated,
+                                          const std::vector<ColumnFacts>& facts,
                                           const std::vector<std::string>& headings, const DateSource& date,
                                           const LotteryProfile& profile) {
     const int sampled = static_cast<int>(std::min(records.size(), kFactRecords));
@@ -257,7 +280,7 @@ std::vector<BallCandidate> ballCandidates(const std::vector<TableRecord>& record
         if (candidate.source.packed && packsBonus(facts[static_cast<std::size_t>(candidate.source.columns.front())], profile)) {
             layout.bonus.kind = BonusSource::Kind::PackedLast;
         }
-        candidate.readable = readableRecords(records, layout, profile);
+        candidate.readable = readableRecords(records, dated, layout, profile);
     }
     return candidates;
 }
@@ -320,9 +343,9 @@ bool nextColumnIsBonus(const std::vector<TableRecord>& records, const TableLayou
         if (!value) continue;
         ++numbers;
         inRange += *value <= profile.bonus ? 1 : 0;
-        if (const auto draw = readRecord(record, balls, profile)) {
+        if (const auto draw = recordNumbers(record, balls, profile)) {
             int sum = 0;
-            for (int ball = 1; ball <= profile.balls; ++ball) sum += draw->numbers.ball(ball);
+            for (int ball = 1; ball <= profile.balls; ++ball) sum += draw->ball(ball);
             ++withBalls;
             sums += sum == *value ? 1 : 0;
         }
@@ -364,8 +387,12 @@ LayoutGuess detectLayout(const std::vector<TableRecord>& records, const std::vec
         return guess;
     }
     const std::vector<ColumnFacts> facts = columnFacts(records, columnCount(records), headings);
-    auto date = dateColumn(records, facts, localeOrder);
-    if (!date) date = splitDateColumns(records, facts, localeOrder);
+    std::vector<bool> dated;
+    auto date = dateColumn(records, facts, localeOrder, dated);
+    if (!date) {
+        date = splitDateColumns(records, facts, localeOrder);
+        if (date) dated = datedRecords(records, *date);
+    }
     if (!date) {
         guess.problem = kNoDateColumn;
         return guess;
@@ -377,14 +404,14 @@ LayoutGuess detectLayout(const std::vector<TableRecord>& records, const std::vec
         guess.problem = formatText(kOtherBallCount, length, first + 1, first + length, profile.balls);
         return guess;
     }
-    const auto balls = bestBalls(ballCandidates(records, facts, headings, *date, profile));
+    const auto balls = bestBalls(ballCandidates(records, dated, facts, headings, *date, profile));
     if (!balls) {
         guess.problem = formatText(kNoBallColumns, profile.balls, profile.min, profile.max);
         return guess;
     }
     TableLayout layout{*date, *balls, {}};
     layout.bonus = bestBonus(records, facts, layout, profile);
-    guess.readable = readableRecords(records, layout, profile);
+    guess.readable = readableRecords(records, dated, layout, profile);
     guess.layout = layout;
     return guess;
 }

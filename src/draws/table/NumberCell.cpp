@@ -1,5 +1,7 @@
 #include "draws/table/NumberCell.h"
 
+#include <algorithm>
+
 namespace numora {
 
 namespace {
@@ -27,23 +29,19 @@ std::optional<int> cellNumber(std::string_view cell) {
     return digitsValue(cell.substr(first, cell.find_last_not_of(" \t") - first + 1));
 }
 
-bool cellNumbers(std::string_view cell, std::vector<int>& numbers) {
-    numbers.clear();
+std::size_t cellNumbers(std::string_view cell, std::span<int> numbers) {
     std::size_t at = cell.find_first_not_of(kPackedSeparators);
-    if (at == std::string_view::npos || cell.find_first_not_of(" \t") != at) return false;
+    if (at == std::string_view::npos || cell.find_first_not_of(" \t") != at) return 0;
+    std::size_t count = 0;
     while (at != std::string_view::npos) {
-        const std::size_t end = cell.find_first_of(kPackedSeparators, at);
-        const auto value = digitsValue(cell.substr(at, end == std::string_view::npos ? end : end - at));
-        if (!value) {
-            numbers.clear();
-            return false;
-        }
-        numbers.push_back(*value);
-        at = cell.find_first_not_of(kPackedSeparators, end == std::string_view::npos ? cell.size() : end);
+        const std::size_t end = std::min(cell.find_first_of(kPackedSeparators, at), cell.size());
+        const auto value = digitsValue(cell.substr(at, end - at));
+        if (!value) return 0;
+        if (count < numbers.size()) numbers[count] = *value;
+        ++count;
+        at = cell.find_first_not_of(kPackedSeparators, end);
     }
-    if (numbers.size() >= 2) return true;
-    numbers.clear();
-    return false;
+    return count >= 2 ? count : 0;
 }
 
 }  // namespace numora

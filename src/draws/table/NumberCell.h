@@ -1,8 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string_view>
-#include <vector>
 
 namespace numora {
 
@@ -11,8 +12,9 @@ namespace numora {
 std::optional<int> cellNumber(std::string_view cell);
 
 // The numbers packed in one cell, separated by spaces, pipes, dashes or
-// semicolons ("11 21 27 36 62 24", "6|28|31|52|53"); false (and numbers
-// emptied) unless the cell holds at least two numbers and nothing else.
-bool cellNumbers(std::string_view cell, std::vector<int>& numbers);
+// semicolons ("11 21 27 36 62 24", "6|28|31|52|53"): how many there are, the
+// first of them (as many as fit) in numbers; 0 unless the cell holds at least
+// two numbers and nothing else.
+std::size_t cellNumbers(std::string_view cell, std::span<int> numbers);
 
 }  // namespace numora

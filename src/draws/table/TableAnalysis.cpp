@@ -25,8 +25,7 @@ bool isEmptyRecord(const std::vector<std::string>& cells) {
 
 bool holdsNumbersOrDate(const std::string& cell) {
     if (cellNumber(cell)) return true;
-    std::vector<int> packed;
-    if (cellNumbers(cell, packed)) return true;
+    if (cellNumbers(cell, {}) > 0) return true;
     const DateCell date = readDateCell(cell);
     return date.form != DateCell::Form::None;
 }
@@ -74,13 +73,16 @@ TableAnalysis cutAt(const std::vector<TextLine>& lines, int ignoredLines, Delimi
     cut.delimiter = delimiter;
     cut.ignoredLines = ignoredLines;
     cut.records.reserve(lines.size());
+    std::size_t fields = 0;
     for (const TextLine& line : lines) {
         TableRecord record{line.number, {}};
+        record.cells.reserve(fields);
         cut.quoted = splitFields(line.text, delimiter, record.cells) || cut.quoted;
         if (isEmptyRecord(record.cells)) {
             ++cut.ignoredLines;
             continue;
         }
+        fields = record.cells.size();
         cut.records.push_back(std::move(record));
     }
     std::size_t headings = 0;

@@ -1,5 +1,6 @@
 #include "draws/table/TableRows.h"
 
+#include <array>
 #include <tuple>
 #include <utility>
 
@@ -64,15 +65,21 @@ std::optional<CalendarDay> splitDay(const TableRecord& record, const DateSource&
     return refuse(reason, kNotADate, record.line, shown.c_str());
 }
 
-// The numbers of the ball cells, or of the packed cell, into numbers.
-bool ballCellNumbers(const TableRecord& record, const BallSource& source, std::vector<int>& numbers,
-                     std::string* reason) {
-    numbers.clear();
+// The numbers of a record's ball cells: a few more than a line can hold are
+// kept, all are counted.
+struct BallNumbers {
+    std::array<int, DrawRecord::kNumberCount + 1> values{};
+    std::size_t count = 0;
+};
+
+bool ballCellNumbers(const TableRecord& record, const BallSource& source, BallNumbers& numbers, std::string* reason) {
     if (source.packed) {
         const std::string& cell = cellAt(record, source.columns.empty() ? -1 : source.columns.front());
-        if (isEmptyCell(cell) || cellNumbers(cell, numbers)) return true;
+        if (isEmptyCell(cell)) return true;
+        numbers.count = cellNumbers(cell, numbers.values);
+        if (numbers.count > 0) return true;
         if (const auto single = cellNumber(cell)) {
-            numbers.push_back(*single);
+            numbers.values[numbers.count++] = *single;
             return true;
         }
         refuse(reason, kNotANumber, record.line, cell.c_str());
@@ -86,7 +93,8 @@ bool ballCellNumbers(const TableRecord& record, const BallSource& source, std::v
             refuse(reason, kNotANumber, record.line, cell.c_str());
             return false;
         }
-        numbers.push_back(*number);
+        if (numbers.count < numbers.values.size()) numbers.values[numbers.count] = *number;
+        ++numbers.count;
     }
     return true;
 }
@@ -115,34 +123,31 @@ std::optional<CalendarDay> recordDay(const TableRecord& record, const DateSource
     return refuse(reason, kNotADate, record.line, cell.c_str());
 }
 
-std::optional<RecordDraw> readRecord(const TableRecord& record, const TableLayout& layout,
-                                     const LotteryProfile& profile, std::string* reason) {
-    const auto day = recordDay(record, layout.date, reason);
-    if (!day) return std::nullopt;
-
-    std::vector<int> numbers;
+std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLayout& layout,
+                                        const LotteryProfile& profile, std::string* reason) {
+    BallNumbers numbers;
     if (!ballCellNumbers(record, layout.balls, numbers, reason)) return std::nullopt;
     const bool packedBonus = layout.bonus.kind == BonusSource::Kind::PackedLast && profile.bonus > 0;
     const int expected = profile.balls + (packedBonus ? 1 : 0);
-    if (static_cast<int>(numbers.size()) != expected) {
+    if (static_cast<int>(numbers.count) != expected) {
         return refuse(reason, packedBonus ? kNumberCountWithBonus : kNumberCount, record.line,
-                      static_cast<int>(numbers.size()), profile.balls);
+                      static_cast<int>(numbers.count), profile.balls);
     }
-    RecordDraw draw{*day, {}};
+    DrawRecord draw;
     for (int ball = 1; ball <= profile.balls; ++ball) {
-        const int value = numbers[static_cast<std::size_t>(ball - 1)];
+        const int value = numbers.values[static_cast<std::size_t>(ball - 1)];
         if (value < profile.min || value > profile.max) {
             return refuse(reason, kBallOutside, record.line, value, profile.min, profile.max);
         }
-        draw.numbers.ball(ball) = value;
+        draw.ball(ball) = value;
     }
-    if (packedBonus && !takeBonus(numbers.back(), profile, record, draw.numbers, reason)) return std::nullopt;
+    if (packedBonus && !takeBonus(numbers.values[numbers.count - 1], profile, record, draw, reason)) return std::nullopt;
     if (layout.bonus.kind == BonusSource::Kind::Column && profile.bonus > 0) {
         const std::string& cell = cellAt(record, layout.bonus.column);
         if (!isEmptyCell(cell)) {
             const auto bonus = cellNumber(cell);
             if (!bonus) return refuse(reason, kNotABonus, record.line, cell.c_str());
-            if (!takeBonus(*bonus, profile, record, draw.numbers, reason)) return std::nullopt;
+            if (!takeBonus(*bonus, profile, record, draw, reason)) return std::nullopt;
         }
     }
     return draw;
@@ -154,21 +159,22 @@ TableRows readTableRows(const std::vector<TableRecord>& records, const TableLayo
     read.rows.reserve(records.size());
     std::string reason;
     for (const TableRecord& record : records) {
-        auto draw = readRecord(record, layout, profile, &reason);
+        const auto day = recordDay(record, layout.date, &reason);
+        auto draw = day ? recordNumbers(record, layout, profile, &reason) : std::nullopt;
         if (!draw) {
             read.rejects.push_back({record.line, reason});
             continue;
         }
-        const CalendarDay& day = draw->day;
-        const bool afterLast = std::tie(day.year, day.month, day.day) >
+        const bool afterLast = std::tie(day->year, day->month, day->day) >
                                std::tie(kLastDrawDay.year, kLastDrawDay.month, kLastDrawDay.day);
-        const std::int32_t seconds = time.toSeconds({day.year, day.month, day.day});
-        if (day.year < kFirstDrawYear || afterLast || seconds < 0) {
-            read.rejects.push_back({record.line, formatText(kOutsideDrawDates, record.line, day.year, day.month, day.day)});
+        const std::int32_t seconds = time.toSeconds({day->year, day->month, day->day});
+        if (day->year < kFirstDrawYear || afterLast || seconds < 0) {
+            read.rejects.push_back(
+                {record.line, formatText(kOutsideDrawDates, record.line, day->year, day->month, day->day)});
             continue;
         }
-        draw->numbers.date = seconds;
-        read.rows.push_back({record.line, draw->numbers});
+        draw->date = seconds;
+        read.rows.push_back({record.line, *draw});
     }
     return read;
 }

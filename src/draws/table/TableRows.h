@@ -30,24 +30,17 @@ struct TableRows {
     std::vector<TableReject> rejects;
 };
 
-// What a record gives under a layout before its date becomes a draw date:
-// the calendar day, and the balls and bonus in a record whose date is 0.
-struct RecordDraw {
-    CalendarDay day;
-    DrawRecord numbers;
-};
-
-// Reads one record: its date, exactly the lottery's number of balls, each
-// within its lowest to highest ball, and the bonus (0 when its cell is
-// empty) up to the lottery's highest bonus. Balls the lottery does not draw
-// stay 0, and so does the bonus of a lottery without one. nullopt when the
-// record gives no draw; then reason (when given) tells why.
-std::optional<RecordDraw> readRecord(const TableRecord& record, const TableLayout& layout,
-                                     const LotteryProfile& profile, std::string* reason = nullptr);
-
 // The calendar day of a record's date cells, or nullopt (with the reason
 // when given) when they hold none.
 std::optional<CalendarDay> recordDay(const TableRecord& record, const DateSource& source, std::string* reason = nullptr);
+
+// The balls and bonus of a record, in a draw whose date is 0: exactly the
+// lottery's number of balls, each within its lowest to highest ball, and the
+// bonus (0 when its cell is empty) up to the lottery's highest bonus. Balls the
+// lottery does not draw stay 0, and so does the bonus of a lottery without
+// one. nullopt (with the reason when given) when the record holds no such draw.
+std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLayout& layout,
+                                        const LotteryProfile& profile, std::string* reason = nullptr);
 
 // Reads every record, in file order. A draw's date is its day at 00:00 local
 // time; a day the draw date cannot hold (before 1970, after 18 January 2038)

@@ -32,11 +32,8 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
 bool startsWith(std::string_view bytes, std::string_view mark) { return bytes.substr(0, mark.size()) == mark; }
 
 std::string withoutZeros(std::string_view bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (const char c : bytes) {
-        if (c != '\0') text.push_back(c);
-    }
+    std::string text(bytes);
+    std::erase(text, '\0');
     return text;
 }
 
@@ -81,6 +78,10 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t i) {
 
 bool isUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         const std::size_t length = utf8SequenceLength(text, i);
         if (length == 0) return false;
         i += length;
