@@ -1,8 +1,8 @@
 #include "draws/DatedExport.h"
 
+#include "draws/IsoDateText.h"
 #include "draws/NumberText.h"
 #include "platform/FormatText.h"
-#include "platform/LocalTime.h"
 
 namespace numora {
 
@@ -12,7 +12,6 @@ constexpr char kDatedNameFormat[] = "%s Export with Dates.csv";
 constexpr char kDateHeading[] = "Date";
 constexpr char kBallHeadingFormat[] = ",Ball %d";
 constexpr char kBonusHeading[] = ",Bonus";
-constexpr char kDateFormat[] = "%04d-%02d-%02d";
 constexpr char kFieldSeparator = ',';
 constexpr char kLineEnd = '\n';
 
@@ -34,8 +33,7 @@ std::string datedExportText(const DrawList& draws, const LotteryProfile& profile
     if (profile.bonus > 0) text += kBonusHeading;
     text.push_back(kLineEnd);
     for (const DrawRecord& draw : draws) {
-        const CalendarTime date = time.fromSeconds(draw.date);
-        text += formatText(kDateFormat, date.year, date.month, date.day);
+        text += isoDateText(draw.date, time);
         for (int ball = 1; ball <= balls; ++ball) appendNumber(text, draw.ball(ball), draw.ball(ball) < 0);
         if (profile.bonus > 0) appendNumber(text, draw.bonus, draw.bonus <= 0);
         text.push_back(kLineEnd);

@@ -70,5 +70,6 @@ void shootControls(Gallery& gallery);
 void shootMainWindows(Gallery& gallery);
 void shootHelpScreens(Gallery& gallery);
 void shootMessages(Gallery& gallery);
+void shootImportPreview(Gallery& gallery);
 
 }  // namespace numora::gallery

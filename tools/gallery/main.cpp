@@ -45,6 +45,7 @@ int main(int argc, char* argv[]) {
     numora::gallery::shootMainWindows(gallery);
     numora::gallery::shootHelpScreens(gallery);
     numora::gallery::shootMessages(gallery);
+    numora::gallery::shootImportPreview(gallery);
 
     for (const QString& file : gallery.written()) std::printf("%s\n", qPrintable(file));
     return gallery.failures() == 0 ? 0 : 1;

@@ -19,7 +19,7 @@ constexpr char kHeadingOnLine[] = "heading on line %d";
 constexpr char kHeadingOnLines[] = "heading on lines %d to %d";
 constexpr char kIgnoredLines[] = ", %d blank or comment lines";
 constexpr char kDateLine[] = "Date: %s";
-constexpr char kDateInOrder[] = "%s, read as %s";
+constexpr char kDateInOrder[] = "%s in %s";
 constexpr char kSplitDate[] = "day in %s, month in %s, year in %s";
 constexpr char kBallsLine[] = "Balls: %s";
 constexpr char kBallRun[] = "columns %d to %d";
@@ -68,7 +68,7 @@ std::string dateSourceInWords(const TableAnalysis& analysis, const DateSource& d
     }
     const std::string column = columnInWords(analysis, date.column);
     if (!dateOrderMatters(analysis.records, date)) return column;
-    return formatText(kDateInOrder, column.c_str(), dateOrderInWords(date.order));
+    return formatText(kDateInOrder, dateOrderInWords(date.order), column.c_str());
 }
 
 std::string ballSourceInWords(const TableAnalysis& analysis, const BallSource& balls) {

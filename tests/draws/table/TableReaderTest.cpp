@@ -121,7 +121,7 @@ TEST(TableReader, dayAndMonthFollowTheWholeFileThenTheLocale) {
     const TableAnalysis dayFirst = analyseTable(ambiguous, lotto, DateOrder::DayMonthYear);
     EXPECT_EQ(dayFirst.encoding, TextEncoding::EightBit);
     EXPECT_EQ(draws(readAll(dayFirst, lotto)).front().date, day(2021, 3, 7));
-    EXPECT_EQ(layoutInWords(dayFirst, *dayFirst.layout)[1], "Date: column 1 \"Datum\", read as day/month/year");
+    EXPECT_EQ(layoutInWords(dayFirst, *dayFirst.layout)[1], "Date: day/month/year in column 1 \"Datum\"");
     EXPECT_EQ(layoutInWords(dayFirst, *dayFirst.layout)[2], "Balls: packed in column 2");
     const TableAnalysis monthFirst = analyseTable(ambiguous, lotto, DateOrder::MonthDayYear);
     EXPECT_EQ(draws(readAll(monthFirst, lotto)).front().date, day(2021, 7, 3));
