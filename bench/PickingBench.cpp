@@ -1,27 +1,13 @@
 #include <benchmark/benchmark.h>
 
+#include "BenchDraws.h"
 #include "picking/PickFlow.h"
-#include "picking/RandomDraw.h"
 #include "picking/SilentProgress.h"
 
 namespace {
 
 using namespace numora;
-
-// Past draws of a 6/49 lottery with a bonus, the same on every run.
-DrawList pastDraws(int count) {
-    CrtRandom random(2024);
-    DrawList draws;
-    draws.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        DrawRecord draw;
-        draw.date = i * 86400;
-        for (int n = 1; n <= 6; ++n) draw.ball(n) = drawBetween(random, 1, 49);
-        draw.bonus = drawBetween(random, 1, 49);
-        draws.append(draw);
-    }
-    return draws;
-}
+using bench::pastDraws;
 
 // One analysed pick as the main window makes it (pattern prediction on,
 // sorted, with a bonus apart from the line), with the pick-list line count

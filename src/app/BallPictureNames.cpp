@@ -1,5 +1,7 @@
 #include "app/BallPictureNames.h"
 
+#include <chrono>
+
 #include "platform/FormatText.h"
 
 namespace numora {
@@ -8,6 +10,9 @@ namespace {
 
 constexpr const char* kBallPictureFormat = "%s\\Balls\\%d.jpg";
 constexpr const char* kPowerBallPictureFormat = "%s\\Balls\\R%d.jpg";
+constexpr char kLargerPictureMark[] = "@2x";
+// Files copied together get times a moment apart, in either order.
+constexpr auto kSameTimeSlack = std::chrono::seconds(2);
 
 std::string formatPicturePath(const char* format, std::string_view dataFolder, int number) {
     return formatText(format, std::string(dataFolder).c_str(), number);
@@ -23,6 +28,25 @@ std::string ballPicturePath(std::string_view dataFolder, int number) {
 
 std::string powerBallPicturePath(std::string_view dataFolder, int number) {
     return formatPicturePath(kPowerBallPictureFormat, dataFolder, number);
+}
+
+std::string largerPicturePath(std::string_view picturePath) {
+    std::string path(picturePath);
+    const auto dot = path.find_last_of('.');
+    const auto separator = path.find_last_of("\\/");
+    const bool hasExtension = dot != std::string::npos && (separator == std::string::npos || dot > separator);
+    path.insert(hasExtension ? dot : path.size(), kLargerPictureMark);
+    return path;
+}
+
+std::optional<std::filesystem::path> largerPictureBeside(const std::filesystem::path& picture) {
+    const std::filesystem::path larger = largerPicturePath(picture.string());
+    std::error_code error;
+    const auto pictureTime = std::filesystem::last_write_time(picture, error);
+    if (error) return std::nullopt;
+    const auto largerTime = std::filesystem::last_write_time(larger, error);
+    if (error || largerTime + kSameTimeSlack < pictureTime) return std::nullopt;
+    return larger;
 }
 
 std::optional<std::string> ballPictureForSlot(std::string_view dataFolder, int slot, int number,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,17 @@ int idlePictureNumber(int slot);
 std::string ballPicturePath(std::string_view dataFolder, int number);
 // "<data folder>\Balls\R<number>.jpg": the PowerBall of a PowerBall lottery.
 std::string powerBallPicturePath(std::string_view dataFolder, int number);
+
+// A picture may have a larger variant beside it, at twice its size each way,
+// for a high-resolution screen; it is named as Qt names such variants:
+// "7.jpg" has "7@2x.jpg".
+inline constexpr int kLargerPictureScale = 2;
+std::string largerPicturePath(std::string_view picturePath);
+
+// The larger variant of a picture file to show in its place: only when both
+// exist and the variant is not older than the picture. A picture the user
+// puts in place later is newer, and so shows instead of the program's variant.
+std::optional<std::filesystem::path> largerPictureBeside(const std::filesystem::path& picture);
 
 // The flags of the current lottery that decide the bonus ball's picture.
 struct BonusStyle {

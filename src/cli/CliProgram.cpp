@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "CliCommand.h"
+#include "NumoraBuild.h"
 #include "app/AppState.h"
 #include "app/DeviceInstall.h"
 #include "platform/DevicePaths.h"
@@ -25,6 +26,7 @@ constexpr char kProgramHelp[] =
     "  --root DIR   the device root: the folder that holds Numora's device files\n"
     "               (default: the user's application data folder)\n"
     "  --help       this text; COMMAND --help tells of one command\n"
+    "  --version    the version of numora-cli\n"
     "\n"
     "Commands:\n";
 
@@ -59,6 +61,10 @@ int runCliProgram(const std::vector<std::string>& words, AppProfile& profile, st
     for (; next < words.size() && words[next].rfind("--", 0) == 0; ++next) {
         if (words[next] == "--help") {
             printProgramHelp(out);
+            return 0;
+        }
+        if (words[next] == "--version") {
+            out << "numora-cli " << kNumoraVersion << "\n";
             return 0;
         }
         if (words[next] != "--root") {

@@ -61,19 +61,38 @@ int commandFailed(CliContext& context, std::string_view command, std::string_vie
     return EXIT_FAILURE;
 }
 
-std::optional<CliArguments> parseCommandWords(CliContext& context, std::string_view command,
-                                              const std::vector<std::string>& words, bool takesLottery,
-                                              const std::set<std::string>& valuedOptions,
-                                              const std::set<std::string>& flags) {
+namespace {
+
+// The words parsed, with from `fewest` to `most` positional words.
+std::optional<CliArguments> parseWords(CliContext& context, std::string_view command,
+                                       const std::vector<std::string>& words, const std::set<std::string>& valuedOptions,
+                                       const std::set<std::string>& flags, std::size_t fewest, std::size_t most) {
     std::string error;
     auto arguments = CliArguments::parse(words, valuedOptions, flags, error);
     if (!arguments) {
         commandFailed(context, command, error);
-    } else if (arguments->positional().size() != (takesLottery ? 1u : 0u)) {
-        commandFailed(context, command, takesLottery ? kNeedsOneLottery : kTakesNoWords);
+    } else if (arguments->positional().size() < fewest || arguments->positional().size() > most) {
+        commandFailed(context, command, fewest > 0 ? kNeedsOneLottery : kTakesNoWords);
         arguments.reset();
     }
     return arguments;
+}
+
+}  // namespace
+
+std::optional<CliArguments> parseCommandWords(CliContext& context, std::string_view command,
+                                              const std::vector<std::string>& words, bool takesLottery,
+                                              const std::set<std::string>& valuedOptions,
+                                              const std::set<std::string>& flags) {
+    const std::size_t positional = takesLottery ? 1 : 0;
+    return parseWords(context, command, words, valuedOptions, flags, positional, positional);
+}
+
+std::optional<CliArguments> parseLotteryAndWords(CliContext& context, std::string_view command,
+                                                 const std::vector<std::string>& words,
+                                                 const std::set<std::string>& valuedOptions,
+                                                 const std::set<std::string>& flags) {
+    return parseWords(context, command, words, valuedOptions, flags, 1, words.size());
 }
 
 }  // namespace numora

@@ -50,5 +50,11 @@ std::optional<CliArguments> parseCommandWords(CliContext& context, std::string_v
                                               const std::vector<std::string>& words, bool takesLottery,
                                               const std::set<std::string>& valuedOptions = {},
                                               const std::set<std::string>& flags = {});
+// The same for a command that takes the lottery's name first and then any
+// number of further positional words.
+std::optional<CliArguments> parseLotteryAndWords(CliContext& context, std::string_view command,
+                                                 const std::vector<std::string>& words,
+                                                 const std::set<std::string>& valuedOptions,
+                                                 const std::set<std::string>& flags);
 
 }  // namespace numora

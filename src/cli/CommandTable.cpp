@@ -87,6 +87,37 @@ const std::vector<CliCommand>& cliCommands() {
          "Options not given keep their stored values. A lottery whose number range is too\n"
          "small for its lines, or for a bonus apart from them, is refused with the reason.",
          runPick},
+        {kCheckCommandName, "check LOTTERY [--date YYYY-MM-DD | --all] [LINE...]",
+         "check lines against the latest draw, a draw of a date, or every draw",
+         "Checks each line against the lottery's latest draw by date (or the draws of the\n"
+         "--date day) and writes it with how many main numbers it matched, \"+1\" when its\n"
+         "bonus matched too (\"4+1\", \"3\", \"0\"), and the dates its main numbers were\n"
+         "ever drawn on. A line is written as the pick list writes it (\"03  09  17  23  40  41  - 07\",\n"
+         "quoted) or as numbers separated by spaces or commas, a number past the lottery's\n"
+         "balls being the bonus. Without lines, the picks of the exported picks file are\n"
+         "checked.\n"
+         "  --date YYYY-MM-DD  the draws of that day instead of the latest\n"
+         "  --all              each line's best match over every draw, with its date",
+         runCheck},
+        {kTrendsCommandName, "trends LOTTERY [--last N] [--csv]", "count how often each number was drawn lately",
+         "For each number: how often it was drawn over the last N draws of the list (default\n"
+         "50), the count expected by chance (the balls counted, shared evenly among the\n"
+         "numbers) and the draws since it was last drawn (0: in the latest draw, -: never).\n"
+         "Main balls and the bonus are counted apart.\n"
+         "  --last N   how many of the last draws to count\n"
+         "  --csv      comma-separated rows: ball,number,count,expected,since",
+         runTrends},
+        {kBacktestCommandName,
+         "backtest LOTTERY [--last N] [--model 0|1|2] [--pattern|--no-pattern] [--weight|--no-weight]",
+         "test analysed picks against the last draws",
+         "For each of the last N draws (default 100) that has at least 3 draws before it,\n"
+         "makes the analysed pick the main window would make from the draws before it\n"
+         "alone, with an empty pick list, and counts the main numbers it matched. Writes\n"
+         "how many picks matched 0, 1, 2, ... numbers beside how many random lines would\n"
+         "be expected to against the same draws (their exact odds), the bonus apart, and a\n"
+         "verdict in plain words. Progress goes to standard error on long runs.\n"
+         "  --model, --pattern, --weight and their opposites as for pick",
+         runBacktest},
     };
     return commands;
 }

@@ -42,4 +42,16 @@ int runStats(CliContext& context, const std::vector<std::string>& words);
 inline constexpr const char* kPickCommandName = "pick";
 int runPick(CliContext& context, const std::vector<std::string>& words);
 
+// Checks lines against a draw, or each against every draw.
+inline constexpr const char* kCheckCommandName = "check";
+int runCheck(CliContext& context, const std::vector<std::string>& words);
+
+// How often each number was drawn lately, against chance.
+inline constexpr const char* kTrendsCommandName = "trends";
+int runTrends(CliContext& context, const std::vector<std::string>& words);
+
+// How analysed picks would have fared against the last draws.
+inline constexpr const char* kBacktestCommandName = "backtest";
+int runBacktest(CliContext& context, const std::vector<std::string>& words);
+
 }  // namespace numora

@@ -23,6 +23,16 @@ std::optional<LotteryDraws> loadLotteryDraws(CliContext& context, std::string_vi
     return lottery;
 }
 
+std::optional<LotteryDraws> loadWholeLotteryDraws(CliContext& context, std::string_view command,
+                                                  const std::string& name) {
+    auto lottery = loadLotteryDraws(context, command, name);
+    if (lottery && lottery->loaded.status == DrawFileResult::Status::Damaged) {
+        commandFailed(context, command, lottery->loaded.message);
+        return std::nullopt;
+    }
+    return lottery;
+}
+
 std::string drawsLine(const DrawRecord& draw, const LocalTime& time) {
     const CalendarTime date = time.fromSeconds(draw.date);
     return formatText(kDrawLineFormat, date.year, date.month, date.day, draw.ball1, draw.ball2, draw.ball3,

@@ -23,6 +23,11 @@ struct LotteryDraws {
 // draws read before the damage.
 std::optional<LotteryDraws> loadLotteryDraws(CliContext& context, std::string_view command, const std::string& name);
 
+// The same, but a damaged draw file also gives nullopt and its message: the
+// draws before the damage would pass for the whole history.
+std::optional<LotteryDraws> loadWholeLotteryDraws(CliContext& context, std::string_view command,
+                                                  const std::string& name);
+
 // A draw as the draws command writes it: the date as YYYY-MM-DD, then ball1
 // to ball7 and the bonus, comma separated.
 std::string drawsLine(const DrawRecord& draw, const LocalTime& time);

@@ -1,7 +1,10 @@
 #include "picking/PicksFile.h"
 
+#include <algorithm>
+
 #include "platform/DevicePaths.h"
 #include "platform/AtomicFile.h"
+#include "platform/FileBytes.h"
 #include "platform/Utf16.h"
 
 namespace numora::PicksFile {
@@ -34,11 +37,35 @@ std::string encode(const std::vector<std::string>& lines) {
     return bytes;
 }
 
+std::vector<std::string> decode(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+        std::string_view line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        std::u16string wide;
+        for (const char byte : line) wide.push_back(static_cast<unsigned char>(byte));
+        lines.push_back(fromUtf16(wide));
+        start = end + 1;
+    }
+    if (!lines.empty() && lines.front() == kHeading) lines.erase(lines.begin());
+    return lines;
+}
+
 PicksExportResult save(const DevicePaths& device, std::string_view dataFolder, const std::vector<std::string>& lines) {
     const std::string name = deviceName(dataFolder);
     const auto host = device.toHost(name);
     if (!host || !writeFileAtomically(*host, encode(lines))) return {false, kErrorCannotOpen};
     return {true, exportedMessage(name)};
+}
+
+std::optional<std::vector<std::string>> load(const DevicePaths& device, std::string_view dataFolder) {
+    const auto host = device.toHost(deviceName(dataFolder));
+    if (!host) return std::nullopt;
+    const auto bytes = readWholeFile(*host);
+    if (!bytes) return std::nullopt;
+    return decode(*bytes);
 }
 
 }  // namespace numora::PicksFile

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,9 +35,14 @@ inline constexpr char kExported[] =
 std::string deviceName(std::string_view dataFolder);
 
 std::string encode(const std::vector<std::string>& lines);
+// The lines an export wrote, without the heading; a line may end with CR LF
+// or LF alone, and the last one with nothing.
+std::vector<std::string> decode(std::string_view bytes);
 
 // Writes the file; the message names its device path on success.
 PicksExportResult save(const DevicePaths& device, std::string_view dataFolder, const std::vector<std::string>& lines);
+// The lines of the last export; nullopt when there is no file to read.
+std::optional<std::vector<std::string>> load(const DevicePaths& device, std::string_view dataFolder);
 
 }  // namespace PicksFile
 }  // namespace numora

@@ -96,7 +96,7 @@ std::array<int, PickedLine::kSlotCount> PredictionEngine::SortLine(
 
 PickResult PredictionEngine::DrawBonus(const LotteryProfile& profile, const PickedLine& line, LineKind kind) {
     PickResult result{line, {}};
-    const bool avoidSlots = profile.bonus > 0 && profile.showBonus && (kind == LineKind::Random || !profile.powerBall);
+    const bool avoidSlots = bonusAvoidsSlots(profile, kind);
     result.refusal = bonusRefusal(profile, line.slots, avoidSlots);
     if (result.refused()) return result;
 
@@ -112,6 +112,10 @@ PickResult PredictionEngine::DrawBonus(const LotteryProfile& profile, const Pick
         bonus = profile.powerBall ? drawBetween(random_, profile.min, profile.bonus) : PickedLine::kEmpty;
     }
     return result;
+}
+
+bool PredictionEngine::bonusAvoidsSlots(const LotteryProfile& profile, LineKind kind) {
+    return profile.bonus > 0 && profile.showBonus && (kind == LineKind::Random || !profile.powerBall);
 }
 
 std::int32_t PredictionEngine::MakeSeed(int model, std::int32_t mean, int max, int lines) {

@@ -57,6 +57,11 @@ public:
     // analysed line, line.bonus is the bonus slot PredictLine returned.
     PickResult DrawBonus(const LotteryProfile& profile, const PickedLine& line, LineKind kind);
 
+    // Whether DrawBonus draws the bonus apart from the seven slots (a shown
+    // bonus that is not an analysed line's PowerBall); otherwise any number
+    // from Min to the highest bonus may come.
+    static bool bonusAvoidsSlots(const LotteryProfile& profile, LineKind kind);
+
     // The seed for a whole mean, the highest ball and the pick-list line count
     // (at least 0): T = mean + max + (lines + 1) in 32-bit arithmetic; model 0
     // or less gives T, 1 gives T / 2, 2 or more gives T / (lines + 6).

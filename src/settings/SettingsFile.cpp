@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <climits>
-#include <exception>
-#include <fstream>
 #include <system_error>
 
 #include "platform/AtomicFile.h"
+#include "platform/FileBytes.h"
 
 namespace numora {
 
@@ -27,21 +26,6 @@ int textToInt(std::string_view text) {
     }
     const long long value = negative ? -magnitude : magnitude;
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
-
-std::optional<std::string> readWholeFile(const std::filesystem::path& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::error_code error;
-    const auto size = std::filesystem::file_size(fileName, error);
-    if (error) return std::nullopt;
-    try {
-        std::string bytes(size, '\0');
-        if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) return std::nullopt;
-        return bytes;
-    } catch (const std::exception&) {  // no memory for a file of that size
-        return std::nullopt;
-    }
 }
 
 }  // namespace

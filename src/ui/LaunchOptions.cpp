@@ -6,6 +6,10 @@ std::optional<LaunchOptions> parseLaunchOptions(const QStringList& arguments, QS
     LaunchOptions options;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& word = arguments[i];
+        if (word == QLatin1String("--check-start")) {
+            options.checkStart = true;
+            continue;
+        }
         if (word != QLatin1String("--root") && word != QLatin1String("--screen")) {
             error = QStringLiteral("unknown argument %1").arg(word);
             return std::nullopt;

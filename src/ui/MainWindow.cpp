@@ -52,6 +52,7 @@ void MainWindow::connectCommands() {
     connect(bar.help(), &QAction::triggered, this, &MainWindow::help);
     if (controls_.hiddenOk) connect(controls_.hiddenOk, &QPushButton::clicked, this, &QDialog::accept);
     if (controls_.hiddenCancel) connect(controls_.hiddenCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connectCheckCommands();
 }
 
 void MainWindow::setUpButtons() {

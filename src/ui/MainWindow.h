@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <optional>
 #include <string>
 
 #include "draws/DrawFile.h"
@@ -66,6 +67,11 @@ private:
     void erasePicks();
     void help();
 
+    // Checking the picks against a draw (MainWindowCheck.cpp).
+    void connectCheckCommands();
+    void checkPicks();
+    void markCheckedBalls();
+
     // The selector's edit field and the text the window keeps of it.
     void takeControlValues();
     void showFieldValues();
@@ -80,6 +86,7 @@ private:
     PredictionEngine engine_;
     QString lotteryField_;
     std::string damageReported_;
+    std::optional<DrawRecord> checkedDraw_;
     bool opened_ = false;
     bool closed_ = false;
 };

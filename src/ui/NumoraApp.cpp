@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "QtPrompter.h"
 #include "SoundPlayer.h"
+#include "StartCheck.h"
 #include "app/DeviceInstall.h"
 #include "app/StartUp.h"
 #include "platform/LocalTime.h"
@@ -45,6 +46,7 @@ int NumoraApp::run() {
     };
     MainWindow window(services);
     prompter_->setParentWindow(&window);
+    const auto startCheck = options_.checkStart ? std::make_unique<StartCheck>(window) : nullptr;
     window.exec();
     return 0;
 }

@@ -1,15 +1,10 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "DesktopScaleSetup.h"
 #include "NumoraApp.h"
+#include "NumoraBuild.h"
 #include "qt/QSettingsAppProfile.h"
-
-namespace {
-
-constexpr char kScaleVariable[] = "QT_SCALE_FACTOR";
-constexpr char kDesktopScale[] = "2";
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     // The arguments are read before the display is opened, so a mistake is
@@ -20,6 +15,10 @@ int main(int argc, char* argv[]) {
         std::fputs(numora::kLaunchUsage, stdout);
         return 0;
     }
+    if (arguments.contains(QStringLiteral("--version"))) {
+        std::printf("numora %s\n", numora::kNumoraVersion);
+        return 0;
+    }
     QString error;
     const auto options = numora::parseLaunchOptions(arguments, error);
     if (!options) {
@@ -27,13 +26,14 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    // The windows are laid out for a handheld screen of 240 by 320 pixels; on a
-    // desktop they are shown twice as large unless the user chose a scale.
-    if (qEnvironmentVariableIsEmpty(kScaleVariable)) qputenv(kScaleVariable, kDesktopScale);
+    // The windows are laid out for the handheld's screen; on a desktop they
+    // are shown larger, as far as the screen has room.
+    numora::chooseDesktopScale(options->screen, argv[0]);
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     QApplication::setOrganizationName(QString::fromLatin1(numora::QSettingsAppProfile::kOrganisation));
     QApplication::setApplicationName(QString::fromLatin1(numora::QSettingsAppProfile::kApplication));
+    QApplication::setDesktopFileName(QString::fromLatin1(numora::kNumoraAppId));
     numora::NumoraApp app(*options);
     return app.run();
 }

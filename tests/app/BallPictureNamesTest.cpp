@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
+#include "support/TestFiles.h"
+
 namespace numora {
 namespace {
 
@@ -54,6 +58,28 @@ TEST(BallPictureNames, idleDisplayRunsFromMinusTwoToMinusEightThenTheEmptyBall) 
 TEST(BallPictureNames, extremeNumbersAreWrittenInFull) {
     EXPECT_EQ(ballPicturePath("\\D", -2147483647 - 1), "\\D\\Balls\\-2147483648.jpg");
     EXPECT_EQ(powerBallPicturePath("", 99), "\\Balls\\R99.jpg");
+}
+
+TEST(BallPictureNames, theLargerVariantIsNamedAsQtNamesItAndShowsOnlyWhileNotOlderThanThePicture) {
+    EXPECT_EQ(largerPicturePath("\\Program Files\\Numora\\Balls\\R-1.jpg"),
+              "\\Program Files\\Numora\\Balls\\R-1@2x.jpg");
+    EXPECT_EQ(largerPicturePath("/home/a.b/Balls/7.jpg"), "/home/a.b/Balls/7@2x.jpg");
+    EXPECT_EQ(largerPicturePath("/home/a.b/Balls/7"), "/home/a.b/Balls/7@2x");
+
+    testing::ScratchFolder folder;
+    const auto picture = folder / "7.jpg";
+    const auto larger = folder / "7@2x.jpg";
+    EXPECT_FALSE(largerPictureBeside(picture).has_value());
+    testing::writeBytes(larger, "large");
+    EXPECT_FALSE(largerPictureBeside(picture).has_value()) << "a variant without its picture";
+    testing::writeBytes(picture, "small");
+    EXPECT_EQ(largerPictureBeside(picture), larger) << "written together, in either order";
+
+    const auto installed = std::filesystem::last_write_time(larger);
+    std::filesystem::last_write_time(picture, installed + std::chrono::hours(1));
+    EXPECT_FALSE(largerPictureBeside(picture).has_value()) << "the user's own picture, put in later";
+    std::filesystem::last_write_time(larger, installed + std::chrono::hours(2));
+    EXPECT_EQ(largerPictureBeside(picture), larger) << "and its own larger one after it";
 }
 
 }  // namespace

@@ -31,4 +31,41 @@ TEST(DeviceInstall, createsTheFoldersAndNeverOverwritesAnExistingFile) {
     EXPECT_EQ(installMissingFiles(device, files).written, 0);
 }
 
+TEST(DeviceInstall, aVariantIsWrittenBesideTheProgramsOwnFileOnlyNeverBesideTheUsersOwn) {
+    testing::ScratchFolder root;
+    const DevicePaths device(root.path());
+    const auto file = [&](const std::string& name) { return root.path() / "Balls" / name; };
+    int painted = 0;
+    const auto pair = [&](const std::string& name) {
+        return InstalledPair{{"\\Balls\\" + name + ".jpg", [&painted] { ++painted; return std::string("small"); }},
+                             {"\\Balls\\" + name + "@2x.jpg", [&painted] { ++painted; return std::string("LARGE"); }}};
+    };
+    testing::writeBytes(file("1.jpg"), "small");         // an earlier install's own picture
+    testing::writeBytes(file("2.jpg"), "my own");        // the user's own picture
+    testing::writeBytes(file("3@2x.jpg"), "MY OWN");     // the user's own larger one
+    const std::vector<InstalledPair> pairs = {pair("0"), pair("1"), pair("2"), pair("3")};
+
+    const InstallCounts first = installMissingFiles(device, pairs);
+    EXPECT_EQ(first.written, 2 + 1 + 0 + 1);
+    EXPECT_EQ(first.kept, 0 + 1 + 1 + 1);
+    EXPECT_EQ(first.skipped, 1);
+    EXPECT_EQ(testing::readBytes(file("0@2x.jpg")), "LARGE");
+    EXPECT_EQ(testing::readBytes(file("1@2x.jpg")), "LARGE");
+    EXPECT_FALSE(std::filesystem::exists(file("2@2x.jpg")));
+    EXPECT_EQ(testing::readBytes(file("2.jpg")), "my own");
+    EXPECT_EQ(testing::readBytes(file("3@2x.jpg")), "MY OWN");
+
+    // Once everything is in place, nothing is painted again.
+    painted = 0;
+    const InstallCounts second = installMissingFiles(device, std::vector<InstalledPair>{pair("0"), pair("1"), pair("3")});
+    EXPECT_EQ(second.kept, 6);
+    EXPECT_EQ(painted, 0);
+
+    // Where the picture cannot be written, its variant is not tried.
+    testing::writeBytes(root.path() / "Elsewhere", "a file in the folder's place");
+    const std::vector<InstalledPair> blocked = {{{"\\Elsewhere\\5.jpg", [] { return std::string("small"); }},
+                                                  {"\\Elsewhere\\5@2x.jpg", [] { return std::string("LARGE"); }}}};
+    EXPECT_EQ(installMissingFiles(device, blocked).failed, 2);
+}
+
 }  // namespace numora

@@ -30,4 +30,16 @@ TEST(PicksFile, saveReplacesTheFileOrReportsTheExportError) {
     EXPECT_EQ(PicksFile::save(device, "\\..\\outside", {"A"}).message, PicksFile::kErrorCannotOpen);
 }
 
+TEST(PicksFile, loadGivesTheExportedLinesBackWithoutTheHeading) {
+    const testing::ScratchFolder root;
+    const DevicePaths device(root.path());
+    EXPECT_EQ(PicksFile::load(device, "\\Data"), std::nullopt);
+    std::filesystem::create_directories(root / "Data");
+    const std::vector<std::string> lines{"03  09  17 ", "", "caf\xC3\xA9"};
+    ASSERT_TRUE(PicksFile::save(device, "\\Data", lines).ok);
+    EXPECT_EQ(PicksFile::load(device, "\\Data"), lines);
+    // A file edited by hand: LF line ends, no heading, no end to the last line.
+    EXPECT_EQ(PicksFile::decode("1 2 3\n4 5 6"), (std::vector<std::string>{"1 2 3", "4 5 6"}));
+}
+
 }  // namespace numora

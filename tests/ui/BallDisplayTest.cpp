@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <initializer_list>
 
@@ -76,6 +77,39 @@ TEST_F(BallDisplayTest, picturesPaintUnscaledAtTheirPlaceholdersBelowTheLogo) {
     EXPECT_EQ(pictures.nameOf(image.pixelColor(row.balls[0].topLeft())), "");  // slot 1 shows nothing
     const QPoint inLogo(row.logo.left() + row.logo.width() / 5, row.logo.center().y());
     EXPECT_FALSE(nearColour(image.pixelColor(inLogo), Qt::white));
+}
+
+// Runs in the scale-2 pass of the window tests (QT_SCALE_FACTOR=2).
+TEST_F(BallDisplayTest, atScaleTwoTheLargerPictureShowsAtThePicturesSizeUnlessTheUsersOwnIsNewer) {
+    if (display.devicePixelRatioF() < 2) GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+    write({"5.jpg", "5@2x.jpg", "6.jpg", "-1.jpg"});
+    testing::writeBytes(device.ballFile("6@2x.jpg"), "not a picture at all");
+    const BallPlaceholders row = BallDisplay::rowPlaceholders(240);
+    display.setPlaceholders(row);
+    display.resize(display.sizeHint());
+
+    display.ShowBall(1, 5);
+    EXPECT_EQ(shown(1), "5@2x.jpg");
+    EXPECT_EQ(display.picture(1).deviceIndependentSize().toSize(), QSize(12, 10) / 2);
+    const QImage image = display.grab().toImage();
+    const QPoint corner = row.balls[0].topLeft() * 2;
+    EXPECT_EQ(pictures.nameOf(image.pixelColor(corner + QPoint(11, 9))), "5@2x.jpg");
+    EXPECT_EQ(pictures.nameOf(image.pixelColor(corner + QPoint(12, 0))), "");  // not stretched
+
+    display.ShowBall(2, 6);  // an undecodable larger picture: the picture itself
+    EXPECT_EQ(shown(2), "6.jpg");
+
+    // The user puts in a picture of their own later: it shows, not the program's.
+    const auto installed = std::filesystem::last_write_time(device.ballFile("5@2x.jpg"));
+    std::filesystem::last_write_time(device.ballFile("5.jpg"), installed + std::chrono::minutes(1));
+    display.ShowBall(1, 5);
+    EXPECT_EQ(shown(1), "5.jpg");
+
+    // Without the picture, its larger variant is not shown either.
+    display.clear();
+    std::filesystem::remove(device.ballFile("5.jpg"));
+    display.ShowBall(1, 5);
+    EXPECT_EQ(shown(1), "-1.jpg");
 }
 
 }  // namespace

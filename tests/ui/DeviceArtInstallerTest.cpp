@@ -14,7 +14,7 @@ namespace numora::art {
 namespace {
 
 constexpr char kSound[] = "\\Windows\\winner.wav";
-constexpr int kPictureCount = 108 + 100;  // -8 to 99, R0 to R99
+constexpr int kPictureCount = 2 * (108 + 100);  // -8 to 99, R0 to R99, each also at twice the size
 constexpr int kFileCount = kPictureCount + 1;
 
 class DeviceArtInstallerTest : public ::testing::Test, protected DeviceRoot {
@@ -28,19 +28,27 @@ TEST_F(DeviceArtInstallerTest, writesEveryMissingPictureAndTheSoundButNeverRepla
 
     InstallCounts counts = installDeviceArt(paths, kTestDataFolder);
     EXPECT_EQ(counts.kept, 2);
-    EXPECT_EQ(counts.written, kFileCount - 2);
+    EXPECT_EQ(counts.skipped, 1);  // no larger seven to hide the user's own
+    EXPECT_EQ(counts.written, kFileCount - 3);
     EXPECT_EQ(counts.failed, 0);
     EXPECT_EQ(testing::readBytes(ballFile("7.jpg")), "my own seven");
+    EXPECT_FALSE(std::filesystem::exists(ballFile("7@2x.jpg")));
     EXPECT_EQ(testing::readBytes(host(kSound)), "my own sound");
-    for (const char* name : {"0.jpg", "99.jpg", "R0.jpg", "R99.jpg", "-1.jpg", "-8.jpg"})
-        EXPECT_EQ(picture(name).size(), ballPictureSize()) << name;
+    for (const char* name : {"0", "99", "R0", "R99", "-1", "-8"}) {
+        EXPECT_EQ(picture(name + std::string(".jpg")).size(), ballPictureSize()) << name;
+        EXPECT_EQ(picture(name + std::string("@2x.jpg")).size(), ballPictureSize() * 2) << name;
+    }
     EXPECT_TRUE(picture("R-1.jpg").isNull());
     EXPECT_TRUE(picture("100.jpg").isNull());
-    // The file holds the painted picture, within JPEG noise.
+    // The files hold the painted picture, within JPEG noise; the larger one
+    // the same picture in finer pixels.
     EXPECT_TRUE(nearColour(picture("R23.jpg").pixelColor(6, 14), paintBallPicture(23, true).pixelColor(6, 14)));
+    EXPECT_TRUE(nearColour(picture("R23@2x.jpg").pixelColor(9, 29), paintBallPicture(23, true).pixelColor(4, 14)));
+    EXPECT_TRUE(nearColour(picture("R23@2x.jpg").pixelColor(13, 29), paintBallPicture(23, true, 2).pixelColor(13, 29)));
 
     counts = installDeviceArt(paths, kTestDataFolder);
-    EXPECT_EQ(counts.kept, kFileCount);
+    EXPECT_EQ(counts.kept, kFileCount - 1);
+    EXPECT_EQ(counts.skipped, 1);
     EXPECT_EQ(counts.written, 0);
 }
 

@@ -1,7 +1,9 @@
 #include "ui/art/Icons.h"
 #include "ui/art/Pictures.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace numora::art {
@@ -35,6 +37,40 @@ TEST(Icons, iconsToolbarImagesAndTheCloverAreDrawnAndUnknownNumbersHaveNoIcon) {
         EXPECT_GT(paintedPixels(pixmap), 30);
     }
     EXPECT_GT(paintedPixels(cloverPicture()), cloverSize().width() * cloverSize().height() / 3);
+}
+
+// An enlarged small bitmap would differ from the glyph drawn at the larger size.
+TEST(Icons, iconsAreDrawnAtThePixelRatioTheyAreShownAtNeverEnlarged) {
+    for (const qreal ratio : {1.5, 2.0, 3.0}) {
+        const QPixmap tool = toolbarIcon(ToolbarImage::ExportPicks).pixmap(toolbarImageSize(), ratio);
+        EXPECT_EQ(tool.devicePixelRatio(), ratio);
+        EXPECT_EQ(tool.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  iconImage(kExportPicksIcon, (QSizeF(toolbarImageSize()) * ratio).toSize()))
+            << ratio;
+
+        const QSize pixels = (QSizeF(16, 16) * ratio).toSize();
+        QImage painted(pixels, QImage::Format_ARGB32_Premultiplied);
+        painted.setDevicePixelRatio(ratio);
+        painted.fill(Qt::transparent);
+        QPainter painter(&painted);
+        iconByNumber(kPickIcon).paint(&painter, QRect(0, 0, 16, 16));
+        painter.end();
+        painted.setDevicePixelRatio(1);
+        EXPECT_EQ(painted, iconImage(kPickIcon, pixels)) << ratio;
+    }
+}
+
+// Runs in the scale-2 pass of the window tests (QT_SCALE_FACTOR=2).
+TEST(Icons, picturesAtScaleTwoKeepTheirSizeInFinerPixels) {
+    if (qApp->devicePixelRatio() < 2) GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+    const struct {
+        QPixmap picture;
+        QSize size;
+    } pictures[] = {{logoPicture(), logoSize()}, {cloverPicture(), cloverSize()}, {iconPixmap(kPickIcon, {32, 32}), {32, 32}}};
+    for (const auto& [picture, size] : pictures) {
+        EXPECT_EQ(picture.deviceIndependentSize().toSize(), size);
+        EXPECT_EQ(picture.size(), size * 2);
+    }
 }
 
 }  // namespace

@@ -74,6 +74,7 @@ TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutA
     writeLotteries({{"zeta", 4, 1, 20, 0}, {"Alpha", 5, 1, 30, 0}});
     trigger("addLotteryTypeAction");
     EXPECT_EQ(selector().names(), (std::vector<std::string>{"Alpha", "Daily", "zeta"}));
+    EXPECT_TRUE(selector().lineEdit()->placeholderText().isEmpty());
     EXPECT_EQ(selector().currentText(), QStringLiteral("Alpha"));
     EXPECT_EQ(storedLotteryName(), "Alpha");
     EXPECT_EQ(pickList().lines(), welcomeFor("Alpha", "5 Balls, from 1 to 30"));
@@ -85,6 +86,7 @@ TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutA
     removeLotteries({"Alpha", "Daily", "zeta"});
     trigger("addLotteryTypeAction");
     EXPECT_EQ(selector().count(), 0);
+    EXPECT_FALSE(selector().lineEdit()->placeholderText().isEmpty());
     closeTheList();
     EXPECT_EQ(state.current.name, "Alpha");
     EXPECT_EQ(pickList().lines(), picks);
@@ -94,7 +96,11 @@ TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutA
 TEST_F(MainWindowLotteryTest, closingWritesTheBuiltInProfileOnAFirstRunAndReportsAnUnwritableDataFolder) {
     std::filesystem::remove(settingsFile());
     profile = InMemoryAppProfile{};
-    open().reject();
+    open();
+    // The empty selector tells how to add a lottery; the welcome stays as it is.
+    EXPECT_EQ(selector().lineEdit()->placeholderText(), QString::fromLatin1(LotterySelector::kNoLotteryHint));
+    EXPECT_EQ(pickList().lines(), welcomeFor("PBall"));
+    window->reject();
     EXPECT_TRUE(prompter.messages.empty());
     SettingsFile written;
     ASSERT_TRUE(written.Load(settingsFile()));

@@ -9,7 +9,10 @@
 #include <string>
 
 #include "app/AppState.h"
+#include "app/ScreenShape.h"
 #include "platform/DevicePaths.h"
+#include "platform/Prompter.h"
+#include "ui/WavePlayer.h"
 
 class QWidget;
 
@@ -41,6 +44,19 @@ private:
     int failures_ = 0;
 };
 
+// The main window's services that the pictures need not hear: no message
+// box, no sound.
+class SilentPrompter final : public Prompter {
+public:
+    void report(const std::string&, PromptIcon) override {}
+    bool ask(const std::string&) override { return false; }
+};
+
+class SilentSound final : public WavePlayer {
+public:
+    void play(const std::filesystem::path&) override {}
+};
+
 // A sheet of labelled pictures in rows, for looking at many small ones at once.
 class Sheet {
 public:
@@ -65,11 +81,20 @@ private:
     QList<QPair<int, QString>> headings_;
 };
 
+// The sample lotteries that the main window shows, with draws of the first.
+void writeLotteries(const DevicePaths& device);
+// The main window on the device screen after a number of picks.
+void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks);
+
 void shootArt(Gallery& gallery);
 void shootControls(Gallery& gallery);
 void shootMainWindows(Gallery& gallery);
 void shootHelpScreens(Gallery& gallery);
 void shootMessages(Gallery& gallery);
+void shootAnalysis(Gallery& gallery);
 void shootImportPreview(Gallery& gallery);
+// Run with QT_SCALE_FACTOR=2: the main window and the art at scale 2, beside
+// what enlarged small pictures would show.
+void shootAtScaleTwo(Gallery& gallery);
 
 }  // namespace numora::gallery

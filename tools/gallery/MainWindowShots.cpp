@@ -38,16 +38,7 @@ constexpr int kDraws[][7] = {
     {9, 11, 23, 27, 35, 41, 27}, {5, 12, 19, 26, 38, 49, 6},  {1, 17, 22, 29, 36, 44, 11},
 };
 
-class SilentPrompter final : public Prompter {
-public:
-    void report(const std::string&, PromptIcon) override {}
-    bool ask(const std::string&) override { return false; }
-};
-
-class SilentSound final : public WavePlayer {
-public:
-    void play(const std::filesystem::path&) override {}
-};
+}  // namespace
 
 void writeLotteries(const DevicePaths& device) {
     SettingsFile settings;
@@ -86,10 +77,7 @@ void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, i
     gallery.saveWidget(name, window);
 }
 
-}  // namespace
-
 void shootMainWindows(Gallery& gallery) {
-    writeLotteries(gallery.device());
     shootMainWindow(gallery, QStringLiteral("main-window-portrait"), {240, 320}, kPicks);
     shootMainWindow(gallery, QStringLiteral("main-window-landscape"), {320, 240}, kPicks);
     shootMainWindow(gallery, QStringLiteral("main-window-square"), {240, 240}, kPicks);

@@ -1,5 +1,6 @@
 // numora_gallery OUTDIR: renders the program's windows, controls and art to
-// PNG files in OUTDIR, on a fresh device with a small lottery in place.
+// PNG files in OUTDIR, on a fresh device with a small lottery in place. At a
+// scale above 1 (QT_SCALE_FACTOR=2) it renders the scale comparison instead.
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -40,12 +41,18 @@ int main(int argc, char* argv[]) {
     numora::art::installDeviceArt(device, state.dataFolder);
 
     numora::gallery::Gallery gallery(outDir, device, state);
-    numora::gallery::shootArt(gallery);
-    numora::gallery::shootControls(gallery);
-    numora::gallery::shootMainWindows(gallery);
-    numora::gallery::shootHelpScreens(gallery);
-    numora::gallery::shootMessages(gallery);
-    numora::gallery::shootImportPreview(gallery);
+    numora::gallery::writeLotteries(device);
+    if (app.devicePixelRatio() > 1) {
+        numora::gallery::shootAtScaleTwo(gallery);
+    } else {
+        numora::gallery::shootArt(gallery);
+        numora::gallery::shootControls(gallery);
+        numora::gallery::shootMainWindows(gallery);
+        numora::gallery::shootHelpScreens(gallery);
+        numora::gallery::shootMessages(gallery);
+        numora::gallery::shootAnalysis(gallery);
+        numora::gallery::shootImportPreview(gallery);
+    }
 
     for (const QString& file : gallery.written()) std::printf("%s\n", qPrintable(file));
     return gallery.failures() == 0 ? 0 : 1;

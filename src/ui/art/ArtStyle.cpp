@@ -1,5 +1,6 @@
 #include "ui/art/ArtStyle.h"
 
+#include <QGuiApplication>
 #include <QRadialGradient>
 
 namespace numora::art {
@@ -17,6 +18,18 @@ void paintSphere(QPainter& painter, QPointF centre, qreal radius, const QColor& 
     painter.setPen(outlineWidth > 0 ? QPen(base.darker(260), outlineWidth) : Qt::NoPen);
     painter.drawEllipse(centre, radius, radius);
     painter.restore();
+}
+
+QPixmap paintedPixmap(QSize size, const std::function<void(QPainter&)>& paint) {
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    paint(painter);
+    return pixmap;
 }
 
 }  // namespace numora::art

@@ -2,7 +2,11 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QPixmap>
 #include <QPointF>
+#include <QSize>
+
+#include <functional>
 
 namespace numora::art {
 
@@ -23,5 +27,10 @@ struct Colors {
 // outline. Balls in the pictures, the icons and the logo all use it.
 void paintSphere(QPainter& painter, QPointF centre, qreal radius, const QColor& base,
                  qreal outlineWidth);
+
+// A transparent picture of `size` that `paint` draws on in the size's own
+// units, with smooth edges. Its pixels match the sharpest screen's pixel
+// ratio, so it shows crisp on a high-resolution or scaled desktop.
+QPixmap paintedPixmap(QSize size, const std::function<void(QPainter&)>& paint);
 
 }  // namespace numora::art

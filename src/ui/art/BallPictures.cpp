@@ -44,8 +44,10 @@ void paintLabel(QPainter& painter, QPointF centre, const QString& label) {
 
 }  // namespace
 
-QImage paintBallPicture(int number, bool powerBall) {
-    QImage image(ballPictureSize(), QImage::Format_RGB32);
+QImage paintBallPicture(int number, bool powerBall, int scale) {
+    QImage image(ballPictureSize() * scale, QImage::Format_RGB32);
+    // The painter then draws in the picture's own units.
+    image.setDevicePixelRatio(scale);
     image.fill(Colors::paper());
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -17,7 +17,8 @@ inline constexpr char kIdleWord[] = "WELCOME";
 // Paints the picture of a ball on the white picture background:
 // 0 to 99 a blue ball with its number, with `powerBall` a red one; -1 the empty
 // ball; -2 to -8 the golden letters of the idle word. Any other number gives
-// the empty ball.
-QImage paintBallPicture(int number, bool powerBall);
+// the empty ball. With `scale` 2 the same picture in twice the pixels each way,
+// for a high-resolution screen.
+QImage paintBallPicture(int number, bool powerBall, int scale = 1);
 
 }  // namespace numora::art

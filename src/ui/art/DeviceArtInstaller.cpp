@@ -23,21 +23,25 @@ std::string jpegBytes(const QImage& image) {
     return bytes.toStdString();
 }
 
+// The picture, and beside it the same at twice the size.
+InstalledPair ballPicture(const std::string& devicePath, int number, bool powerBall) {
+    return {{devicePath, [number, powerBall] { return jpegBytes(paintBallPicture(number, powerBall)); }},
+            {largerPicturePath(devicePath),
+             [number, powerBall] { return jpegBytes(paintBallPicture(number, powerBall, kLargerPictureScale)); }}};
+}
+
 }  // namespace
 
 InstallCounts installDeviceArt(const DevicePaths& paths, std::string_view dataFolder) {
-    std::vector<InstalledFile> files;
-    for (int number = kLastIdlePicture; number <= kHighestBallNumber; ++number) {
-        files.push_back({ballPicturePath(dataFolder, number),
-                         [number] { return jpegBytes(paintBallPicture(number, false)); }});
-    }
-    for (int number = kLowestBallNumber; number <= kHighestBallNumber; ++number) {
-        files.push_back({powerBallPicturePath(dataFolder, number),
-                         [number] { return jpegBytes(paintBallPicture(number, true)); }});
-    }
+    std::vector<InstalledPair> pictures;
+    for (int number = kLastIdlePicture; number <= kHighestBallNumber; ++number)
+        pictures.push_back(ballPicture(ballPicturePath(dataFolder, number), number, false));
+    for (int number = kLowestBallNumber; number <= kHighestBallNumber; ++number)
+        pictures.push_back(ballPicture(powerBallPicturePath(dataFolder, number), number, true));
+    InstallCounts counts = installMissingFiles(paths, pictures);
     // The default sound file of the options is the one the program supplies.
-    files.push_back({std::string(kDefaultSoundFile), chimeWaveBytes});
-    return installMissingFiles(paths, files);
+    counts += installMissingFiles(paths, std::vector<InstalledFile>{{std::string(kDefaultSoundFile), chimeWaveBytes}});
+    return counts;
 }
 
 }  // namespace numora::art

@@ -2,10 +2,17 @@
 
 #include <QPainter>
 
-namespace numora::art::glyphs {
+namespace numora::art {
 
 // Each glyph paints one icon on a 16 by 16 grid (the painter is scaled to the
 // icon's real size): ink outlines one unit wide over the fills of Colors.
+using Glyph = void (*)(QPainter&);
+inline constexpr qreal kGlyphGrid = 16.0;
+
+}  // namespace numora::art
+
+namespace numora::art::glyphs {
+
 void lotteryBalls(QPainter& p);     // the program: three balls
 void pick(QPainter& p);             // a ball with a sparkle
 void pastDraws(QPainter& p);        // a calendar page

@@ -2,13 +2,12 @@
 
 #include <QPainter>
 
-#include "ui/art/IconGlyphs.h"
+#include "ui/art/ArtStyle.h"
+#include "ui/art/GlyphIconEngine.h"
 
 namespace numora::art {
 
 namespace {
-
-using Glyph = void (*)(QPainter&);
 
 struct NumberedGlyph {
     int number;
@@ -24,8 +23,8 @@ constexpr NumberedGlyph kIcons[] = {
     {kSoundIcon, glyphs::sound},
 };
 
-constexpr int kIconSides[] = {16, 24, 32, 48};
-constexpr qreal kGlyphGrid = 16.0;
+// The sizes a window icon offers the desktop.
+const QList<QSize> kIconSizes = {{16, 16}, {24, 24}, {32, 32}, {48, 48}};
 
 Glyph glyphFor(int number) {
     for (const NumberedGlyph& icon : kIcons)
@@ -44,34 +43,27 @@ Glyph glyphFor(ToolbarImage image) {
     return nullptr;
 }
 
-QPixmap render(Glyph glyph, QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(size.width() / kGlyphGrid, size.height() / kGlyphGrid);
-    glyph(painter);
-    return pixmap;
-}
-
 }  // namespace
+
+QImage iconImage(int number, QSize pixels) {
+    const Glyph glyph = glyphFor(number);
+    return glyph ? glyphImage(glyph, pixels) : QImage();
+}
 
 QPixmap iconPixmap(int number, QSize size) {
     const Glyph glyph = glyphFor(number);
-    return glyph ? render(glyph, size) : QPixmap();
+    if (!glyph) return QPixmap();
+    return paintedPixmap(size, [glyph, size](QPainter& painter) {
+        painter.scale(size.width() / kGlyphGrid, size.height() / kGlyphGrid);
+        glyph(painter);
+    });
 }
 
 QIcon iconByNumber(int number) {
     const Glyph glyph = glyphFor(number);
-    QIcon icon;
-    if (!glyph) return icon;
-    for (const int side : kIconSides) icon.addPixmap(render(glyph, QSize(side, side)));
-    return icon;
+    return glyph ? QIcon(new GlyphIconEngine(glyph, kIconSizes)) : QIcon();
 }
 
-QIcon toolbarIcon(ToolbarImage image) {
-    return QIcon(render(glyphFor(image), toolbarImageSize()));
-}
+QIcon toolbarIcon(ToolbarImage image) { return QIcon(new GlyphIconEngine(glyphFor(image), {toolbarImageSize()})); }
 
 }  // namespace numora::art

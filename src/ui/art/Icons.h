@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 
@@ -19,14 +20,21 @@ inline constexpr int kPickIcon = 197;
 inline constexpr int kBrowseIcon = 208;
 inline constexpr int kSoundIcon = 209;
 
-// The icon with a resource number, drawn at 16, 24, 32 and 48 pixels; a null
-// icon for a number the program does not have.
+// The icon with a resource number, drawn afresh at every size and pixel ratio
+// it is shown at (it names 16, 24, 32 and 48 pixels as its sizes); a null icon
+// for a number the program does not have.
 QIcon iconByNumber(int number);
 
-// One icon drawn at exactly this size; a null pixmap for an unknown number.
+// One icon drawn at this size, in pixels as fine as the sharpest screen's; a
+// null pixmap for an unknown number.
 QPixmap iconPixmap(int number, QSize size);
 
-// The images of the main window's toolbar, in its order, 16 by 15 pixels.
+// One icon drawn in exactly this many pixels, for an icon file; a null image
+// for an unknown number.
+QImage iconImage(int number, QSize pixels);
+
+// The images of the main window's toolbar, in its order, 16 by 15 pixels,
+// drawn afresh at every pixel ratio.
 enum class ToolbarImage { ExportPicks, AddLotteryType, Advanced, ErasePicks, Help };
 inline QSize toolbarImageSize() { return {16, 15}; }
 QIcon toolbarIcon(ToolbarImage image);

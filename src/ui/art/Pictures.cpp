@@ -13,12 +13,6 @@ namespace {
 
 constexpr char kLogoText[] = "Numora";
 
-QPixmap transparentPixmap(QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
 // One heart-shaped leaf pointing up from the origin.
 QPainterPath leaf(qreal length) {
     QPainterPath path;
@@ -31,13 +25,7 @@ QPainterPath leaf(qreal length) {
     return path;
 }
 
-}  // namespace
-
-QPixmap logoPicture() {
-    QPixmap pixmap = transparentPixmap(logoSize());
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
+void paintLogo(QPainter& painter) {
     paintSphere(painter, {12.0, 17.0}, 9.0, Colors::blue(), 1.0);
     paintSphere(painter, {26.0, 11.0}, 8.0, Colors::red(), 1.0);
     paintSphere(painter, {36.5, 20.0}, 7.0, Colors::gold(), 1.0);
@@ -56,13 +44,9 @@ QPixmap logoPicture() {
     painter.setPen(QPen(Colors::gold(), 2.0, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(50, logoSize().height() - 3.0),
                      QPointF(logoSize().width() - 8.0, logoSize().height() - 3.0));
-    return pixmap;
 }
 
-QPixmap cloverPicture() {
-    QPixmap pixmap = transparentPixmap(cloverSize());
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
+void paintClover(QPainter& painter) {
     const QPointF centre(cloverSize().width() / 2.0, cloverSize().height() / 2.0 - 1.0);
 
     painter.setPen(QPen(Colors::green().darker(160), 2.0, Qt::SolidLine, Qt::RoundCap));
@@ -84,7 +68,12 @@ QPixmap cloverPicture() {
         painter.restore();
     }
     paintSphere(painter, centre, 2.2, Colors::gold(), 0.6);
-    return pixmap;
 }
+
+}  // namespace
+
+QPixmap logoPicture() { return paintedPixmap(logoSize(), paintLogo); }
+
+QPixmap cloverPicture() { return paintedPixmap(cloverSize(), paintClover); }
 
 }  // namespace numora::art

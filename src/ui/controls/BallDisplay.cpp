@@ -17,8 +17,32 @@ constexpr int kRowMargin = 2;
 constexpr int kBonusGap = 6;
 constexpr int kLogoGap = 4;
 constexpr int kLargestBallGap = 8;
+// The ring around a marked ball.
+constexpr qreal kMarkWidth = 2.0;
 
 std::size_t indexOf(int slot) { return static_cast<std::size_t>(slot - kFirstBallSlot); }
+
+QImage readPicture(const std::filesystem::path& file) {
+    QImageReader reader(QString::fromStdString(file.string()));
+    return reader.read();
+}
+
+// On a screen finer than the handheld's, the picture's larger variant when it
+// has one; it is shown at the picture's size.
+QImage readPictureFor(const std::filesystem::path& file, qreal screenRatio) {
+    if (screenRatio > 1) {
+        if (const auto larger = largerPictureBeside(file)) {
+            QImage image = readPicture(*larger);
+            image.setDevicePixelRatio(kLargerPictureScale);
+            if (!image.isNull()) return image;
+        }
+    }
+    return readPicture(file);
+}
+
+QRect pictureArea(QPoint corner, const QPixmap& picture) {
+    return {corner, picture.deviceIndependentSize().toSize()};
+}
 
 }  // namespace
 
@@ -60,23 +84,30 @@ void BallDisplay::ShowBall(int slot, int number) {
     if (!devicePath) return;
     const auto hostPath = paths_.toHost(*devicePath);
     if (!hostPath) return;
-    QImageReader reader(QString::fromStdString(hostPath->string()));
-    const QImage image = reader.read();
+    const QImage image = readPictureFor(*hostPath, devicePixelRatioF());
     if (image.isNull()) return;
     QPixmap& picture = pictures_[indexOf(slot)];
     const QRect& area = placeholders_.balls[indexOf(slot)];
-    const QRect oldArea(area.topLeft(), picture.size());
+    const QRect oldArea = pictureArea(area.topLeft(), picture);
     picture = QPixmap::fromImage(image);
-    update(area | oldArea | QRect(area.topLeft(), picture.size()));
+    update(area | oldArea | pictureArea(area.topLeft(), picture));
 }
 
 void BallDisplay::clear() {
+    setMarks({});
     for (int slot = kFirstBallSlot; slot <= kBonusSlot; ++slot) ShowBall(slot, kEmptyBall);
 }
 
 void BallDisplay::showIdle() {
+    setMarks({});
     for (int slot = kFirstBallSlot; slot <= kBonusSlot; ++slot)
         ShowBall(slot, idlePictureNumber(slot));
+}
+
+void BallDisplay::setMarks(const std::array<bool, kBallSlotCount>& marks) {
+    if (marks == marks_) return;
+    marks_ = marks;
+    update();
 }
 
 QPixmap BallDisplay::picture(int slot) const {
@@ -92,10 +123,21 @@ QSize BallDisplay::sizeHint() const {
 
 void BallDisplay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // A larger picture shown at a scale between its own and 1 is scaled down.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillRect(rect(), art::Colors::paper());
     painter.drawPixmap(placeholders_.logo.topLeft(), logo_);
     for (std::size_t i = 0; i < pictures_.size(); ++i) {
         if (!pictures_[i].isNull()) painter.drawPixmap(placeholders_.balls[i].topLeft(), pictures_[i]);
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(art::Colors::green(), kMarkWidth));
+    painter.setBrush(Qt::NoBrush);
+    for (std::size_t i = 0; i < marks_.size(); ++i) {
+        if (!marks_[i]) continue;
+        const QRect ball = pictures_[i].isNull() ? placeholders_.balls[i]
+                                                 : pictureArea(placeholders_.balls[i].topLeft(), pictures_[i]);
+        painter.drawEllipse(QRectF(ball).adjusted(-1, -1, 1, 1));
     }
 }
 

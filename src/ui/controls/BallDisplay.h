@@ -22,9 +22,10 @@ struct BallPlaceholders {
 
 // The logo and the eight ball pictures of a pick. `ShowBall` loads a slot's
 // picture from the data folder's "Balls" folder; a picture that is missing or
-// cannot be decoded leaves the slot as it was. Painting copies the logo and
-// each loaded picture unscaled at its placeholder, over the white picture
-// background.
+// cannot be decoded leaves the slot as it was. On a screen scaled above 1 it
+// loads the picture's larger variant where there is one (see
+// largerPictureBeside). Painting copies the logo and each loaded picture at its
+// own size at its placeholder, over the white picture background.
 class BallDisplay : public QWidget {
     Q_OBJECT
 
@@ -45,6 +46,11 @@ public:
     void clear();
     // The idle pictures in slots 1 to 7 and the empty ball in slot 8.
     void showIdle();
+    // Rings the pictures of the marked slots (index 0 is slot 1), such as the
+    // balls of a checked line that the draw holds; clear and showIdle take
+    // the marks away.
+    void setMarks(const std::array<bool, kBallSlotCount>& marks);
+    const std::array<bool, kBallSlotCount>& marks() const { return marks_; }
 
     // The picture a slot holds; null before its first successful load.
     QPixmap picture(int slot) const;
@@ -60,6 +66,7 @@ private:
     BallPlaceholders placeholders_;
     QPixmap logo_;
     std::array<QPixmap, kBallSlotCount> pictures_;
+    std::array<bool, kBallSlotCount> marks_{};
 };
 
 }  // namespace numora

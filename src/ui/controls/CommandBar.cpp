@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QToolBar>
 
+#include "ui/CheckPicksTexts.h"
 #include "ui/art/Icons.h"
 
 namespace numora {
@@ -47,6 +48,7 @@ CommandBar::CommandBar(QWidget* parent)
           toolAction(this, "addLotteryTypeAction", kAddLotteryType, art::ToolbarImage::AddLotteryType)),
       pastDraws_(makeAction(this, "pastDrawsAction", kPastDraws)),
       exportPicks_(toolAction(this, "exportPicksAction", kExportPicks, art::ToolbarImage::ExportPicks)),
+      checkPicks_(makeAction(this, "checkPicksAction", checkpicks::kCommand)),
       advanced_(toolAction(this, "advancedAction", kAdvanced, art::ToolbarImage::Advanced)),
       help_(toolAction(this, "helpAction", kHelp, art::ToolbarImage::Help)) {
     setObjectName(QStringLiteral("commandBar"));
@@ -63,6 +65,8 @@ CommandBar::CommandBar(QWidget* parent)
     QMenu* lottery = menuBar_->addMenu(QString::fromLatin1(kLotteryMenu));
     lottery->setObjectName(QStringLiteral("lotteryMenu"));
     lottery->addActions({erasePicks_, addLotteryType_, pastDraws_, exportPicks_});
+    lottery->addSeparator();
+    lottery->addAction(checkPicks_);
 
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setIconSize(art::toolbarImageSize());

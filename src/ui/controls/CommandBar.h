@@ -9,9 +9,10 @@ class QToolBar;
 namespace numora {
 
 // The bar along the bottom of the main window: the menu "Lottery" (Erase
-// Picks, Add Lottery Type, Past Draws, Export Picks) and a toolbar of 16 by 15
-// pixel buttons (Export Picks, Add Lottery Type, Advanced, Erase Picks, Help).
-// A command reached from both runs through one action.
+// Picks, Add Lottery Type, Past Draws, Export Picks, and apart from them Check
+// Picks) and a toolbar of 16 by 15 pixel buttons (Export Picks, Add Lottery
+// Type, Advanced, Erase Picks, Help). A command reached from both runs
+// through one action.
 class CommandBar : public QWidget {
     Q_OBJECT
 
@@ -22,6 +23,7 @@ public:
     QAction* addLotteryType() const { return addLotteryType_; }
     QAction* pastDraws() const { return pastDraws_; }
     QAction* exportPicks() const { return exportPicks_; }
+    QAction* checkPicks() const { return checkPicks_; }
     QAction* advanced() const { return advanced_; }
     QAction* help() const { return help_; }
 
@@ -38,6 +40,7 @@ private:
     QAction* addLotteryType_;
     QAction* pastDraws_;
     QAction* exportPicks_;
+    QAction* checkPicks_;
     QAction* advanced_;
     QAction* help_;
 };

@@ -12,6 +12,13 @@ LotterySelector::LotterySelector(QWidget* parent) : QComboBox(parent) {
     setObjectName(QStringLiteral("lotterySelector"));
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    showHintWhenEmpty();
+}
+
+void LotterySelector::showHintWhenEmpty() {
+    const bool empty = count() == 0;
+    lineEdit()->setPlaceholderText(empty ? QString::fromLatin1(kNoLotteryHint) : QString());
+    setToolTip(empty ? QString::fromLatin1(kNoLotteryTip) : QString());
 }
 
 void LotterySelector::setNames(const std::vector<std::string>& names) {
@@ -23,6 +30,7 @@ void LotterySelector::setNames(const std::vector<std::string>& names) {
     clear();
     addItems(sorted);
     setCurrentIndex(-1);
+    showHintWhenEmpty();
 }
 
 std::vector<std::string> LotterySelector::names() const {

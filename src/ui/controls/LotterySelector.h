@@ -12,10 +12,15 @@ namespace numora {
 // names that keeps its entries sorted alphabetically (ignoring case). Typed
 // text never becomes an entry. `dropDownClosed` is emitted each time the list
 // closes, once the entry chosen there (if any) has become the selected one.
+// While it holds no entry, its empty edit field tells how to add a lottery.
 class LotterySelector : public QComboBox {
     Q_OBJECT
 
 public:
+    static constexpr char kNoLotteryHint[] = "Add a lottery: Lottery menu";
+    static constexpr char kNoLotteryTip[] =
+        "No lottery yet: add one with Add Lottery Type in the Lottery menu or on the toolbar.";
+
     explicit LotterySelector(QWidget* parent = nullptr);
 
     // Replaces the entries with these names, sorted.
@@ -39,6 +44,8 @@ Q_SIGNALS:
     void dropDownClosed();
 
 private:
+    void showHintWhenEmpty();
+
     bool dropDownOpen_ = false;
 };
 

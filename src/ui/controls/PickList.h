@@ -24,7 +24,7 @@ public:
     // Puts a line at the top of the list; with `select` it becomes the
     // selected line.
     void insertAtTop(const std::string& text, bool select);
-    // Replaces the lines with these, from top to bottom.
+    // Replaces the lines with these, from top to bottom, without labels.
     void setLines(const std::vector<std::string>& lines);
     // The lines from top to bottom.
     std::vector<std::string> lines() const;
@@ -32,6 +32,14 @@ public:
     std::string topLine() const;
     // The selected line, if any.
     std::optional<std::string> selectedLine() const;
+    // Short labels beside the lines, top to bottom, one a line (an empty one
+    // for none), in a narrow second column at the right that appears with the
+    // labels and goes with the lines. The line texts, which are read back and exported, stay
+    // as they are.
+    void setLabels(const std::vector<std::string>& labels);
+    std::vector<std::string> labels() const;
+    // The selected line's label; empty without one.
+    std::string selectedLabel() const;
 
 Q_SIGNALS:
     void tapped();
@@ -39,6 +47,9 @@ Q_SIGNALS:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fitColumns();
 };
 
 }  // namespace numora

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "draws/DrawList.h"
+#include "picking/PickedLine.h"
+#include "settings/LotteryProfile.h"
+
+namespace numora {
+
+// How a line fared against one draw. The main numbers match as a set in any
+// order; a number the line holds twice matches twice only when the draw holds
+// it twice too. The bonus counts apart: it matches when the line's bonus is
+// the draw's bonus.
+struct LineMatch {
+    int mainMatches = 0;
+    bool bonusMatched = false;
+    // Which of the line's slots matched a drawn main number.
+    std::array<bool, PickedLine::kSlotCount> matchedSlots{};
+
+    // More main numbers is better; with as many, the bonus decides.
+    bool betterThan(const LineMatch& other) const;
+};
+
+// "4+1" for four main numbers and the bonus, "3" for three without it, "0"
+// for none.
+inline constexpr char kMatchLabel[] = "%d";
+inline constexpr char kMatchLabelWithBonus[] = "%d+1";
+
+LineMatch matchLine(const PickedLine& line, const DrawRecord& draw, const LotteryProfile& profile);
+
+// A draw's fields as a line, to be written as the pick list writes lines.
+PickedLine drawAsLine(const DrawRecord& draw);
+std::string matchLabel(const LineMatch& match);
+
+// The dates of the draws whose main numbers are exactly the line's, in list
+// order; none for a line without a number in each of its slots.
+std::vector<std::int32_t> datesDrawn(const PickedLine& line, const DrawList& draws, const LotteryProfile& profile);
+
+// Positions of up to `count` draws, the latest date first; of draws with the
+// same date the later one in the list comes first.
+std::vector<std::size_t> latestDraws(const DrawList& draws, std::size_t count);
+
+// The position of the draw the line matches best; of equally good ones the
+// latest by date. The draws must not be empty.
+std::size_t bestMatchingDraw(const PickedLine& line, const DrawList& draws, const LotteryProfile& profile);
+
+}  // namespace numora

@@ -1,0 +1,98 @@
+#include <chrono>
+#include <cstdlib>
+#include <ostream>
+
+#include "CommandSettings.h"
+#include "Commands.h"
+#include "LastDrawsOption.h"
+#include "LotteryDraws.h"
+#include "PickOptionWords.h"
+#include "analysis/Backtest.h"
+#include "platform/FormatText.h"
+
+namespace numora {
+
+namespace {
+
+constexpr int kDefaultLast = 100;
+
+constexpr char kHeading[] = "%s: %d draws tested, each against the analysed pick made from the draws before it";
+constexpr char kTableHeading[] = "matched  picks  random lines";
+constexpr char kTableRow[] = "%7d  %5d  %12.2f";
+constexpr char kBonusRow[] = "  bonus  %5d  %12.2f";
+// The bonus row's note: the picks that had a bonus against a draw with one.
+constexpr char kBonusTried[] = "   (of %d)";
+constexpr char kProgress[] = "backtest: %d of %d draws\r";
+constexpr char kNothingTested[] = "%s has too few past draws to test: each tested draw needs %d before it";
+// Progress shows once a run has taken this long, and then at each percent.
+constexpr auto kQuietTime = std::chrono::milliseconds(500);
+constexpr std::size_t kProgressSteps = 100;
+
+// The count of picks made, on standard error, for a run that takes a while.
+class ProgressLine {
+public:
+    explicit ProgressLine(std::ostream& err) : err_(err), start_(std::chrono::steady_clock::now()) {}
+
+    void operator()(std::size_t done, std::size_t total) {
+        const std::size_t step = done * kProgressSteps / total;
+        if (step == shownStep_ && done != total) return;
+        if (!shown_ && std::chrono::steady_clock::now() - start_ < kQuietTime) return;
+        shown_ = true;
+        shownStep_ = step;
+        err_ << formatText(kProgress, static_cast<int>(done), static_cast<int>(total)) << std::flush;
+    }
+
+    // Leaves the last progress line in place.
+    ~ProgressLine() {
+        if (shown_) err_ << '\n';
+    }
+
+private:
+    std::ostream& err_;
+    std::chrono::steady_clock::time_point start_;
+    bool shown_ = false;
+    std::size_t shownStep_ = 0;
+};
+
+void writeResult(std::ostream& out, const std::string& lottery, const BacktestResult& result) {
+    out << formatText(kHeading, lottery.c_str(), static_cast<int>(result.tested)) << '\n' << kTableHeading << '\n';
+    for (std::size_t matches = 0; matches < result.observed.size(); ++matches) {
+        out << formatText(kTableRow, static_cast<int>(matches), result.observed[matches], result.expected[matches])
+            << '\n';
+    }
+    if (result.bonusTried > 0) {
+        out << formatText(kBonusRow, result.bonusMatched, result.bonusExpected)
+            << formatText(kBonusTried, result.bonusTried) << '\n';
+    }
+    out << backtestVerdict(result) << '\n';
+}
+
+}  // namespace
+
+int runBacktest(CliContext& context, const std::vector<std::string>& words) {
+    const auto arguments = parseCommandWords(context, kBacktestCommandName, words, true, {kLastOption, kModelOption},
+                                             {kPatternFlag, kNoPatternFlag, kWeightFlag, kNoWeightFlag});
+    if (!arguments) return EXIT_FAILURE;
+    const auto last = lastDrawsFromWords(context, kBacktestCommandName, *arguments, kDefaultLast);
+    if (!last) return EXIT_FAILURE;
+    const auto options = pickOptionsFromWords(context, kBacktestCommandName, *arguments);
+    if (!options) return EXIT_FAILURE;
+    const auto lottery = loadWholeLotteryDraws(context, kBacktestCommandName, arguments->positional().front());
+    if (!lottery) return EXIT_FAILURE;
+
+    BacktestResult result;
+    {
+        ProgressLine progress(context.err);
+        result = backtestAnalysedPicks(lottery->draws, lottery->profile, *options, *last, std::ref(progress));
+    }
+    if (result.refused()) return commandFailed(context, kBacktestCommandName, result.refusal);
+    if (result.tested == 0) {
+        return commandFailed(
+            context, kBacktestCommandName,
+            formatText(kNothingTested, lottery->profile.name.c_str(), static_cast<int>(kFewestDrawsBeforeTest)));
+    }
+    writeResult(context.out, lottery->profile.name, result);
+    return EXIT_SUCCESS;
+}
+
+}  // namespace numora

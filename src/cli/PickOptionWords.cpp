@@ -1,0 +1,47 @@
+#include "PickOptionWords.h"
+
+#include "CommandSettings.h"
+#include "app/AppState.h"
+
+namespace numora {
+
+namespace {
+
+constexpr int kHighestModel = static_cast<int>(ForecastModel::MonteCarlo);
+constexpr std::string_view kUnknownModel = "--model: the forecasting model is 0, 1 or 2";
+constexpr std::string_view kOppositeFlags = " cannot be used together";
+
+// Sets flag from a pair of opposite switches; neither leaves it as stored.
+// False, with a message, when both are given.
+bool applySwitch(CliContext& context, std::string_view command, const CliArguments& arguments, const char* on,
+                 const char* off, bool& flag) {
+    if (arguments.has(on) && arguments.has(off)) {
+        commandFailed(context, command, std::string(on) + " and " + off + std::string(kOppositeFlags));
+        return false;
+    }
+    if (arguments.has(on)) flag = true;
+    if (arguments.has(off)) flag = false;
+    return true;
+}
+
+}  // namespace
+
+std::optional<Options> pickOptionsFromWords(CliContext& context, std::string_view command,
+                                            const CliArguments& arguments) {
+    Options options = context.state.options;
+    std::string error;
+    const auto model = arguments.intValue(kModelOption, options.model, error);
+    if (model && (*model < 0 || *model > kHighestModel)) error = kUnknownModel;
+    if (!error.empty()) {
+        commandFailed(context, command, error);
+        return std::nullopt;
+    }
+    options.model = *model;
+    if (!applySwitch(context, command, arguments, kPatternFlag, kNoPatternFlag, options.pattern) ||
+        !applySwitch(context, command, arguments, kWeightFlag, kNoWeightFlag, options.moreWeightToLessFrequent)) {
+        return std::nullopt;
+    }
+    return options;
+}
+
+}  // namespace numora

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "CliCommand.h"
+#include "settings/Options.h"
+
+namespace numora {
+
+// The options of the commands that make analysed picks: the forecasting model
+// and the pattern and weight switches, each given or kept as stored.
+inline constexpr const char* kModelOption = "--model";
+inline constexpr const char* kPatternFlag = "--pattern";
+inline constexpr const char* kNoPatternFlag = "--no-pattern";
+inline constexpr const char* kWeightFlag = "--weight";
+inline constexpr const char* kNoWeightFlag = "--no-weight";
+
+// The stored options with the words' changes, or nullopt after a message.
+std::optional<Options> pickOptionsFromWords(CliContext& context, std::string_view command,
+                                            const CliArguments& arguments);
+
+}  // namespace numora
