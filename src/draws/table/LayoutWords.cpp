@@ -1,6 +1,8 @@
 #include "draws/table/LayoutWords.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "draws/table/LayoutDetection.h"
 #include "draws/table/TableRows.h"
@@ -20,7 +22,8 @@ constexpr char kHeadingOnLines[] = "heading on lines %d to %d";
 constexpr char kIgnoredLines[] = ", %d blank or comment lines";
 constexpr char kDateLine[] = "Date: %s";
 constexpr char kDateInOrder[] = "%s in %s";
-constexpr char kSplitDate[] = "day in %s, month in %s, year in %s";
+constexpr char kSplitDate[] = "%s in %s, %s in %s, %s in %s";
+constexpr const char* kDatePartNames[] = {"day", "month", "year"};
 constexpr char kBallsLine[] = "Balls: %s";
 constexpr char kBallRun[] = "columns %d to %d";
 constexpr char kBallRunHeadings[] = "columns %d to %d (\"%s\" to \"%s\")";
@@ -62,9 +65,14 @@ std::string columnInWords(const TableAnalysis& analysis, int column) {
 
 std::string dateSourceInWords(const TableAnalysis& analysis, const DateSource& date) {
     if (date.split) {
-        const auto [day, month, year] = dayMonthYearColumns(date);
-        return formatText(kSplitDate, columnInWords(analysis, day).c_str(), columnInWords(analysis, month).c_str(),
-                          columnInWords(analysis, year).c_str());
+        // In the columns' own order: "month in column 2, day in column 3, year in column 4".
+        const std::array<int, 3> columns = dayMonthYearColumns(date);
+        std::array<std::pair<int, const char*>, 3> parts;
+        for (std::size_t i = 0; i < parts.size(); ++i) parts[i] = {columns[i], kDatePartNames[i]};
+        std::sort(parts.begin(), parts.end());
+        return formatText(kSplitDate, parts[0].second, columnInWords(analysis, parts[0].first).c_str(),
+                          parts[1].second, columnInWords(analysis, parts[1].first).c_str(), parts[2].second,
+                          columnInWords(analysis, parts[2].first).c_str());
     }
     const std::string column = columnInWords(analysis, date.column);
     if (!dateOrderMatters(analysis.records, date)) return column;
