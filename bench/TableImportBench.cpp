@@ -48,9 +48,8 @@ std::string lenientFile() {
     std::string text;
     for (int draw = 0; draw < kDraws; ++draw) {
         const CalendarTime day = civilFromSeconds((kFirstDay + draw) * kDaySeconds);
-        text += formatText("%02d,%02d,%02d,%02d,%02d,%02d,%02d,%d/%d/%d\n", ball(draw, 1), ball(draw, 2),
-                           ball(draw, 3), ball(draw, 4), ball(draw, 5), ball(draw, 6), ball(draw, 7), day.month,
-                           day.day, day.year);
+        text += formatText("%02d,%02d,%02d,%02d,%02d,%02d,%02d,%d/%d/%d\n", ball(draw, 1), ball(draw, 2), ball(draw, 3),
+                           ball(draw, 4), ball(draw, 5), ball(draw, 6), ball(draw, 7), day.month, day.day, day.year);
     }
     return text;
 }

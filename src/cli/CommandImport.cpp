@@ -20,8 +20,7 @@ constexpr std::string_view kNeedsLotteryAndFile = "needs the name of one lottery
 constexpr std::string_view kUnknownReader = "--reader is lenient or table";
 constexpr char kLenientReader[] = "lenient";
 constexpr char kTableReader[] = "table";
-constexpr char kLenientLayout[] =
-    "Reader: lenient: numbers and a date among comma-separated fields, dates read as %s.";
+constexpr char kLenientLayout[] = "Reader: lenient: numbers and a date among comma-separated fields, dates read as %s.";
 constexpr std::size_t kLotteryAndFile = 2;
 
 }  // namespace
@@ -56,11 +55,10 @@ int runImport(CliContext& context, const std::vector<std::string>& words) {
     };
     std::vector<DrawRecord> stored;
     CollectedMessages messages;
-    const ImportOutcome outcome = importCsvFile(
-        file, lottery->draws,
-        {profile, context.locale, context.time, context.state.startSeconds,
-         [&](const DrawRecord& draw) { stored.push_back(draw); }},
-        save, messages);
+    const ImportOutcome outcome = importCsvFile(file, lottery->draws,
+                                                {profile, context.locale, context.time, context.state.startSeconds,
+                                                 [&](const DrawRecord& draw) { stored.push_back(draw); }},
+                                                save, messages);
     if (outcome.status == ImportStatus::Completed && dryRun) {
         context.out << formatText(kLenientLayout, dateOrderInWords(context.locale.shortDateOrder())) << '\n';
         printDryRun(context, outcome.counters, 0, std::move(stored));

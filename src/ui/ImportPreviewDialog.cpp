@@ -77,9 +77,8 @@ int indexOf(const std::vector<Source>& choices, const Source& chosen) {
 
 }  // namespace
 
-ImportPreviewDialog::ImportPreviewDialog(TableAnalysis analysis, const LotteryProfile& profile,
-                                         const DrawList& stored, const LocalTime& time, ScreenSize screen,
-                                         QWidget* parent)
+ImportPreviewDialog::ImportPreviewDialog(TableAnalysis analysis, const LotteryProfile& profile, const DrawList& stored,
+                                         const LocalTime& time, ScreenSize screen, QWidget* parent)
     : QDialog(parent),
       analysis_(std::move(analysis)),
       profile_(profile),
@@ -159,7 +158,8 @@ ImportPreviewDialog::ImportPreviewDialog(TableAnalysis analysis, const LotteryPr
     QHeaderView* header = rowsTable_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Stretch);
     header->setSectionResizeMode(kDateColumn, QHeaderView::ResizeToContents);
-    if (profile_.bonus > 0) header->setSectionResizeMode(static_cast<int>(headings.size()) - 1, QHeaderView::ResizeToContents);
+    if (profile_.bonus > 0)
+        header->setSectionResizeMode(static_cast<int>(headings.size()) - 1, QHeaderView::ResizeToContents);
 
     fileText_->setText(text(layoutInWords(analysis_, layout_).front()));
     fillDateChoices();
@@ -176,7 +176,8 @@ ImportPreviewDialog::ImportPreviewDialog(TableAnalysis analysis, const LotteryPr
 void ImportPreviewDialog::fillDateChoices() {
     dateChoices_.clear();
     if (dateOrderMatters(analysis_.records, layout_.date)) {
-        for (const DateOrder order : kDateOrders) dateChoices_.push_back({layout_.date.split, layout_.date.column, order});
+        for (const DateOrder order : kDateOrders)
+            dateChoices_.push_back({layout_.date.split, layout_.date.column, order});
     } else {
         dateChoices_.push_back(layout_.date);
     }

@@ -58,8 +58,9 @@ TEST_F(ImportCommand, publishersFileShowsItsLayoutNamesRejectedLinesAndADryRunSa
     const auto dated = root / "My Documents" / "Lotto 649 Export with Dates.csv";
     EXPECT_EQ(out.str(), dated.string() + "\n");
     EXPECT_EQ(run(runImport, {"Lotto 649", dated.string()}), 0) << err.str();
-    EXPECT_NE(out.str().find("Imported 0 lines into past draw file.\nRecorded 0 repeat draw dates.\nSkipped 3 lines.\n"),
-              std::string::npos);
+    EXPECT_NE(
+        out.str().find("Imported 0 lines into past draw file.\nRecorded 0 repeat draw dates.\nSkipped 3 lines.\n"),
+        std::string::npos);
 }
 
 TEST_F(ImportCommand, theReaderFollowsTheFileUnlessChosenAndAFileWithoutDrawsFails) {
@@ -75,8 +76,9 @@ TEST_F(ImportCommand, theReaderFollowsTheFileUnlessChosenAndAFileWithoutDrawsFai
 
     const std::string rejected = file("rejected.csv", "Date,N1,N2,N3,N4,N5,N6\n2020-01-01,1,2,3,4,5,60\n");
     EXPECT_EQ(run(runImport, {"Lotto 649", rejected}), 1);
-    EXPECT_EQ(err.str(), "import: line 2: ball 60 is outside the lottery's 1 to 49\n"
-                         "import: the file gives no draw for this lottery\n");
+    EXPECT_EQ(err.str(),
+              "import: line 2: ball 60 is outside the lottery's 1 to 49\n"
+              "import: the file gives no draw for this lottery\n");
     EXPECT_EQ(run(runImport, {"Lotto 649", file("words.csv", "just words\n")}), 1);
     EXPECT_EQ(err.str(), "import: The file holds no lines to read draws from.\n");
     EXPECT_EQ(run(runImport, {"Lotto 649", (root / "missing.csv").string(), "--reader", "table"}), 1);

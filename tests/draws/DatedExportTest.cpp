@@ -19,9 +19,10 @@ TEST(DatedExport, writesAHeadingAndIsoDatesThatTheTableReaderRestoresInAnyLocale
     const DrawList draws = {{kTime.toSeconds({2006, 1, 4, 10, 30}), 1, 2, 3, 4, 5, 6, 0, 7},
                             {kTime.toSeconds({2006, 4, 1}), 11, 12, 13, 14, 15, 16, -1, -1}};
     const std::string text = datedExportText(draws, lotto, kTime);
-    EXPECT_EQ(text, "Date,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus\n"
-                    "2006-01-04,01,02,03,04,05,06,07\n"
-                    "2006-04-01,11,12,13,14,15,16,\n");
+    EXPECT_EQ(text,
+              "Date,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus\n"
+              "2006-01-04,01,02,03,04,05,06,07\n"
+              "2006-04-01,11,12,13,14,15,16,\n");
 
     for (const DateOrder order : {DateOrder::DayMonthYear, DateOrder::MonthDayYear}) {
         const TableAnalysis analysis = analyseTable(text, lotto, order);

@@ -75,10 +75,11 @@ TEST(ImportPreviewDialog, changedRolesReadTheRowsAgainAndCancelKeepsNothing) {
     const LotteryProfile lotto = lottery(5, 59, 39);
     // Day and month could be swapped on every line; the last line's packed
     // numbers lack one.
-    const std::string file = "Date,Numbers,Extra,Draw\n"
-                             "03/04/2021,1 2 3 4 5 6,7,100\n"
-                             "05/06/2021,8 9 10 11 12 13,14,101\n"
-                             "07/08/2021,15 16 17 18 19,20,102\n";
+    const std::string file =
+        "Date,Numbers,Extra,Draw\n"
+        "03/04/2021,1 2 3 4 5 6,7,100\n"
+        "05/06/2021,8 9 10 11 12 13,14,101\n"
+        "07/08/2021,15 16 17 18 19,20,102\n";
     ImportPreviewDialog preview(analyseTable(file, lotto, DateOrder::DayMonthYear), lotto, {}, kTime, {320, 240});
     auto* date = control<QComboBox>(preview, "dateBox");
     auto* bonus = control<QComboBox>(preview, "bonusBox");

@@ -208,16 +208,22 @@ DateCell readDateCell(std::string_view cell) {
 
 std::optional<CalendarDay> dayInOrder(const DateCell& cell, DateOrder order) {
     switch (cell.form) {
-        case DateCell::Form::None: return std::nullopt;
-        case DateCell::Form::Complete: return cell.complete;
-        case DateCell::Form::Numbers: break;
+        case DateCell::Form::None:
+            return std::nullopt;
+        case DateCell::Form::Complete:
+            return cell.complete;
+        case DateCell::Form::Numbers:
+            break;
     }
     const auto [p0, p1, p2] = cell.parts;
     const auto [d0, d1, d2] = cell.partDigits;
     switch (order) {
-        case DateOrder::MonthDayYear: return checkedDay(p2, d2, p0, p1);
-        case DateOrder::DayMonthYear: return checkedDay(p2, d2, p1, p0);
-        case DateOrder::YearMonthDay: return d2 <= kMaxDayDigits ? checkedDay(p0, d0, p1, p2) : std::nullopt;
+        case DateOrder::MonthDayYear:
+            return checkedDay(p2, d2, p0, p1);
+        case DateOrder::DayMonthYear:
+            return checkedDay(p2, d2, p1, p0);
+        case DateOrder::YearMonthDay:
+            return d2 <= kMaxDayDigits ? checkedDay(p0, d0, p1, p2) : std::nullopt;
     }
     return std::nullopt;
 }

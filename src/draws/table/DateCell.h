@@ -24,8 +24,8 @@ struct DateCell {
     enum class Form { None, Complete, Numbers };
     Form form = Form::None;
     CalendarDay complete;
-    int parts[3] = {};        // Numbers: the three numbers in the cell's order
-    int partDigits[3] = {};   // and how many digits each had
+    int parts[3] = {};       // Numbers: the three numbers in the cell's order
+    int partDigits[3] = {};  // and how many digits each had
 };
 
 // Reads one cell: numbers separated twice by the same one of / . - (years of

@@ -13,31 +13,48 @@ constexpr std::string_view kDateWords[] = {"date", "datum", "fecha", "data", "da
 constexpr std::string_view kDayWords[] = {"dd", "d", "day", "tag", "jour", "dia", "giorno", "dag"};
 constexpr std::string_view kMonthWords[] = {"mm", "mmm", "m", "month", "monat", "mois", "mes", "mese", "maand"};
 constexpr std::string_view kYearWords[] = {"yyyy", "yy", "y", "year", "jahr", "annee", "ano", "anno", "jaar"};
-constexpr std::string_view kBallWords[] = {"ball",    "balls",   "number", "numbers", "num",    "n",      "b",
-                                           "digit",   "digits",  "zahl",   "zahlen",  "numero", "numeros", "numeri",
-                                           "nummer",  "getal",   "getallen", "bola",  "bolas",  "boule",  "boules",
-                                           "pallina", "winning", "main",   "white",   "whites"};
-constexpr std::string_view kBonusWords[] = {
-    "bonus",  "powerball", "pb",     "mb",         "megaball",     "strong",         "extra",    "special",
-    "additional", "supplementary", "zusatzzahl", "superzahl", "zusatz", "complementaire", "complementario",
-    "complementar", "reintegro", "jolly", "superstar", "chance", "bn", "bb", "star", "stars"};
+constexpr std::string_view kBallWords[] = {"ball",    "balls",   "number",   "numbers", "num",    "n",       "b",
+                                           "digit",   "digits",  "zahl",     "zahlen",  "numero", "numeros", "numeri",
+                                           "nummer",  "getal",   "getallen", "bola",    "bolas",  "boule",   "boules",
+                                           "pallina", "winning", "main",     "white",   "whites"};
+constexpr std::string_view kBonusWords[] = {"bonus",
+                                            "powerball",
+                                            "pb",
+                                            "mb",
+                                            "megaball",
+                                            "strong",
+                                            "extra",
+                                            "special",
+                                            "additional",
+                                            "supplementary",
+                                            "zusatzzahl",
+                                            "superzahl",
+                                            "zusatz",
+                                            "complementaire",
+                                            "complementario",
+                                            "complementar",
+                                            "reintegro",
+                                            "jolly",
+                                            "superstar",
+                                            "chance",
+                                            "bn",
+                                            "bb",
+                                            "star",
+                                            "stars"};
 constexpr std::string_view kNotBallWords[] = {
-    "no",     "nr",       "dno",     "id",      "jackpot", "multiplier", "megaplier", "powerplay", "sum",
-    "total",  "winners",  "winner",  "wins",    "payout",  "prize",      "prizes",    "set",       "machine",
-    "sequence", "seq",    "product", "game",    "sales",   "amount",     "estimated", "count",     "gewinner",
-    "gagnants", "ganadores", "vincitori", "winnaars", "summe", "somme",   "suma",      "somma",     "soma"};
+    "no",       "nr",        "dno",       "id",       "jackpot", "multiplier", "megaplier", "powerplay", "sum",
+    "total",    "winners",   "winner",    "wins",     "payout",  "prize",      "prizes",    "set",       "machine",
+    "sequence", "seq",       "product",   "game",     "sales",   "amount",     "estimated", "count",     "gewinner",
+    "gagnants", "ganadores", "vincitori", "winnaars", "summe",   "somme",      "suma",      "somma",     "soma"};
 // Two words that name a role together.
 struct WordPair {
     std::string_view first;
     std::string_view second;
     HeadingRole role;
 };
-constexpr WordPair kWordPairs[] = {{"mega", "ball", HeadingRole::Bonus},
-                                   {"power", "ball", HeadingRole::Bonus},
-                                   {"power", "play", HeadingRole::NotBall},
-                                   {"draw", "number", HeadingRole::NotBall},
-                                   {"draw", "no", HeadingRole::NotBall},
-                                   {"draw", "nr", HeadingRole::NotBall}};
+constexpr WordPair kWordPairs[] = {{"mega", "ball", HeadingRole::Bonus},    {"power", "ball", HeadingRole::Bonus},
+                                   {"power", "play", HeadingRole::NotBall}, {"draw", "number", HeadingRole::NotBall},
+                                   {"draw", "no", HeadingRole::NotBall},    {"draw", "nr", HeadingRole::NotBall}};
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }

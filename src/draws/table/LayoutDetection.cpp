@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <tuple>
 
 #include "draws/table/CalendarWords.h"
@@ -24,8 +23,8 @@ constexpr char kOtherBallCount[] = "The file has %d balls (columns %d to %d) whe
 // Facts of a column come from the first records; which source reads best is
 // then counted over them all.
 constexpr std::size_t kFactRecords = 1000;
-constexpr int kLeastPairs = 4;         // consecutive numbers before a column counts as a sequence or constant
-constexpr int kNearlyAllTenths = 9;    // "nearly all": nine tenths
+constexpr int kLeastPairs = 4;       // consecutive numbers before a column counts as a sequence or constant
+constexpr int kNearlyAllTenths = 9;  // "nearly all": nine tenths
 constexpr int kFourDigitYearLow = 1900;
 constexpr int kFourDigitYearHigh = 2099;
 constexpr std::size_t kMostPacked = 10;
@@ -38,13 +37,13 @@ bool atLeastHalf(int part, int whole) { return part * 2 >= whole && part > 0; }
 
 struct ColumnFacts {
     HeadingRole role = HeadingRole::Unknown;
-    int filled = 0;          // cells that are not empty
-    int numbers = 0;         // cells holding one whole number
-    int pairs = 0;           // records holding a number here, like the record before them
-    int steps = 0;           // of those, numbers one apart (draw numbers)
-    int changes = 0;         // of those, numbers that differ
-    int fourDigitYears = 0;  // numbers of four digits from 1900 to 2099
-    int dates = 0;           // cells holding a date in some order
+    int filled = 0;                         // cells that are not empty
+    int numbers = 0;                        // cells holding one whole number
+    int pairs = 0;                          // records holding a number here, like the record before them
+    int steps = 0;                          // of those, numbers one apart (draw numbers)
+    int changes = 0;                        // of those, numbers that differ
+    int fourDigitYears = 0;                 // numbers of four digits from 1900 to 2099
+    int dates = 0;                          // cells holding a date in some order
     std::array<int, kMostPacked> packed{};  // cells packing n numbers, by n
 
     // A column that a ball or bonus is never taken from.
@@ -63,8 +62,9 @@ int columnCount(const std::vector<TableRecord>& records) {
 }
 
 std::string_view headingOf(const std::vector<std::string>& headings, int column) {
-    return static_cast<std::size_t>(column) < headings.size() ? std::string_view(headings[static_cast<std::size_t>(column)])
-                                                              : std::string_view();
+    return static_cast<std::size_t>(column) < headings.size()
+               ? std::string_view(headings[static_cast<std::size_t>(column)])
+               : std::string_view();
 }
 
 bool holdsDate(const std::string& cell) {
@@ -157,7 +157,8 @@ std::optional<DateSource> dateColumn(const std::vector<TableRecord>& records, co
     for (std::size_t r = 0; r < records.size(); ++r) {
         const std::vector<std::string>& cells = records[r].cells;
         const auto column = static_cast<std::size_t>(*best);
-        const DateCell date = readDateCell(column < cells.size() ? std::string_view(cells[column]) : std::string_view());
+        const DateCell date =
+            readDateCell(column < cells.size() ? std::string_view(cells[column]) : std::string_view());
         for (std::size_t i = 0; i < readable.size(); ++i) {
             if (!dayInOrder(date, kOrders[i])) continue;
             ++readable[i];
@@ -182,7 +183,8 @@ std::optional<DateSource> splitDateColumns(const std::vector<TableRecord>& recor
             const DateSource source{true, column, order};
             const auto [day, month, year] = dayMonthYearColumns(source);
             const ColumnFacts& yearFacts = facts[static_cast<std::size_t>(year)];
-            const bool yearColumn = yearFacts.role == HeadingRole::Year || nearlyAll(yearFacts.fourDigitYears, yearFacts.filled);
+            const bool yearColumn =
+                yearFacts.role == HeadingRole::Year || nearlyAll(yearFacts.fourDigitYears, yearFacts.filled);
             if (!yearColumn || yearFacts.filled == 0) continue;
             if (!atLeastHalf(readableDays(records, source, kFactRecords), sampled)) continue;
             const int agreeing = (facts[static_cast<std::size_t>(day)].role == HeadingRole::Day) +
@@ -218,9 +220,8 @@ bool headingsCountUp(const std::vector<std::string>& headings, const std::vector
 }
 
 bool headingsNameBalls(const std::vector<ColumnFacts>& facts, const std::vector<int>& columns) {
-    return std::all_of(columns.begin(), columns.end(), [&](int column) {
-        return facts[static_cast<std::size_t>(column)].role == HeadingRole::Ball;
-    });
+    return std::all_of(columns.begin(), columns.end(),
+                       [&](int column) { return facts[static_cast<std::size_t>(column)].role == HeadingRole::Ball; });
 }
 
 // Whether a packed column holds the balls and one number more on most of its lines.
@@ -263,21 +264,22 @@ std::vector<BallCandidate> ballCandidates(const std::vector<TableRecord>& record
             candidate.source.columns.push_back(column);
         }
         if (static_cast<int>(candidate.source.columns.size()) != profile.balls) continue;
-        candidate.hinted = headingsCountUp(headings, candidate.source.columns) ||
-                           headingsNameBalls(facts, candidate.source.columns);
+        candidate.hinted =
+            headingsCountUp(headings, candidate.source.columns) || headingsNameBalls(facts, candidate.source.columns);
         candidates.push_back(std::move(candidate));
     }
     const auto balls = static_cast<std::size_t>(profile.balls);
     for (int column = 0; column < columns; ++column) {
         const ColumnFacts& fact = facts[static_cast<std::size_t>(column)];
-        const int packedLines = (balls < kMostPacked ? fact.packed[balls] : 0) +
-                                (packsBonus(fact, profile) ? fact.packed[balls + 1] : 0);
+        const int packedLines =
+            (balls < kMostPacked ? fact.packed[balls] : 0) + (packsBonus(fact, profile) ? fact.packed[balls + 1] : 0);
         if (!usable(column) || !atLeastHalf(packedLines, sampled)) continue;
         candidates.push_back({{{column}, true}, fact.role == HeadingRole::Ball, 0});
     }
     for (BallCandidate& candidate : candidates) {
         TableLayout layout{date, candidate.source, {}};
-        if (candidate.source.packed && packsBonus(facts[static_cast<std::size_t>(candidate.source.columns.front())], profile)) {
+        if (candidate.source.packed &&
+            packsBonus(facts[static_cast<std::size_t>(candidate.source.columns.front())], profile)) {
             layout.bonus.kind = BonusSource::Kind::PackedLast;
         }
         candidate.readable = readableRecords(records, dated, layout, profile);
@@ -398,7 +400,8 @@ LayoutGuess detectLayout(const std::vector<TableRecord>& records, const std::vec
         return guess;
     }
     const auto runs = numberedRuns(headings, dateColumns(*date));
-    const bool runOfBalls = std::any_of(runs.begin(), runs.end(), [&](const auto& run) { return run.second == profile.balls; });
+    const bool runOfBalls =
+        std::any_of(runs.begin(), runs.end(), [&](const auto& run) { return run.second == profile.balls; });
     if (!runs.empty() && !runOfBalls) {
         const auto [first, length] = runs.front();
         guess.problem = formatText(kOtherBallCount, length, first + 1, first + length, profile.balls);

@@ -52,7 +52,8 @@ std::string shownHeading(const TableAnalysis& analysis, int column) {
     const auto index = static_cast<std::size_t>(column);
     if (column < 0 || index >= analysis.headings.size()) return {};
     const std::string& heading = analysis.headings[index];
-    const bool ascii = std::all_of(heading.begin(), heading.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const bool ascii =
+        std::all_of(heading.begin(), heading.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     return ascii || analysis.encoding != TextEncoding::EightBit ? heading : std::string();
 }
 
@@ -70,8 +71,8 @@ std::string dateSourceInWords(const TableAnalysis& analysis, const DateSource& d
         std::array<std::pair<int, const char*>, 3> parts;
         for (std::size_t i = 0; i < parts.size(); ++i) parts[i] = {columns[i], kDatePartNames[i]};
         std::sort(parts.begin(), parts.end());
-        return formatText(kSplitDate, parts[0].second, columnInWords(analysis, parts[0].first).c_str(),
-                          parts[1].second, columnInWords(analysis, parts[1].first).c_str(), parts[2].second,
+        return formatText(kSplitDate, parts[0].second, columnInWords(analysis, parts[0].first).c_str(), parts[1].second,
+                          columnInWords(analysis, parts[1].first).c_str(), parts[2].second,
                           columnInWords(analysis, parts[2].first).c_str());
     }
     const std::string column = columnInWords(analysis, date.column);
@@ -99,9 +100,12 @@ std::string ballSourceInWords(const TableAnalysis& analysis, const BallSource& b
 
 std::string bonusSourceInWords(const TableAnalysis& analysis, const BonusSource& bonus, const BallSource& balls) {
     switch (bonus.kind) {
-        case BonusSource::Kind::None: return kNone;
-        case BonusSource::Kind::Column: return columnInWords(analysis, bonus.column);
-        case BonusSource::Kind::PackedLast: break;
+        case BonusSource::Kind::None:
+            return kNone;
+        case BonusSource::Kind::Column:
+            return columnInWords(analysis, bonus.column);
+        case BonusSource::Kind::PackedLast:
+            break;
     }
     const int packed = balls.columns.empty() ? 0 : balls.columns.front();
     return formatText(kPackedBonus, columnInWords(analysis, packed).c_str());

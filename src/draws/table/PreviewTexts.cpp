@@ -43,7 +43,8 @@ std::string previewCountsText(const TablePreview& preview) {
 std::vector<std::string> firstRejectReasons(const TableRows& rows, std::size_t shown) {
     std::vector<std::string> reasons;
     for (std::size_t i = 0; i < std::min(shown, rows.rejects.size()); ++i) reasons.push_back(rows.rejects[i].reason);
-    if (rows.rejects.size() > shown) reasons.push_back(formatText(kMoreRejects, static_cast<int>(rows.rejects.size() - shown)));
+    if (rows.rejects.size() > shown)
+        reasons.push_back(formatText(kMoreRejects, static_cast<int>(rows.rejects.size() - shown)));
     return reasons;
 }
 

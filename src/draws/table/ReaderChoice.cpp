@@ -45,7 +45,8 @@ DrawReader chooseReaderForFile(const std::filesystem::path& file) {
     std::string chunk(kChunkBytes, '\0');
     while (in) {
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        if (!allLenient(std::string_view(chunk.data(), static_cast<std::size_t>(in.gcount())))) return DrawReader::Table;
+        if (!allLenient(std::string_view(chunk.data(), static_cast<std::size_t>(in.gcount()))))
+            return DrawReader::Table;
     }
     return DrawReader::Lenient;
 }

@@ -21,13 +21,13 @@ struct TableAnalysis {
     TextEncoding encoding = TextEncoding::Utf8;
     bool byteOrderMark = false;
     Delimiter delimiter = Delimiter::Comma;
-    bool quoted = false;                  // some field is in double quotes
-    int ignoredLines = 0;                 // blank lines and comment lines ('#')
-    std::vector<int> headingLines;        // the lines before the first record that are headings
-    std::vector<std::string> headings;    // the cells of the last of them
-    std::vector<TableRecord> records;     // every other line, in file order
+    bool quoted = false;                // some field is in double quotes
+    int ignoredLines = 0;               // blank lines and comment lines ('#')
+    std::vector<int> headingLines;      // the lines before the first record that are headings
+    std::vector<std::string> headings;  // the cells of the last of them
+    std::vector<TableRecord> records;   // every other line, in file order
     std::optional<TableLayout> layout;
-    std::string problem;                  // why there is no layout
+    std::string problem;  // why there is no layout
 };
 
 // Reads a table file's bytes for a lottery. The delimiter is the one whose

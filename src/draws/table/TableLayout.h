@@ -29,9 +29,12 @@ struct DateSource {
 // The day, month and year columns of split date columns, by their order.
 inline std::array<int, 3> dayMonthYearColumns(const DateSource& date) {
     switch (date.order) {
-        case DateOrder::MonthDayYear: return {date.column + 1, date.column, date.column + 2};
-        case DateOrder::YearMonthDay: return {date.column + 2, date.column + 1, date.column};
-        case DateOrder::DayMonthYear: break;
+        case DateOrder::MonthDayYear:
+            return {date.column + 1, date.column, date.column + 2};
+        case DateOrder::YearMonthDay:
+            return {date.column + 2, date.column + 1, date.column};
+        case DateOrder::DayMonthYear:
+            break;
     }
     return {date.column, date.column + 1, date.column + 2};
 }

@@ -24,7 +24,7 @@ TableMerger::TableMerger(DrawList& draws, const LotteryProfile& profile)
     : profile_(profile), known_(comparedForms(draws, profile)), merger_(draws, profile) {}
 
 std::unordered_set<DrawRecord, TableMerger::DrawHash> TableMerger::comparedForms(const DrawList& draws,
-                                                                                  const LotteryProfile& profile) {
+                                                                                 const LotteryProfile& profile) {
     std::unordered_set<DrawRecord, DrawHash> forms;
     forms.reserve(draws.size());
     for (const DrawRecord& draw : draws) forms.insert(comparedForm(draw, profile));

@@ -26,8 +26,7 @@ private:
     struct DrawHash {
         std::size_t operator()(const DrawRecord& draw) const;
     };
-    static std::unordered_set<DrawRecord, DrawHash> comparedForms(const DrawList& draws,
-                                                                  const LotteryProfile& profile);
+    static std::unordered_set<DrawRecord, DrawHash> comparedForms(const DrawList& draws, const LotteryProfile& profile);
 
     LotteryProfile profile_;
     std::unordered_set<DrawRecord, DrawHash> known_;  // every draw in its compared form
@@ -36,7 +35,7 @@ private:
 
 // What importing rows into the stored draws would do.
 struct TablePreview {
-    int read = 0;      // records read: rows and rejects
+    int read = 0;  // records read: rows and rejects
     ImportCounters counters;
     int rejected = 0;
     std::vector<DrawRecord> stored;  // the draws it would store, in row order

@@ -141,7 +141,8 @@ std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLa
         }
         draw.ball(ball) = value;
     }
-    if (packedBonus && !takeBonus(numbers.values[numbers.count - 1], profile, record, draw, reason)) return std::nullopt;
+    if (packedBonus && !takeBonus(numbers.values[numbers.count - 1], profile, record, draw, reason))
+        return std::nullopt;
     if (layout.bonus.kind == BonusSource::Kind::Column && profile.bonus > 0) {
         const std::string& cell = cellAt(record, layout.bonus.column);
         if (!isEmptyCell(cell)) {
@@ -181,9 +182,12 @@ TableRows readTableRows(const std::vector<TableRecord>& records, const TableLayo
 
 const char* dateOrderInWords(DateOrder order) {
     switch (order) {
-        case DateOrder::MonthDayYear: return "month/day/year";
-        case DateOrder::DayMonthYear: return "day/month/year";
-        case DateOrder::YearMonthDay: break;
+        case DateOrder::MonthDayYear:
+            return "month/day/year";
+        case DateOrder::DayMonthYear:
+            return "day/month/year";
+        case DateOrder::YearMonthDay:
+            break;
     }
     return "year/month/day";
 }

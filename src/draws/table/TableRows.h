@@ -32,7 +32,8 @@ struct TableRows {
 
 // The calendar day of a record's date cells, or nullopt (with the reason
 // when given) when they hold none.
-std::optional<CalendarDay> recordDay(const TableRecord& record, const DateSource& source, std::string* reason = nullptr);
+std::optional<CalendarDay> recordDay(const TableRecord& record, const DateSource& source,
+                                     std::string* reason = nullptr);
 
 // The balls and bonus of a record, in a draw whose date is 0: exactly the
 // lottery's number of balls, each within its lowest to highest ball, and the

@@ -11,11 +11,16 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 char delimiterCharacter(Delimiter delimiter) {
     switch (delimiter) {
-        case Delimiter::Comma: return ',';
-        case Delimiter::Semicolon: return ';';
-        case Delimiter::Tab: return '\t';
-        case Delimiter::Pipe: return '|';
-        case Delimiter::Spaces: break;
+        case Delimiter::Comma:
+            return ',';
+        case Delimiter::Semicolon:
+            return ';';
+        case Delimiter::Tab:
+            return '\t';
+        case Delimiter::Pipe:
+            return '|';
+        case Delimiter::Spaces:
+            break;
     }
     return ' ';
 }
@@ -68,11 +73,16 @@ std::vector<TextLine> splitLines(std::string_view text) {
 
 const char* delimiterInWords(Delimiter delimiter) {
     switch (delimiter) {
-        case Delimiter::Comma: return "comma-separated";
-        case Delimiter::Semicolon: return "semicolon-separated";
-        case Delimiter::Tab: return "tab-separated";
-        case Delimiter::Pipe: return "separated by |";
-        case Delimiter::Spaces: break;
+        case Delimiter::Comma:
+            return "comma-separated";
+        case Delimiter::Semicolon:
+            return "semicolon-separated";
+        case Delimiter::Tab:
+            return "tab-separated";
+        case Delimiter::Pipe:
+            return "separated by |";
+        case Delimiter::Spaces:
+            break;
     }
     return "separated by spaces";
 }

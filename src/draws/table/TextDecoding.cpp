@@ -24,10 +24,10 @@ constexpr std::size_t kLeastZeros = 2;
 
 // Windows-1252 for 0x80 to 0x9F; the bytes it leaves undefined read as the
 // C1 controls of the same value, as Latin-1 has them.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kWindows1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                       0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 bool startsWith(std::string_view bytes, std::string_view mark) { return bytes.substr(0, mark.size()) == mark; }
 
@@ -151,10 +151,18 @@ DecodedText decodeText(std::string_view bytes) {
 std::string encodingInWords(const DecodedText& decoded) {
     std::string words;
     switch (decoded.encoding) {
-        case TextEncoding::Utf8: words = "UTF-8"; break;
-        case TextEncoding::Utf16Le: words = "UTF-16 little-endian"; break;
-        case TextEncoding::Utf16Be: words = "UTF-16 big-endian"; break;
-        case TextEncoding::EightBit: words = "8-bit text (not UTF-8)"; break;
+        case TextEncoding::Utf8:
+            words = "UTF-8";
+            break;
+        case TextEncoding::Utf16Le:
+            words = "UTF-16 little-endian";
+            break;
+        case TextEncoding::Utf16Be:
+            words = "UTF-16 big-endian";
+            break;
+        case TextEncoding::EightBit:
+            words = "8-bit text (not UTF-8)";
+            break;
     }
     if (decoded.byteOrderMark) words += " with byte-order mark";
     return words;

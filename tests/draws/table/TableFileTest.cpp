@@ -17,8 +17,13 @@ TEST(TableFile, decodingFindsEachEncodingByItsMarkOrItsBytes) {
         std::string text;
     } cases[] = {
         {"Date,N1\n", TextEncoding::Utf8, false, "Date,N1\n"},
-        {"\xEF\xBB\xBF" "D\xC3\xA4", TextEncoding::Utf8, true, "D\xC3\xA4"},
-        {std::string("\xFF\xFE" "D\0\xE4\0", 6), TextEncoding::Utf16Le, true, "D\xC3\xA4"},
+        {"\xEF\xBB\xBF"
+         "D\xC3\xA4",
+         TextEncoding::Utf8, true, "D\xC3\xA4"},
+        {std::string("\xFF\xFE"
+                     "D\0\xE4\0",
+                     6),
+         TextEncoding::Utf16Le, true, "D\xC3\xA4"},
         {std::string("\xFE\xFF\0D\0\xE4", 6), TextEncoding::Utf16Be, true, "D\xC3\xA4"},
         {std::string("D\0a\0t\0e\0", 8), TextEncoding::Utf16Le, false, "Date"},
         {std::string("\0D\0a\0t\0e", 8), TextEncoding::Utf16Be, false, "Date"},
@@ -56,7 +61,10 @@ TEST(TableFile, onlyFilesOfTheLenientLineCharactersGoToTheLenientReader) {
     EXPECT_EQ(chooseReader(""), DrawReader::Lenient);
     EXPECT_EQ(chooseReader("01,02,03,1/4/2006\r\n1\\2:3.4-5\n"), DrawReader::Lenient);
     EXPECT_EQ(chooseReader(std::string("0\0001\0,\0\n\0", 8)), DrawReader::Lenient);  // the export's UTF-16LE
-    for (const std::string bytes : {"1, 2,3\n", "Date,B1\n", "\"1\",2\n", "1;2\n", "\xFF\xFE" "1\0", "1\t2"}) {
+    for (const std::string bytes : {"1, 2,3\n", "Date,B1\n", "\"1\",2\n", "1;2\n",
+                                    "\xFF\xFE"
+                                    "1\0",
+                                    "1\t2"}) {
         EXPECT_EQ(chooseReader(bytes), DrawReader::Table) << bytes;
     }
 

@@ -35,13 +35,14 @@ TEST(TableMerge, aRowEqualToAnyStoredDrawOfItsDateIsSkippedAndNewDrawsOfTheDateF
 
     DrawList draws = stored;
     RecordingImportObserver observer;
-    const ImportOutcome outcome = importTableRows(rows, draws, cash3(), [](const DrawList&) { return DrawFileResult{}; },
-                                                  observer);
+    const ImportOutcome outcome = importTableRows(
+        rows, draws, cash3(), [](const DrawList&) { return DrawFileResult{}; }, observer);
     EXPECT_EQ(outcome.counters, preview.counters);
     ASSERT_EQ(draws.size(), 4u);
     EXPECT_EQ(draws.at(2).ball1, 5);  // after the stored draws of its date
-    EXPECT_EQ(observer.messages, std::vector<std::string>{
-                                     "Imported 1 lines into past draw file.\nRecorded 1 repeat draw dates.\nSkipped 3 lines."});
+    EXPECT_EQ(observer.messages,
+              std::vector<std::string>{
+                  "Imported 1 lines into past draw file.\nRecorded 1 repeat draw dates.\nSkipped 3 lines."});
     EXPECT_EQ(observer.infos, (std::vector<std::string>{"Preparing to Import", "Reading:0 Draws", "Reading:1 Draws",
                                                         "Reading:1 Draws", "Reading:1 Draws", "Import Complete"}));
 }
@@ -50,9 +51,11 @@ TEST(TableMerge, rejectedLinesAreCountedInTheSummaryAndAFailedSaveReplacesIt) {
     const TableRows rows = rowsOf({{kMay1, 1, 2, 3}}, {{3, "line 3: no date"}, {4, "line 4: no date"}});
     DrawList draws;
     RecordingImportObserver observer;
-    importTableRows(rows, draws, cash3(), [](const DrawList&) { return DrawFileResult{}; }, observer);
-    EXPECT_EQ(observer.messages.back(), "Imported 1 lines into past draw file.\nRecorded 0 repeat draw dates.\n"
-                                        "Skipped 0 lines.\nRejected 2 lines.");
+    importTableRows(
+        rows, draws, cash3(), [](const DrawList&) { return DrawFileResult{}; }, observer);
+    EXPECT_EQ(observer.messages.back(),
+              "Imported 1 lines into past draw file.\nRecorded 0 repeat draw dates.\n"
+              "Skipped 0 lines.\nRejected 2 lines.");
 
     DrawList unsaved;
     RecordingImportObserver failed;
@@ -60,9 +63,10 @@ TEST(TableMerge, rejectedLinesAreCountedInTheSummaryAndAFailedSaveReplacesIt) {
         return DrawFileResult{DrawFileResult::Status::CannotCreate, "ERROR 101\nUnable to Open or Create x.dat"};
     };
     EXPECT_EQ(importTableRows(rows, unsaved, cash3(), cannotSave, failed).status, ImportStatus::SaveFailed);
-    EXPECT_EQ(failed.messages, (std::vector<std::string>{
-                                   "ERROR 101\nUnable to Open or Create x.dat",
-                                   "ERROR 2006:\nUnable to save past draw data!\nFile may be in use or memory may be too low."}));
+    EXPECT_EQ(failed.messages,
+              (std::vector<std::string>{
+                  "ERROR 101\nUnable to Open or Create x.dat",
+                  "ERROR 2006:\nUnable to save past draw data!\nFile may be in use or memory may be too low."}));
     EXPECT_EQ(unsaved.size(), 1u);
 }
 

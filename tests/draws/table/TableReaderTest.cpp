@@ -15,7 +15,9 @@ const FixedOffsetLocalTime kTime;  // UTC
 
 std::int32_t day(int year, int month, int dayOfMonth) { return kTime.toSeconds({year, month, dayOfMonth}); }
 
-LotteryProfile profile(int balls, int min, int max, int bonus) { return testing::lotteryProfile(balls, min, max, bonus); }
+LotteryProfile profile(int balls, int min, int max, int bonus) {
+    return testing::lotteryProfile(balls, min, max, bonus);
+}
 
 DrawRecord draw(std::int32_t date, std::vector<int> balls, int bonus) {
     DrawRecord record{date};
@@ -73,24 +75,27 @@ TEST(TableReader, semicolonFileWithGermanDatesAMoneyColumnAndCommentsIsReadLineB
                                                     draw(day(2021, 3, 10), {1, 2, 3, 4, 5, 6}, 0)}));
     EXPECT_EQ(reasons(rows), (std::vector<std::string>{"line 7: 5 numbers where the lottery has 6",
                                                        "line 8: ball 60 is outside the lottery's 1 to 49"}));
-    EXPECT_EQ(layoutInWords(analysis, *analysis.layout),
-              (std::vector<std::string>{"File: UTF-8, semicolon-separated, heading on line 2, 2 blank or comment lines.",
-                                        "Date: column 2 \"Datum\"",
-                                        "Balls: columns 3 to 8 (\"Zahl 1\" to \"Zahl 6\")",
-                                        "Bonus: column 9 \"Zusatzzahl\""}));
+    EXPECT_EQ(
+        layoutInWords(analysis, *analysis.layout),
+        (std::vector<std::string>{"File: UTF-8, semicolon-separated, heading on line 2, 2 blank or comment lines.",
+                                  "Date: column 2 \"Datum\"", "Balls: columns 3 to 8 (\"Zahl 1\" to \"Zahl 6\")",
+                                  "Bonus: column 9 \"Zusatzzahl\""}));
 }
 
 TEST(TableReader, everyUnicodeFormReadsTheSameDrawsWhateverItsDelimiterAndDates) {
     const LotteryProfile lotto = profile(6, 1, 59, 59);
     const std::vector<DrawRecord> expected = {draw(day(2021, 7, 7), {2, 3, 7, 20, 40, 52}, 14),
                                               draw(day(2021, 7, 3), {1, 12, 27, 29, 31, 47}, 23)};
-    const std::string tabbedFrench = "mer. 7 juil. 2021\t2\t3\t7\t20\t40\t52\t14\r\n"
-                                     "sam. 3 juil. 2021\t1\t12\t27\t29\t31\t47\t23\r\n";
-    const std::string spacedIso = "  2021-07-07T00:00:00   02 03 07 20 40 52    14 \n"
-                                  "2021-07-03T00:00:00 01 12 27 29 31 47 23\n";
-    const std::string quotedWithTimes = "\"Draw Date\",\"Numbers\",\"Extra\"\n"
-                                        "\"Jul 7, 2021 12:00:00 AM\",\"02-03-07-20-40-52\",\"14\"\n"
-                                        "\"Jul 3, 2021 12:00:00 AM\",\"01-12-27-29-31-47\",\"23\"\n";
+    const std::string tabbedFrench =
+        "mer. 7 juil. 2021\t2\t3\t7\t20\t40\t52\t14\r\n"
+        "sam. 3 juil. 2021\t1\t12\t27\t29\t31\t47\t23\r\n";
+    const std::string spacedIso =
+        "  2021-07-07T00:00:00   02 03 07 20 40 52    14 \n"
+        "2021-07-03T00:00:00 01 12 27 29 31 47 23\n";
+    const std::string quotedWithTimes =
+        "\"Draw Date\",\"Numbers\",\"Extra\"\n"
+        "\"Jul 7, 2021 12:00:00 AM\",\"02-03-07-20-40-52\",\"14\"\n"
+        "\"Jul 3, 2021 12:00:00 AM\",\"01-12-27-29-31-47\",\"23\"\n";
     const struct {
         const char* name;
         std::string bytes;
@@ -117,7 +122,9 @@ TEST(TableReader, everyUnicodeFormReadsTheSameDrawsWhateverItsDelimiterAndDates)
 TEST(TableReader, dayAndMonthFollowTheWholeFileThenTheLocale) {
     const LotteryProfile lotto = profile(6, 1, 49, 0);
     // 8-bit text: its heading's umlaut is no UTF-8, and its code page is unknown.
-    const std::string ambiguous = "Datum,Gl\xFC" "ckszahlen\n07.03.21,1 2 3 4 5 6\n04.05.21,7|8|9|10|11|12\n";
+    const std::string ambiguous =
+        "Datum,Gl\xFC"
+        "ckszahlen\n07.03.21,1 2 3 4 5 6\n04.05.21,7|8|9|10|11|12\n";
     const TableAnalysis dayFirst = analyseTable(ambiguous, lotto, DateOrder::DayMonthYear);
     EXPECT_EQ(dayFirst.encoding, TextEncoding::EightBit);
     EXPECT_EQ(draws(readAll(dayFirst, lotto)).front().date, day(2021, 3, 7));
@@ -132,23 +139,22 @@ TEST(TableReader, dayAndMonthFollowTheWholeFileThenTheLocale) {
     const TableAnalysis analysis = analyseTable(decided, lotto, DateOrder::MonthDayYear);
     const TableRows rows = readAll(analysis, lotto);
     EXPECT_EQ(draws(rows).front().date, day(2021, 3, 7));
-    EXPECT_EQ(reasons(rows),
-              std::vector<std::string>{"line 6: \"05.25.21\" is not a date in day/month/year order"});
+    EXPECT_EQ(reasons(rows), std::vector<std::string>{"line 6: \"05.25.21\" is not a date in day/month/year order"});
 }
 
 TEST(TableReader, drawNumbersSumsMultipliersAndHeadedCountsAreNeverBallsOrBonus) {
     const LotteryProfile lotto = profile(6, 1, 49, 99);
     // The draw number counts up within the ball range; the number after the
     // balls is their sum, within the bonus range; then a multiplier.
-    const std::vector<std::vector<int>> balls = {{1, 5, 9, 12, 20, 30},   {2, 4, 8, 15, 22, 31},
-                                                 {3, 6, 7, 11, 25, 33},   {1, 2, 3, 4, 5, 6},
-                                                 {7, 9, 10, 13, 14, 18},  {2, 3, 16, 17, 19, 21},
-                                                 {4, 8, 12, 16, 20, 24},  {5, 10, 11, 16, 17, 28}};
+    const std::vector<std::vector<int>> balls = {{1, 5, 9, 12, 20, 30},  {2, 4, 8, 15, 22, 31},  {3, 6, 7, 11, 25, 33},
+                                                 {1, 2, 3, 4, 5, 6},     {7, 9, 10, 13, 14, 18}, {2, 3, 16, 17, 19, 21},
+                                                 {4, 8, 12, 16, 20, 24}, {5, 10, 11, 16, 17, 28}};
     std::string headless;
     for (int line = 1; line <= 8; ++line) {
         headless += std::to_string(line) + "," + std::to_string(line) + "/20/2006";
         int sum = 0;
-        for (const int ball : balls[static_cast<std::size_t>(line - 1)]) headless += "," + std::to_string(ball), sum += ball;
+        for (const int ball : balls[static_cast<std::size_t>(line - 1)])
+            headless += "," + std::to_string(ball), sum += ball;
         headless += "," + std::to_string(sum) + ",3X\n";
     }
     const TableAnalysis analysis = analyseTable(headless, lotto, DateOrder::DayMonthYear);
@@ -158,8 +164,9 @@ TEST(TableReader, drawNumbersSumsMultipliersAndHeadedCountsAreNeverBallsOrBonus)
     EXPECT_EQ(analysis.layout->bonus, BonusSource{});
 
     // A count of winners headed as such after the balls is no bonus either.
-    const std::string headed = "Date,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Winners\n"
-                               "2006-01-04,1,2,3,4,5,6,2\n2006-01-07,7,8,9,10,11,12,10\n";
+    const std::string headed =
+        "Date,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Winners\n"
+        "2006-01-04,1,2,3,4,5,6,2\n2006-01-07,7,8,9,10,11,12,10\n";
     const TableAnalysis winners = analyseTable(headed, lotto, DateOrder::DayMonthYear);
     ASSERT_TRUE(winners.layout.has_value()) << winners.problem;
     EXPECT_EQ(winners.layout->bonus, BonusSource{});
@@ -167,14 +174,15 @@ TEST(TableReader, drawNumbersSumsMultipliersAndHeadedCountsAreNeverBallsOrBonus)
 
 TEST(TableReader, linesThatCannotBeReadAreRejectedWithTheirReasonsAndFilesWithoutDrawsSayWhy) {
     const LotteryProfile lotto = profile(5, 1, 69, 26);
-    const std::string file = "Draw Date,Winning Numbers,Powerball\n"
-                             "01/06/2018,12 61 30 29 33,26\n"
-                             ",12 61 30 29 33,26\n"
-                             "01/10/2018,12 61 30 29,26\n"
-                             "01/13/2018,12 61 30 29 33,27\n"
-                             "1/17/2018,12 61 30 29 33,x\n"
-                             "Jan 20 2018,12 61 3a 29 33,1\n"
-                             "1/24/2040,12 61 30 29 33,1\n";
+    const std::string file =
+        "Draw Date,Winning Numbers,Powerball\n"
+        "01/06/2018,12 61 30 29 33,26\n"
+        ",12 61 30 29 33,26\n"
+        "01/10/2018,12 61 30 29,26\n"
+        "01/13/2018,12 61 30 29 33,27\n"
+        "1/17/2018,12 61 30 29 33,x\n"
+        "Jan 20 2018,12 61 3a 29 33,1\n"
+        "1/24/2040,12 61 30 29 33,1\n";
     const TableAnalysis analysis = analyseTable(file, lotto, DateOrder::DayMonthYear);
     const TableRows rows = readAll(analysis, lotto);
     EXPECT_EQ(draws(rows), std::vector<DrawRecord>{draw(day(2018, 1, 6), {12, 61, 30, 29, 33}, 26)});
