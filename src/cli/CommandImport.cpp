@@ -41,12 +41,18 @@ int runImport(CliContext& context, const std::vector<std::string>& words) {
     auto lottery = loadLotteryDraws(context, kImportCommandName, arguments->positional()[0]);
     if (!lottery) return EXIT_FAILURE;
     // Saving after an import over a damaged file would drop the draws that could not be read.
-    if (lottery->loaded.status == DrawFileResult::Status::Damaged && !dryRun) {
+    if (!lottery->loaded.maySaveOver()) {
         return commandFailed(context, kImportCommandName, lottery->loaded.message);
     }
+    // A file that cannot be read goes to the lenient import, which says why.
+    std::string problem;
+    const auto bytes = readImportFile(file, problem);
     const DrawReader reader = readerName ? (*readerName == kTableReader ? DrawReader::Table : DrawReader::Lenient)
-                                         : chooseReaderForFile(file);
-    if (reader == DrawReader::Table) return runTableImport(context, *lottery, file, dryRun);
+                                         : (bytes ? chooseReader(*bytes) : DrawReader::Lenient);
+    if (reader == DrawReader::Table) {
+        if (!bytes) return commandFailed(context, kImportCommandName, problem);
+        return runTableImport(context, *lottery, *bytes, dryRun);
+    }
 
     const LotteryProfile& profile = lottery->profile;
     const DrawSaver save = [&](const DrawList& merged) {

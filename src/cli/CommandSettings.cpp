@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <system_error>
 #include <ostream>
 
 #include "app/AppState.h"
@@ -35,7 +36,8 @@ bool CommandSettings::load() {
         commandFailed(context_, command_, std::string(kNoHostPath) + context_.state.dataFolder);
         return false;
     }
-    if (file_.Load(*hostPath) || !std::filesystem::exists(*hostPath)) return true;
+    std::error_code error;
+    if (file_.Load(*hostPath) || (!std::filesystem::exists(*hostPath, error) && !error)) return true;
     commandFailed(context_, command_, std::string(kCannotRead) + hostPath->string());
     return false;
 }

@@ -23,7 +23,7 @@ int runStats(CliContext& context, const std::vector<std::string>& words) {
     if (!lottery) return EXIT_FAILURE;
 
     // Without a draw file there are no rows, as the Draw Stats window shows it.
-    if (lottery->loaded.status != DrawFileResult::Status::CannotOpen) {
+    if (lottery->loaded.status != DrawFileResult::Status::Missing) {
         for (const NumberFrequency& row : countDrawNumbers(lottery->draws, lottery->profile).rows) {
             context.out << formatText(kFrequencyLineFormat, row.number, row.count) << '\n';
         }

@@ -34,9 +34,9 @@ int reportImportRun(CliContext& context, ImportStatus status, const std::vector<
 // Fails the command when no line of the file gave a draw.
 bool fileGaveDraws(CliContext& context, const ImportCounters& counters);
 
-// Imports a file through the table reader: prints the layout it found and
+// Imports a file's bytes through the table reader: prints the layout it found and
 // each rejected line (to the error stream), then imports (or, on a dry run,
 // prints what it would store).
-int runTableImport(CliContext& context, LotteryDraws& lottery, const std::filesystem::path& file, bool dryRun);
+int runTableImport(CliContext& context, LotteryDraws& lottery, const std::string& bytes, bool dryRun);
 
 }  // namespace numora

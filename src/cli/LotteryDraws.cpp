@@ -20,6 +20,10 @@ std::optional<LotteryDraws> loadLotteryDraws(CliContext& context, std::string_vi
     if (!profile) return std::nullopt;
     LotteryDraws lottery{*profile, {}, {}};
     lottery.loaded = DrawFile::load(context.device, context.state.dataFolder, profile->name, lottery.draws);
+    if (lottery.loaded.status == DrawFileResult::Status::Unreadable) {
+        commandFailed(context, command, lottery.loaded.message);
+        return std::nullopt;
+    }
     return lottery;
 }
 

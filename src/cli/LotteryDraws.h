@@ -19,8 +19,9 @@ struct LotteryDraws {
 };
 
 // nullopt, with a message, when the settings file cannot be read or does not
-// hold the lottery. A missing draw file gives no draws; a damaged one the
-// draws read before the damage.
+// hold the lottery, or when its draw file is there but cannot be read. A
+// missing draw file gives no draws; a damaged one the draws read before the
+// damage.
 std::optional<LotteryDraws> loadLotteryDraws(CliContext& context, std::string_view command, const std::string& name);
 
 // The same, but a damaged draw file also gives nullopt and its message: the

@@ -7,7 +7,6 @@
 #include "ImportCommandParts.h"
 #include "app/AppState.h"
 #include "draws/table/LayoutWords.h"
-#include "draws/table/ReaderChoice.h"
 #include "draws/table/TableAnalysis.h"
 #include "draws/table/TableMerge.h"
 #include "platform/FormatText.h"
@@ -45,12 +44,9 @@ bool fileGaveDraws(CliContext& context, const ImportCounters& counters) {
     return false;
 }
 
-int runTableImport(CliContext& context, LotteryDraws& lottery, const std::filesystem::path& file, bool dryRun) {
-    std::string problem;
-    const auto bytes = readTableFile(file, problem);
-    if (!bytes) return commandFailed(context, kImportCommandName, problem);
+int runTableImport(CliContext& context, LotteryDraws& lottery, const std::string& bytes, bool dryRun) {
     const LotteryProfile& profile = lottery.profile;
-    const TableAnalysis analysis = analyseTable(*bytes, profile, context.locale.shortDateOrder());
+    const TableAnalysis analysis = analyseTable(bytes, profile, context.locale.shortDateOrder());
     if (!analysis.layout) return commandFailed(context, kImportCommandName, analysis.problem);
 
     for (const std::string& line : layoutInWords(analysis, *analysis.layout)) context.out << line << '\n';

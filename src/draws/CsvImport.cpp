@@ -1,13 +1,14 @@
 #include "draws/CsvImport.h"
 
-#include <fstream>
 #include <optional>
+#include <sstream>
 
 #include "draws/CsvDrawLine.h"
 #include "draws/CsvLineReader.h"
 #include "platform/FormatText.h"
 #include "platform/LocaleInfo.h"
 #include "platform/Utf16.h"
+#include "platform/WholeFile.h"
 
 namespace numora {
 
@@ -32,28 +33,21 @@ std::optional<char> firstSeparatorCharacter(const std::string& separator) {
     return separator.front();
 }
 
-}  // namespace
-
-ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, const CsvImportSetup& setup,
-                            const DrawSaver& save, ImportObserver& observer) {
-    std::ifstream in(file, std::ios::binary);
-    return importCsv(in, draws, setup, save, observer);
-}
-
-ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetup& setup, const DrawSaver& save,
-                        ImportObserver& observer) {
+// The run over a file, or without one (file is null) after the given message.
+ImportOutcome runImport(std::istream* file, const char* cannotOpen, DrawList& draws, const CsvImportSetup& setup,
+                        const DrawSaver& save, ImportObserver& observer) {
     ImportOutcome outcome;
     observer.showInfo(kImportPreparing);
     const CsvLineRules rules{setup.profile.balls,           setup.profile.bonus,
                              setup.locale.shortDateOrder(), firstSeparatorCharacter(setup.locale.dateSeparator()),
                              setup.undatedSeconds,          &setup.time};
     if (!file) {
-        observer.showMessage(kImportCannotOpen);
+        observer.showMessage(cannotOpen);
         outcome.status = ImportStatus::CannotOpen;
         return outcome;
     }
 
-    CsvLineReader reader(file);
+    CsvLineReader reader(*file);
     {
         DrawMerger merger(draws, setup.profile);
         std::string line;
@@ -75,6 +69,24 @@ ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetu
 
     outcome.status = finishImport(outcome.counters, draws, save, observer);
     return outcome;
+}
+
+}  // namespace
+
+ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, const CsvImportSetup& setup,
+                            const DrawSaver& save, ImportObserver& observer) {
+    WholeFile read = readWholeFile(file, kImportLargestFile);
+    if (!read.read()) {
+        const char* message = read.status == WholeFileStatus::TooLarge ? kImportTooLarge : kImportCannotOpen;
+        return runImport(nullptr, message, draws, setup, save, observer);
+    }
+    std::istringstream in(std::move(read.bytes));
+    return runImport(&in, nullptr, draws, setup, save, observer);
+}
+
+ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetup& setup, const DrawSaver& save,
+                        ImportObserver& observer) {
+    return runImport(file ? &file : nullptr, kImportCannotOpen, draws, setup, save, observer);
 }
 
 ImportStatus finishImport(const ImportCounters& counters, const DrawList& draws, const DrawSaver& save,

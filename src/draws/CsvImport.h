@@ -43,6 +43,11 @@ struct CsvImportSetup {
 inline constexpr char kImportPreparing[] = "Preparing to Import";
 inline constexpr char kImportReadingFormat[] = "Reading:%d Draws";
 inline constexpr char kImportCannotOpen[] = "Error 201, CSV file read error\nUnable to open.";
+inline constexpr char kImportTooLarge[] = "Error 201, CSV file read error\nThe file is larger than 32 MB.";
+// A list of draws is far smaller; a larger file is taken for something else.
+// Cut into 50-byte pieces, a file of this size gives fewer draws than a draw
+// file holds.
+inline constexpr std::uint64_t kImportLargestFile = std::uint64_t{32} << 20;
 
 enum class ImportStatus {
     Completed,   // the draws were merged and saved
@@ -56,7 +61,9 @@ struct ImportOutcome {
     ImportCounters counters;
 };
 
-// Imports a CSV file of past draws into draws, then saves them with save.
+// Imports a CSV file of past draws into draws, then saves them with save. A
+// path that is not a readable regular file of at most 32 MB is not opened:
+// the run ends with its message and nothing changes.
 // The summary, or the error text that replaces it, is the last message shown.
 ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, const CsvImportSetup& setup,
                             const DrawSaver& save, ImportObserver& observer);

@@ -1,11 +1,9 @@
 #include "draws/DrawFile.h"
 
-#include <filesystem>
-#include <fstream>
-
-#include "platform/DevicePaths.h"
 #include "platform/AtomicFile.h"
+#include "platform/DevicePaths.h"
 #include "platform/FormatText.h"
+#include "platform/WholeFile.h"
 
 namespace numora {
 
@@ -18,6 +16,15 @@ constexpr std::uint16_t kSchema = 1;
 constexpr std::string_view kClassName = "CLottoItem";
 constexpr char kExtension[] = ".dat";
 constexpr std::size_t kBodySize = 4 * DrawRecord::kNumberCount + 4;
+constexpr std::size_t kTagSize = 2;
+constexpr std::size_t kClassDescriptionSize = 3 * kTagSize + kClassName.size();
+
+// The bytes of a draw file of count records.
+constexpr std::size_t fileSize(std::size_t count) {
+    const std::size_t countSize = count < kCountEscape ? 2 : 6;
+    return count == 0 ? countSize : countSize + kClassDescriptionSize + kBodySize + (count - 1) * (kTagSize + kBodySize);
+}
+constexpr std::size_t kLargestFile = fileSize(DrawFile::kMostDraws);
 
 void putU16(std::string& out, std::uint16_t value) {
     out.push_back(static_cast<char>(value & 0xFF));
@@ -54,6 +61,8 @@ public:
         bytes_.remove_prefix(length);
         return true;
     }
+
+    bool atEnd() const { return bytes_.empty(); }
 
 private:
     bool take(std::size_t size, std::uint32_t& value) {
@@ -95,7 +104,7 @@ std::string deviceName(std::string_view dataFolder, std::string_view lotteryName
 
 std::string encode(const DrawList& draws) {
     std::string out;
-    out.reserve(6 + draws.size() * (kBodySize + 2) + 16);
+    out.reserve(fileSize(draws.size()));
     const std::size_t count = draws.size();
     if (count < kCountEscape) {
         putU16(out, static_cast<std::uint16_t>(count));
@@ -140,6 +149,7 @@ DrawFileResult decode(std::string_view bytes, DrawList& out) {
         if (!readBody(reader, record)) return {DrawFileResult::Status::Damaged, {}};
         out.append(record);
     }
+    if (!reader.atEnd()) return {DrawFileResult::Status::Damaged, {}};
     return {};
 }
 
@@ -148,14 +158,21 @@ DrawFileResult load(const DevicePaths& device, std::string_view dataFolder, std:
     out.clear();
     const std::string name = deviceName(dataFolder, lotteryName);
     const auto host = device.toHost(name);
-    if (!host) return {DrawFileResult::Status::CannotOpen, {}};
-    std::error_code error;
-    const auto size = std::filesystem::is_regular_file(*host, error) ? std::filesystem::file_size(*host, error) : 0;
-    std::ifstream file(*host, std::ios::binary);
-    if (error || !file || !std::filesystem::is_regular_file(*host)) return {DrawFileResult::Status::CannotOpen, {}};
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!file.read(bytes.data(), static_cast<std::streamsize>(size))) return {DrawFileResult::Status::CannotOpen, {}};
-    DrawFileResult result = decode(bytes, out);
+    if (!host) return {DrawFileResult::Status::Missing, {}};
+    const WholeFile file = readWholeFile(*host, kLargestFile);
+    switch (file.status) {
+    case WholeFileStatus::Read:
+        break;
+    case WholeFileStatus::Missing:
+        return {DrawFileResult::Status::Missing, {}};
+    case WholeFileStatus::NotAFile:
+        return {DrawFileResult::Status::Unreadable, formatText(kErrorNotAFile, name.c_str())};
+    case WholeFileStatus::TooLarge:
+        return {DrawFileResult::Status::Unreadable, formatText(kErrorTooLarge, name.c_str())};
+    case WholeFileStatus::Unreadable:
+        return {DrawFileResult::Status::Unreadable, formatText(kErrorUnreadable, name.c_str())};
+    }
+    DrawFileResult result = decode(file.bytes, out);
     if (!result.ok()) result.message = formatText(kErrorDamaged, name.c_str(), static_cast<int>(out.size()));
     return result;
 }
@@ -163,6 +180,10 @@ DrawFileResult load(const DevicePaths& device, std::string_view dataFolder, std:
 DrawFileResult save(const DevicePaths& device, std::string_view dataFolder, std::string_view lotteryName,
                     const DrawList& draws) {
     const std::string name = deviceName(dataFolder, lotteryName);
+    if (draws.size() > kMostDraws) {
+        return {DrawFileResult::Status::CannotCreate,
+                formatText(kErrorTooManyDraws, name.c_str(), static_cast<int>(kMostDraws))};
+    }
     const auto host = device.toHost(name);
     if (!host || !writeFileAtomically(*host, encode(draws))) {
         return {DrawFileResult::Status::CannotCreate, formatText(kErrorCannotCreate, name.c_str())};

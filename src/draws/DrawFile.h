@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,12 +12,22 @@ class DevicePaths;
 
 // The outcome of loading or saving a draw file; message holds the program's
 // text for a failure the user is told of (empty otherwise).
+//
+// A load is Ok when the whole file was read, Missing when there is no file
+// (no draws yet), Unreadable when something stands at the file's place that
+// could not be read (no permission, not a regular file, larger than any draw
+// file), Damaged when its bytes broke off or went wrong after the draws that
+// were read. A save fails with CannotCreate.
 struct DrawFileResult {
-    enum class Status { Ok, CannotOpen, Damaged, CannotCreate };
+    enum class Status { Ok, Missing, Unreadable, Damaged, CannotCreate };
     Status status = Status::Ok;
     std::string message;
 
     bool ok() const { return status == Status::Ok; }
+    // Whether, after this load, saving the draws may replace the file: only a
+    // file that was read whole, or none at all. Saving over any other would
+    // lose the draws that could not be read.
+    bool maySaveOver() const { return status == Status::Ok || status == Status::Missing; }
 };
 
 // Each lottery's past draws live in "<data folder>\<lottery name>.dat", an
@@ -33,13 +44,21 @@ namespace DrawFile {
 
 inline constexpr char kErrorCannotCreate[] = "ERROR 101\nUnable to Open or Create %s";
 inline constexpr char kErrorDamaged[] = "The draw file %s is damaged: only its first %d draws could be read.";
+inline constexpr char kErrorUnreadable[] = "The draw file %s cannot be read; Numora leaves it as it is.";
+inline constexpr char kErrorNotAFile[] = "The draw file %s is not a regular file; Numora leaves it as it is.";
+inline constexpr char kErrorTooLarge[] =
+    "The draw file %s is larger than a draw file can be; Numora leaves it as it is.";
+inline constexpr char kErrorTooManyDraws[] = "The draw file %s cannot hold more than %d draws; nothing was saved.";
+
+// The most draws a draw file holds, and so the largest file that is read.
+inline constexpr std::size_t kMostDraws = 1'000'000;
 
 // The device path of a lottery's draw file.
 std::string deviceName(std::string_view dataFolder, std::string_view lotteryName);
 
 std::string encode(const DrawList& draws);
 // Reads the records into out (emptied first). A damaged file keeps the records
-// read before the damage and reports Damaged.
+// read before the damage and reports Damaged; so do bytes after the last record.
 DrawFileResult decode(std::string_view bytes, DrawList& out);
 
 DrawFileResult load(const DevicePaths& device, std::string_view dataFolder, std::string_view lotteryName,

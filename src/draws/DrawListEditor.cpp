@@ -12,13 +12,19 @@ constexpr char kAddNotSaved[] = "ERROR 2006:\nUnable to save past draw data!";
 
 DrawListEditor::DrawListEditor(DrawSaver save) : save_(std::move(save)) {}
 
-void DrawListEditor::fill(DrawList draws) {
+void DrawListEditor::fill(DrawList draws, const DrawFileResult& loaded) {
     draws_ = std::move(draws);
+    loaded_ = loaded;
     changed_ = false;
 }
 
+DrawFileResult DrawListEditor::saveToFile() {
+    if (!loaded_.maySaveOver()) return {DrawFileResult::Status::CannotCreate, loaded_.message};
+    return save_(draws_);
+}
+
 bool DrawListEditor::saveDraws(std::string& failure) {
-    const DrawFileResult result = save_(draws_);
+    const DrawFileResult result = saveToFile();
     changed_ = !result.ok();
     failure = result.message;
     return result.ok();
@@ -47,7 +53,8 @@ void DrawListEditor::remove(std::size_t position) {
 
 ImportOutcome DrawListEditor::importCsv(const std::filesystem::path& file, const CsvImportSetup& setup,
                                         ImportObserver& observer) {
-    const ImportOutcome outcome = importCsvFile(file, draws_, setup, save_, observer);
+    const ImportOutcome outcome =
+        importCsvFile(file, draws_, setup, [this](const DrawList&) { return saveToFile(); }, observer);
     if (outcome.status == ImportStatus::Completed) changed_ = false;
     if (outcome.status == ImportStatus::SaveFailed) changed_ = true;
     return outcome;

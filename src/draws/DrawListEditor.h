@@ -20,8 +20,10 @@ public:
     explicit DrawListEditor(DrawSaver save);
 
     const DrawList& draws() const { return draws_; }
-    // The draws as just read from the draw file: nothing to save.
-    void fill(DrawList draws);
+    // The draws as just read from the draw file: nothing to save. After a
+    // load that did not read the file whole (see DrawFileResult::maySaveOver)
+    // nothing is saved over it: every save fails with the load's message.
+    void fill(DrawList draws, const DrawFileResult& loaded = {});
 
     // Appends and saves; the texts to show when the save failed (the draw
     // file's own message first), none when it succeeded.
@@ -39,9 +41,11 @@ public:
     std::string saveOnClose();
 
 private:
+    DrawFileResult saveToFile();
     bool saveDraws(std::string& failure);
 
     DrawSaver save_;
+    DrawFileResult loaded_;
     DrawList draws_;
     bool changed_ = false;
 };

@@ -11,12 +11,6 @@ constexpr std::int32_t kEmptyNumber = -1;
 
 std::uint32_t dateKey(const DrawRecord& draw) { return static_cast<std::uint32_t>(draw.date); }
 
-std::uint32_t latestDate(const std::vector<DrawRecord>& draws) {
-    std::uint32_t latest = 0;
-    for (const DrawRecord& draw : draws) latest = std::max(latest, dateKey(draw));
-    return latest;
-}
-
 bool sameNumbers(const DrawRecord& a, const DrawRecord& b) {
     for (int index = 0; index < DrawRecord::kNumberCount; ++index) {
         if (a.number(index) != b.number(index)) return false;
@@ -39,6 +33,15 @@ DrawRecord comparedForm(const DrawRecord& draw, const LotteryProfile& profile) {
     return compared;
 }
 
+void DrawMerger::Block::findDateRange() {
+    earliest = std::numeric_limits<std::uint32_t>::max();
+    latest = 0;
+    for (const DrawRecord& draw : draws) {
+        earliest = std::min(earliest, dateKey(draw));
+        latest = std::max(latest, dateKey(draw));
+    }
+}
+
 DrawMerger::DrawMerger(DrawList& draws, const LotteryProfile& profile, std::size_t blockDraws)
     : list_(draws),
       blockDraws_(std::max<std::size_t>(blockDraws, 2)),
@@ -51,7 +54,7 @@ DrawMerger::DrawMerger(DrawList& draws, const LotteryProfile& profile, std::size
         const auto end = stored.begin() + static_cast<std::ptrdiff_t>(std::min(first + blockDraws_, stored.size()));
         Block block;
         block.draws.assign(begin, end);
-        block.latest = latestDate(block.draws);
+        block.findDateRange();
         blocks_.push_back(std::move(block));
     }
     list_.clear();
@@ -108,11 +111,16 @@ void DrawMerger::merge(const DrawRecord& draw, bool dated, ImportCounters& count
 }
 
 // Where a draw of a repeated date goes: after the draw the walk stopped at and
-// after the draws of the same date that directly follow it.
+// after the draws of the same date that directly follow it. Whole blocks of
+// that date are passed over at once.
 DrawMerger::Place DrawMerger::afterSameDate(Place stop, std::uint32_t date) const {
     Place last = stop;
     for (std::size_t b = stop.block; b < blocks_.size(); ++b) {
         const std::vector<DrawRecord>& draws = blocks_[b].draws;
+        if (b != stop.block && blocks_[b].allOfDate(date)) {
+            last = {b, draws.size() - 1};
+            continue;
+        }
         for (std::size_t i = b == stop.block ? stop.index + 1 : 0; i < draws.size(); ++i) {
             if (dateKey(draws[i]) != date) return {last.block, last.index + 1};
             last = {b, i};
@@ -124,6 +132,7 @@ DrawMerger::Place DrawMerger::afterSameDate(Place stop, std::uint32_t date) cons
 void DrawMerger::insertAt(Place place, const DrawRecord& draw) {
     Block& block = blocks_[place.block];
     block.draws.insert(block.draws.begin() + static_cast<std::ptrdiff_t>(place.index), draw);
+    block.earliest = std::min(block.earliest, dateKey(draw));
     block.latest = std::max(block.latest, dateKey(draw));
     if (place.index < block.visited) block.visited = place.index;
     if (block.draws.size() <= blockDraws_) return;
@@ -135,8 +144,8 @@ void DrawMerger::insertAt(Place place, const DrawRecord& draw) {
     block.draws.resize(half);
     second.visited = block.visited > half ? block.visited - half : 0;
     block.visited = std::min(block.visited, half);
-    block.latest = latestDate(block.draws);
-    second.latest = latestDate(second.draws);
+    block.findDateRange();
+    second.findDateRange();
     blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(place.block + 1), std::move(second));
 }
 

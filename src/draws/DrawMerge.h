@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "draws/DrawList.h"
@@ -39,8 +40,9 @@ DrawRecord comparedForm(const DrawRecord& draw, const LotteryProfile& profile);
 // appended, once, whatever its walk found and counted.
 //
 // The walk visits the draws in order, but the draws are kept in blocks that
-// know their latest date and how far they have been visited, so a line costs
-// about the square root of the draw count rather than the count itself.
+// know their earliest and latest date and how far they have been visited, so
+// a line costs a step per block and a scan of at most two blocks rather than
+// a step per draw, however many stored draws share its date.
 //
 // The merger holds the draws while it works: the list is empty from
 // construction until the merger is destroyed, which puts the merged draws back.
@@ -59,8 +61,13 @@ public:
 private:
     struct Block {
         std::vector<DrawRecord> draws;
-        std::uint32_t latest = 0;  // the latest date in the block, as unsigned
-        std::size_t visited = 0;   // draws [0, visited) already had the range replacement
+        // The earliest and latest date in the block, as unsigned.
+        std::uint32_t earliest = std::numeric_limits<std::uint32_t>::max();
+        std::uint32_t latest = 0;
+        std::size_t visited = 0;  // draws [0, visited) already had the range replacement
+
+        void findDateRange();
+        bool allOfDate(std::uint32_t date) const { return earliest == date && latest == date; }
     };
     struct Place {
         std::size_t block;

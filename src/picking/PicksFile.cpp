@@ -1,15 +1,19 @@
 #include "picking/PicksFile.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/DevicePaths.h"
 #include "platform/AtomicFile.h"
-#include "platform/FileBytes.h"
 #include "platform/Utf16.h"
+#include "platform/WholeFile.h"
 
 namespace numora::PicksFile {
 
 namespace {
+
+// A pick list of a few thousand lines is far smaller; a larger file is taken for something else.
+constexpr std::uint64_t kLargestFile = std::uint64_t{16} << 20;
 
 void appendLine(std::string& bytes, std::string_view text) {
     for (const char16_t unit : toUtf16(text)) bytes.push_back(static_cast<char>(unit & 0xFF));
@@ -63,9 +67,9 @@ PicksExportResult save(const DevicePaths& device, std::string_view dataFolder, c
 std::optional<std::vector<std::string>> load(const DevicePaths& device, std::string_view dataFolder) {
     const auto host = device.toHost(deviceName(dataFolder));
     if (!host) return std::nullopt;
-    const auto bytes = readWholeFile(*host);
-    if (!bytes) return std::nullopt;
-    return decode(*bytes);
+    const WholeFile file = readWholeFile(*host, kLargestFile);
+    if (!file.read()) return std::nullopt;
+    return decode(file.bytes);
 }
 
 }  // namespace numora::PicksFile

@@ -41,7 +41,8 @@ std::vector<std::string> decode(std::string_view bytes);
 
 // Writes the file; the message names its device path on success.
 PicksExportResult save(const DevicePaths& device, std::string_view dataFolder, const std::vector<std::string>& lines);
-// The lines of the last export; nullopt when there is no file to read.
+// The lines of the last export; nullopt when there is no file to read (none,
+// or not a regular file, or one larger than 16 MB).
 std::optional<std::vector<std::string>> load(const DevicePaths& device, std::string_view dataFolder);
 
 }  // namespace PicksFile

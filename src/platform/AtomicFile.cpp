@@ -1,15 +1,31 @@
 #include "platform/AtomicFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <charconv>
+#include <optional>
+#include <random>
 #include <string>
 #include <system_error>
 
 namespace numora {
 
 namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kMostLinksFollowed = 40;
+constexpr std::string_view kTemporaryMark = ".numora-save-";
+constexpr std::string_view kUniqueCharacters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr std::size_t kUniqueLength = 6;
+constexpr int kNameAttempts = 100;
+// Open applies the umask to this.
+constexpr mode_t kNewFileMode = 0666;
+constexpr mode_t kPermissionBits = 07777;
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -23,24 +39,101 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The path a save replaces: the file the path leads to through any symbolic
+// links. nullopt for a loop of links or a link that cannot be read.
+std::optional<fs::path> finalTarget(fs::path path) {
+    for (int hop = 0; hop <= kMostLinksFollowed; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+        std::error_code error;
+        const fs::path target = fs::read_symlink(path, error);
+        if (error) return std::nullopt;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
+// ".<file name>.numora-save-": every temporary file of one file begins so.
+std::string temporaryPrefix(const fs::path& file) {
+    std::string prefix = ".";
+    prefix += file.filename().string();
+    prefix += kTemporaryMark;
+    return prefix;
+}
+
+// The process that made a temporary file, from the rest of its name after the prefix.
+std::optional<pid_t> temporaryOwner(std::string_view rest) {
+    pid_t owner = 0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), owner);
+    const std::size_t digits = static_cast<std::size_t>(end - rest.data());
+    if (error != std::errc() || digits == 0 || rest.size() != digits + 1 + kUniqueLength || rest[digits] != '-') {
+        return std::nullopt;
+    }
+    return owner;
+}
+
+void removeStaleTemporaries(const fs::path& folder, const std::string& prefix) {
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.rfind(prefix, 0) != 0) continue;
+        const auto owner = temporaryOwner(std::string_view(name).substr(prefix.size()));
+        if (owner && *owner != ::getpid() && ::kill(*owner, 0) != 0 && errno == ESRCH) {
+            ::unlink(entry->path().c_str());
+        }
+    }
+}
+
+// Creates a new temporary file in folder; its name goes to temporary. -1 on failure.
+int createTemporary(const fs::path& folder, const std::string& prefix, std::string& temporary) {
+    std::random_device seed;
+    std::mt19937 random(seed());
+    std::uniform_int_distribution<std::size_t> pick(0, kUniqueCharacters.size() - 1);
+    const std::string owned = prefix + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        std::string name = owned;
+        for (std::size_t i = 0; i < kUniqueLength; ++i) name += kUniqueCharacters[pick(random)];
+        temporary = (folder / name).string();
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+bool syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    // A file system that cannot flush a folder says EINVAL; there is nothing more to do then.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return synced;
+}
+
 }  // namespace
 
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+bool writeFileAtomically(const fs::path& path, std::string_view bytes) {
     if (path.empty() || path.filename().empty()) return false;
-    std::string temporary = path.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
+    const auto target = finalTarget(path);
+    if (!target || target->filename().empty()) return false;
+    struct stat old {};
+    const bool replacing = ::stat(target->c_str(), &old) == 0;
+    if (replacing ? !S_ISREG(old.st_mode) : errno != ENOENT) return false;
+
+    const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
+    const std::string prefix = temporaryPrefix(*target);
+    removeStaleTemporaries(folder, prefix);
+    std::string temporary;
+    const int fd = createTemporary(folder, prefix, temporary);
     if (fd < 0) return false;
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = (!replacing || ::fchmod(fd, old.st_mode & kPermissionBits) == 0) && writeAll(fd, bytes) &&
+              ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    if (ok) {
-        // mkstemp makes the file private; a saved file gets the usual permissions.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::chmod(temporary.c_str(), 0666 & ~mask);
-        ok = ::rename(temporary.c_str(), path.c_str()) == 0;
+    ok = ok && ::rename(temporary.c_str(), target->c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return false;
     }
-    if (!ok) ::unlink(temporary.c_str());
-    return ok;
+    return syncFolder(folder);
 }
 
 }  // namespace numora

@@ -2,14 +2,17 @@
 
 #include <algorithm>
 #include <climits>
-#include <system_error>
+#include <cstdint>
 
 #include "platform/AtomicFile.h"
-#include "platform/FileBytes.h"
+#include "platform/WholeFile.h"
 
 namespace numora {
 
 namespace {
+
+// A settings file holds a few lotteries; a larger file is taken for something else.
+constexpr std::uint64_t kLargestFile = std::uint64_t{16} << 20;
 
 bool isWideSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
@@ -66,19 +69,14 @@ void SettingsFile::Clear() {
 bool SettingsFile::Load(const std::filesystem::path& fileName) {
     Clear();
     fileName_ = fileName;
-    const auto bytes = readWholeFile(fileName);
-    if (!bytes) {
-        // A missing file is created by the next save. A file that is there but
-        // cannot be read is not taken as the place to save to: writing this
-        // empty store over it would lose the user's lotteries.
-        std::error_code error;
-        if (std::filesystem::symlink_status(fileName, error).type() != std::filesystem::file_type::not_found) {
-            fileName_.clear();
-        }
-        return false;
-    }
-    parse(*bytes);
-    return true;
+    const WholeFile file = readWholeFile(fileName, kLargestFile);
+    if (file.read() && parse(file.bytes)) return true;
+    // A missing file is created by the next save. A file that is there but
+    // cannot be read, or whose text cannot be decoded, is not taken as the
+    // place to save to: writing this empty store over it would lose the
+    // user's lotteries.
+    if (file.status != WholeFileStatus::Missing) fileName_.clear();
+    return false;
 }
 
 bool SettingsFile::Save(const std::optional<std::filesystem::path>& fileName) {

@@ -34,9 +34,10 @@ private:
 //   FF FE, then for each section:  CR LF "[" name "]" CR LF
 //                                  then key "=" value CR LF for each entry
 //
-// A file without the mark (written by hand in an 8-bit editor) is read with
-// the same rules as UTF-8 text, or as Latin-1 when it is not valid UTF-8, and
-// is written back with the mark.
+// A file without the mark is read as UTF-16 when it has zero bytes (the byte
+// order told by where they stand, or by the mark FE FF), otherwise as UTF-8
+// text, or as Latin-1 when it is not valid UTF-8; it is written back with the
+// mark. A zero code unit ends the text.
 //
 // No operation shows a message or throws; results are true when done. A store
 // that has a file name saves itself to it when destroyed.
@@ -49,8 +50,10 @@ public:
 
     void Clear();
     // Replaces the store with the file's contents and remembers the name. A
-    // file that cannot be read gives false and an empty store that still
-    // remembers the name.
+    // missing file gives false and an empty store that still remembers the
+    // name. A file that is there but cannot be read whole (not a regular file,
+    // larger than 16 MB, zero bytes that are not UTF-16 text) gives false and
+    // an empty store without a name, so nothing is saved over it.
     bool Load(const std::filesystem::path& fileName);
     // Saves to the given name (which then becomes the remembered one), or to
     // the remembered name when none is given; false without a name. The file
@@ -74,9 +77,10 @@ public:
     const SettingsSection* section(std::string_view name) const;
 
     // The file's bytes for the store, and the store for a file's bytes (the
-    // file name is kept).
+    // file name is kept); false, with an empty store, for bytes whose text
+    // cannot be decoded.
     std::string serialize() const;
-    void parse(std::string_view bytes);
+    bool parse(std::string_view bytes);
 
 private:
     SettingsSection& sectionNamed(std::string_view name);

@@ -5,8 +5,12 @@
 //   key "=" value CR LF                    once per entry, in first-seen order
 //
 // Reading is the state machine below; it accepts more than the writer makes
-// (blank lines, spaces around "=", a last line without its line end).
+// (blank lines, spaces around "=", a last line without its line end), and
+// reads UTF-16 of either byte order with or without its mark, and 8-bit text.
+// A zero code unit ends the text.
 
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "platform/Utf16.h"
@@ -32,21 +36,49 @@ void appendLittleEndian(std::string& bytes, std::u16string_view text) {
     }
 }
 
-bool hasByteOrderMark(std::string_view bytes) {
-    return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == kMarkFirstByte &&
-           static_cast<unsigned char>(bytes[1]) == kMarkSecondByte;
+enum class ByteOrder { LittleEndian, BigEndian };
+
+bool startsWith(std::string_view bytes, unsigned char first, unsigned char second) {
+    return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == first &&
+           static_cast<unsigned char>(bytes[1]) == second;
 }
 
-// The code units after the mark; a trailing odd byte is dropped.
-std::u16string unitsAfterMark(std::string_view bytes) {
+// The code units of UTF-16 bytes up to the first zero unit, which ends the
+// text; a trailing odd byte is dropped.
+std::u16string unitsOf(std::string_view bytes, ByteOrder order) {
     std::u16string units;
     units.reserve(bytes.size() / 2);
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-        const auto low = static_cast<unsigned char>(bytes[i]);
-        const auto high = static_cast<unsigned char>(bytes[i + 1]);
-        units.push_back(static_cast<char16_t>(low | (high << 8)));
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        const auto unit = static_cast<char16_t>(order == ByteOrder::LittleEndian ? first | (second << 8)
+                                                                                  : (first << 8) | second);
+        if (unit == 0) break;
+        units.push_back(unit);
     }
     return units;
+}
+
+// The byte order of UTF-16 text without a mark, told by its zero bytes: the
+// keys, headers and numbers of a settings file are ASCII, whose characters
+// have a zero high byte. nullopt when the zero bytes show no clear order (in
+// at least a quarter of the units before the text ends).
+std::optional<ByteOrder> orderByZeroBytes(std::string_view bytes) {
+    constexpr std::size_t kShareOfAsciiUnits = 4;
+    std::size_t units = 0;
+    std::size_t highByteLast = 0;
+    std::size_t highByteFirst = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const bool firstZero = bytes[i] == '\0';
+        const bool secondZero = bytes[i + 1] == '\0';
+        if (firstZero && secondZero) break;
+        ++units;
+        highByteLast += secondZero ? 1 : 0;
+        highByteFirst += firstZero ? 1 : 0;
+    }
+    const std::size_t most = std::max(highByteLast, highByteFirst);
+    if (highByteLast == highByteFirst || most * kShareOfAsciiUnits < units) return std::nullopt;
+    return highByteLast > highByteFirst ? ByteOrder::LittleEndian : ByteOrder::BigEndian;
 }
 
 // A file without the mark: UTF-8 when its bytes are valid UTF-8, otherwise
@@ -57,6 +89,16 @@ std::u16string unitsOfEightBitText(std::string_view bytes) {
     units.assign(bytes.size(), u'\0');
     for (std::size_t i = 0; i < bytes.size(); ++i) units[i] = static_cast<unsigned char>(bytes[i]);
     return units;
+}
+
+// The text of a settings file's bytes; nullopt when it cannot be decoded.
+std::optional<std::u16string> decodedText(std::string_view bytes) {
+    if (startsWith(bytes, kMarkFirstByte, kMarkSecondByte)) return unitsOf(bytes.substr(2), ByteOrder::LittleEndian);
+    if (startsWith(bytes, kMarkSecondByte, kMarkFirstByte)) return unitsOf(bytes.substr(2), ByteOrder::BigEndian);
+    if (bytes.find('\0') == std::string_view::npos) return unitsOfEightBitText(bytes);
+    const auto order = orderByZeroBytes(bytes);
+    if (!order) return std::nullopt;
+    return unitsOf(bytes, *order);
 }
 
 bool isAsciiLetterOrDigit(char16_t unit) {
@@ -91,12 +133,12 @@ std::string SettingsFile::serialize() const {
     return bytes;
 }
 
-void SettingsFile::parse(std::string_view bytes) {
+bool SettingsFile::parse(std::string_view bytes) {
     sectionOrder_.clear();
     sections_.clear();
-    const bool marked = hasByteOrderMark(bytes);
-    const std::u16string text = marked ? unitsAfterMark(bytes) : unitsOfEightBitText(bytes);
-    const std::u16string_view view(text);
+    const auto text = decodedText(bytes);
+    if (!text) return false;
+    const std::u16string_view view(*text);
 
     ReadState state = ReadState::BeforeSection;
     SettingsSection* current = nullptr;
@@ -147,6 +189,7 @@ void SettingsFile::parse(std::string_view bytes) {
         }
     }
     if (state == ReadState::Value) store(view.substr(start));
+    return true;
 }
 
 }  // namespace numora

@@ -1,3 +1,6 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <set>
 
 #include "Commands.h"
@@ -64,13 +67,49 @@ TEST_F(DrawCommands, damagedDrawFileFailsEveryDrawCommandAndAFailedImportSaysWhy
     EXPECT_EQ(testing::readBytes(dataFolder / "Lotto 649.dat"), cut);  // the import saved nothing over it
 
     std::filesystem::remove(dataFolder / "Lotto 649.dat");
-    EXPECT_NE(run(runImport, {"Lotto 649", (root / "missing.csv").string()}), 0);
-    EXPECT_EQ(err.str(), "import: Error 201, CSV file read error\nUnable to open.\n");
     writeSettings(u"\r\n[LotteryList]\r\nGame0=..\\Outside\r\n");  // a name no draw file can have
     EXPECT_NE(run(runImport, {"..\\Outside", csv("1,2,3\n")}), 0);
     EXPECT_EQ(err.str(),
               "import: ERROR 101\nUnable to Open or Create \\Program Files\\Numora\\..\\Outside.dat\n"
               "import: ERROR 2006:\nUnable to save past draw data!\nFile may be in use or memory may be too low.\n");
+}
+
+TEST_F(DrawCommands, aDrawFileThatCannotBeReadWholeFailsEveryDrawCommandAndIsNeverSavedOver) {
+    const auto drawFile = dataFolder / "Lotto 649.dat";
+    ::mkfifo(drawFile.c_str(), 0600);  // no writer: opening it to read would wait
+    const std::string message =
+        "The draw file \\Program Files\\Numora\\Lotto 649.dat is not a regular file; Numora leaves it as it is.\n";
+    for (const auto& [command, word] : std::vector<std::pair<Command, std::string>>{
+             {runDraws, "draws"}, {runStats, "stats"}, {runExport, "export"}, {runPick, "pick"}, {runImport, "import"}}) {
+        std::vector<std::string> words = {"Lotto 649"};
+        if (command == runImport) words.push_back(csv("1,2,3\n"));
+        EXPECT_NE(run(command, words), 0) << word;
+        EXPECT_EQ(err.str(), word + ": " + message);
+        EXPECT_EQ(out.str(), "");
+    }
+    EXPECT_EQ(std::filesystem::is_fifo(drawFile), true);
+}
+
+TEST_F(DrawCommands, importTakesALotteryAndAReadableFileOfDraws) {
+    ::mkfifo((root / "pipe.csv").c_str(), 0600);  // no writer: opening it to read would wait
+    testing::writeBytes(root / "huge.csv", "");
+    std::filesystem::resize_file(root / "huge.csv", std::uintmax_t{100} << 30);
+    const std::string cannotOpen = "import: Error 201, CSV file read error\nUnable to open.\n";
+    for (const auto& [words, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{}, "import: needs the name of one lottery and one file\n"},
+             {{"Lotto 649"}, "import: needs the name of one lottery and one file\n"},
+             {{"Lotto 649", "a.csv", "b.csv"}, "import: needs the name of one lottery and one file\n"},
+             {{"Lotto 649", "a.csv", "--colour"}, "import: unknown option --colour\n"},
+             {{"Lotto", "a.csv"}, "import: no lottery of that name (names are matched exactly): Lotto\n"},
+             {{"Lotto 649", root.path().string()}, cannotOpen},
+             {{"Lotto 649", (root / "pipe.csv").string()}, cannotOpen},
+             {{"Lotto 649", (root / "missing.csv").string()}, cannotOpen},
+             {{"Lotto 649", (root / "huge.csv").string()},
+              "import: Error 201, CSV file read error\nThe file is larger than 32 MB.\n"}}) {
+        EXPECT_NE(run(runImport, words), 0) << message;
+        EXPECT_EQ(err.str(), message);
+    }
+    EXPECT_EQ(std::filesystem::exists(dataFolder / "Lotto 649.dat"), false);
 }
 
 // "Lotto" sorts and shows a bonus; "Small" has too few numbers for an
@@ -107,6 +146,8 @@ TEST_F(PickCommand, analysedPickUsesTheStoredProfileDrawsAndOptionsWithTheWordsC
 
 TEST_F(PickCommand, withoutDrawsOrWithRandomThePickIsARandomLine) {
     EXPECT_EQ(run(runPick, {"Small"}), 0) << err.str();
+    ASSERT_EQ(DrawFile::save(device, state.dataFolder, "Small", {}).ok(), true);
+    EXPECT_EQ(run(runPick, {"Small"}), 0) << err.str();  // a draw file without draws
     ASSERT_EQ(DrawFile::save(device, state.dataFolder, "Small", testing::sampleDraws(5)).ok(), true);
     EXPECT_NE(run(runPick, {"Small"}), 0);
     EXPECT_EQ(err.str(), std::string("pick: ") + kRefusalTooFewForCandidates + "\n");

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include "Commands.h"
 #include "SettingsCommandFixture.h"
 
@@ -69,11 +71,15 @@ TEST_F(SettingsCommands, addRefusesValuesOutOfRangeUnsafeNamesAndBothBonusKindsW
 }
 
 TEST_F(SettingsCommands, settingsFileThatCannotBeReadIsNotReplaced) {
-    std::filesystem::remove(settingsFile);
-    std::filesystem::create_directory(settingsFile);
-    EXPECT_NE(run(runAdd, add("Daily", "3", "0", "9", "0")), 0);
-    EXPECT_EQ(err.str(), "add: cannot read the settings file " + settingsFile.string() + "\n");
-    EXPECT_EQ(std::filesystem::is_directory(settingsFile), true);
+    for (const auto type : {std::filesystem::file_type::directory, std::filesystem::file_type::fifo}) {
+        std::filesystem::remove_all(settingsFile);
+        if (type == std::filesystem::file_type::directory) std::filesystem::create_directory(settingsFile);
+        if (type == std::filesystem::file_type::fifo) ::mkfifo(settingsFile.c_str(), 0600);  // opening it would wait
+        EXPECT_NE(run(runAdd, add("Daily", "3", "0", "9", "0")), 0);
+        EXPECT_EQ(err.str(), "add: cannot read the settings file " + settingsFile.string() + "\n");
+        EXPECT_NE(run(runLotteries, {}), 0);
+        EXPECT_EQ(std::filesystem::symlink_status(settingsFile).type(), type);
+    }
 
     state.dataFolder = "\\..\\Elsewhere";
     EXPECT_NE(run(runLotteries, {}), 0);

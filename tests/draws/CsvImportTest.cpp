@@ -149,7 +149,8 @@ TEST(CsvDrawLine, readsNumbersByTheProfileAndDatesByTheLocaleOrder) {
              {"4/1/2006", DateOrder::DayMonthYear, day(2006, 1, 4)},
              {"2006/1/4", DateOrder::YearMonthDay, day(2006, 1, 4)},
              {"1,1/1/06,5/6/99", DateOrder::MonthDayYear, day(1999, 5, 6)},
-             {"1/1/74", DateOrder::MonthDayYear, INT32_MAX},
+             {"1/1/74", DateOrder::MonthDayYear, INT32_MAX},  // 2074
+             {"1/1/75", DateOrder::MonthDayYear, day(1975, 1, 1)},
              {"13/1/2006", DateOrder::MonthDayYear, day(2007, 1, 1)},
              {"1/0/2006", DateOrder::MonthDayYear, day(2005, 12, 31)},
              {"1-4-2006", DateOrder::MonthDayYear, day(2000, 1, 0)},

@@ -44,6 +44,7 @@ TEST(DrawCheck, eachCheckFailsWithItsMessageFocusAndResetAndOnlyWhereTheProfileA
               "Ball 5 must be a smaller number.");
     for (const auto& [draw, profile] : std::vector<std::pair<EnteredDraw, LotteryProfile>>{
              {{5, 3, 5, 4, 5, 6, 0, 0}, {.name = "unsorted, no bonus", .bonus = 0}},
+             {{1, 2, 3, 4, 5, 6, 0, 7}, {.name = "sorted six, ball 7 left at 0", .sort = true}},
              {{0, 2, 3, 4, 0, 0, 0, 0}, {.name = "4 from 0", .balls = 4, .min = 0}},
              {{1, 2, 3, 4, 5, 6, 7, 3}, {.name = "PowerBall", .balls = 7, .sort = true, .powerBall = true}},
              {{5, 3, 3, 4, 5, 6, 7, 3}, {.name = "repeats", .balls = 7, .repeat = true, .sort = true}}}) {

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/DevicePaths.h"
 #include "draws/DrawFile.h"
@@ -102,12 +104,47 @@ TEST(DrawFile, loadAndSaveUseTheLotteryNameUnderTheDataFolder) {
     EXPECT_EQ(loaded, draws);
 
     const DrawFileResult missing = DrawFile::load(device, kDataFolder, "Other", loaded);
-    EXPECT_EQ(missing.status, DrawFileResult::Status::CannotOpen);
+    EXPECT_EQ(missing.status, DrawFileResult::Status::Missing);
     EXPECT_TRUE(missing.message.empty());
+    EXPECT_TRUE(missing.maySaveOver());
     EXPECT_TRUE(loaded.empty());
+}
 
-    std::filesystem::create_directories(root.path() / "Program Files" / "Numora" / "Folder.dat");
-    EXPECT_EQ(DrawFile::load(device, kDataFolder, "Folder", loaded).status, DrawFileResult::Status::CannotOpen);
+// Whatever stands in a draw file's place and cannot be read whole is told
+// with its name, gives no draws or those before the damage, and may not be
+// saved over; nothing waits on a FIFO or allocates for a huge file.
+TEST(DrawFile, aFileThatCannotBeReadWholeMayNotBeSavedOver) {
+    testing::ScratchFolder root;
+    const DevicePaths device(root.path());
+    const auto folder = root.path() / "Program Files" / "Numora";
+    std::filesystem::create_directories(folder / "Folder.dat");
+    ASSERT_EQ(::mkfifo((folder / "Pipe.dat").c_str(), 0600), 0);
+    testing::writeBytes(folder / "Huge.dat", "");
+    std::filesystem::resize_file(folder / "Huge.dat", std::uintmax_t{100} << 30);
+    testing::writeBytes(folder / "Longer.dat", DrawFile::encode(numberedDraws(2)) + "x");
+    const std::string notAFile = " is not a regular file; Numora leaves it as it is.";
+    for (const auto& [lottery, status, message, draws] :
+         std::vector<std::tuple<std::string, DrawFileResult::Status, std::string, std::size_t>>{
+             {"Folder", DrawFileResult::Status::Unreadable, notAFile, 0},
+             {"Pipe", DrawFileResult::Status::Unreadable, notAFile, 0},
+             {"Huge", DrawFileResult::Status::Unreadable, " is larger than a draw file can be; Numora leaves it as it is.",
+              0},
+             {"Longer", DrawFileResult::Status::Damaged, " is damaged: only its first 2 draws could be read.", 2}}) {
+        DrawList loaded = numberedDraws(1);
+        const DrawFileResult result = DrawFile::load(device, kDataFolder, lottery, loaded);
+        EXPECT_EQ(result.status, status) << lottery;
+        EXPECT_EQ(result.message, "The draw file \\Program Files\\Numora\\" + lottery + ".dat" + message);
+        EXPECT_FALSE(result.maySaveOver()) << lottery;
+        EXPECT_EQ(loaded.size(), draws) << lottery;
+    }
+    if (::geteuid() != 0) {  // the superuser reads every file
+        testing::writeBytes(folder / "Closed.dat", DrawFile::encode(numberedDraws(2)));
+        ::chmod((folder / "Closed.dat").c_str(), 0);
+        DrawList loaded;
+        const DrawFileResult closed = DrawFile::load(device, kDataFolder, "Closed", loaded);
+        EXPECT_EQ(closed.message, "The draw file \\Program Files\\Numora\\Closed.dat cannot be read; Numora leaves it as it is.");
+        EXPECT_FALSE(closed.maySaveOver());
+    }
 }
 
 TEST(DrawFile, damagedFileReportsItsNameAndKeepsTheRecordsRead) {
@@ -130,6 +167,18 @@ TEST(DrawFile, saveThatCannotCreateTheFileReportsError101WithItsName) {
     EXPECT_EQ(result.status, DrawFileResult::Status::CannotCreate);
     EXPECT_EQ(result.message, "ERROR 101\nUnable to Open or Create \\No Such Folder\\Lotto.dat");
     EXPECT_FALSE(std::filesystem::exists(root.path() / "No Such Folder"));
+
+    // More draws than a draw file is read with would make a file that never loads again.
+    std::filesystem::create_directories(root.path() / "Data");
+    DrawList tooMany;
+    tooMany.records().resize(DrawFile::kMostDraws + 1);
+    EXPECT_EQ(DrawFile::save(device, "\\Data", "Lotto", tooMany).message,
+              "The draw file \\Data\\Lotto.dat cannot hold more than 1000000 draws; nothing was saved.");
+    tooMany.records().pop_back();
+    EXPECT_TRUE(DrawFile::save(device, "\\Data", "Lotto", tooMany).ok());
+    DrawList loaded;
+    EXPECT_TRUE(DrawFile::load(device, "\\Data", "Lotto", loaded).ok());
+    EXPECT_EQ(loaded.size(), DrawFile::kMostDraws);
 }
 
 }  // namespace numora

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "draws/DrawListEditor.h"
+#include "platform/LocalTime.h"
+#include "platform/LocaleInfo.h"
+#include "support/TestFiles.h"
 
 namespace numora {
 
@@ -30,6 +33,62 @@ TEST(DrawListEditor, asksToSaveWheneverTheDrawsChangedSinceTheyWereFilledOrSaved
     EXPECT_EQ(editor.draws().back(), (DrawRecord{0, 4}));
     EXPECT_EQ(editor.saveOnClose(), kCannotCreate);
     EXPECT_EQ(editor.closeQuestion(), "Save changes?");
+}
+
+namespace {
+
+class ShownTexts final : public ImportObserver {
+public:
+    void showInfo(const std::string&) override {}
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    std::vector<std::string> messages;
+};
+
+// An import of one draw line into an editor whose draw file saves as told.
+class EditorImport : public ::testing::Test {
+protected:
+    EditorImport() { testing::writeBytes(folder / "draws.csv", "1,2,3,4,5,6,1/4/2006\n"); }
+
+    ImportStatus import() { return editor.importCsv(folder / "draws.csv", {lotto, locale, time, 0}, shown).status; }
+
+    testing::ScratchFolder folder;
+    const LotteryProfile lotto;
+    const FixedLocaleInfo locale;
+    const FixedOffsetLocalTime time;
+    DrawFileResult saveResult;
+    int saves = 0;
+    DrawListEditor editor{[this](const DrawList&) { ++saves; return saveResult; }};
+    ShownTexts shown;
+};
+
+}  // namespace
+
+TEST_F(EditorImport, anImportWhoseSaveFailedKeepsTheCloseQuestionAndOneThatSavedAsksNothing) {
+    saveResult = {DrawFileResult::Status::CannotCreate, "ERROR 101\nUnable to Open or Create x"};
+    EXPECT_EQ(import(), ImportStatus::SaveFailed);
+    EXPECT_EQ(editor.draws().size(), 1u);
+    EXPECT_EQ(editor.closeQuestion(), "Save changes?");
+    saveResult = {};
+    EXPECT_EQ(import(), ImportStatus::Completed);
+    EXPECT_EQ(editor.closeQuestion(), std::nullopt);
+}
+
+// Draws filled from a file that was not read whole are never saved over it:
+// the add, the import and the close question's Yes fail with the load's
+// message, and the draw file's save is never called.
+TEST_F(EditorImport, drawsOfAFileNotReadWholeAreNeverSavedOverIt) {
+    constexpr char kDamaged[] = "The draw file \\x\\L.dat is damaged: only its first 1 draws could be read.";
+    for (const auto status : {DrawFileResult::Status::Damaged, DrawFileResult::Status::Unreadable}) {
+        editor.fill({{0, 1}}, {status, kDamaged});
+        EXPECT_EQ(editor.add({0, 2}), (std::vector<std::string>{kDamaged, "ERROR 2006:\nUnable to save past draw data!"}));
+        EXPECT_EQ(import(), ImportStatus::SaveFailed);
+        EXPECT_EQ(shown.messages.front(), kDamaged);
+        EXPECT_EQ(editor.saveOnClose(), kDamaged);
+    }
+    EXPECT_EQ(saves, 0);
+    editor.fill({}, {DrawFileResult::Status::Missing, {}});
+    EXPECT_EQ(editor.add({0, 2}), std::vector<std::string>{});
+    EXPECT_EQ(saves, 1);
 }
 
 }  // namespace numora

@@ -62,31 +62,45 @@ DrawRecord randomDraw(std::mt19937& random, std::uint32_t days) {
     return draw;
 }
 
+void expectTheResultOfThePlainWalk(std::vector<DrawRecord> stored, const std::vector<Line>& lines,
+                                   const LotteryProfile& profile, std::size_t blockDraws) {
+    DrawList merged;
+    merged.records() = stored;
+    const ImportCounters expectedCounts = mergeByPlainWalk(stored, lines, profile);
+    ImportCounters counts;
+    {
+        DrawMerger merger(merged, profile, blockDraws);
+        for (const Line& line : lines) merger.merge(line.draw, line.dated, counts);
+    }
+    EXPECT_EQ(counts, expectedCounts);
+    EXPECT_EQ(merged.records(), stored);
+}
+
 }  // namespace
 
 TEST(DrawMerger, givesExactlyTheListAndCountsOfThePlainWalk) {
     std::mt19937 random(20260);
-    for (int round = 0; round < 18; ++round) {
+    for (int round = 0; round < 24; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
         LotteryProfile profile;
         profile.min = static_cast<int>(random() % 2) + 8;
         profile.max = 11;
         profile.bonus = static_cast<int>(random() % 4) * 4;  // 0 (none), below, at or above the highest ball
-        const std::size_t limit = round < 12 ? 60 : 1400;
-        const std::uint32_t days = static_cast<std::uint32_t>(random() % limit) + 1;
+        const std::size_t limit = round < 16 ? 60 : 1400;
+        // Now and then only a few dates, so that long runs of one date fill whole blocks.
+        const std::size_t dateLimit = round % 4 == 2 ? 3 : limit;
+        const std::uint32_t days = static_cast<std::uint32_t>(random() % dateLimit) + 1;
         // Mostly in date order, as kept draws are, with a few out of place.
-        std::vector<DrawRecord> expected(random() % limit);
-        for (DrawRecord& draw : expected) draw = randomDraw(random, days);
-        std::sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) { return a.date < b.date; });
-        for (std::size_t swaps = expected.size() / 20; swaps > 0; --swaps)
-            std::swap(expected[random() % expected.size()], expected[random() % expected.size()]);
-        DrawList stored;
-        stored.records() = expected;
-
+        std::vector<DrawRecord> stored(random() % limit);
+        for (DrawRecord& draw : stored) draw = randomDraw(random, days);
+        std::sort(stored.begin(), stored.end(), [](const auto& a, const auto& b) { return a.date < b.date; });
+        for (std::size_t swaps = stored.size() / 20; swaps > 0; --swaps)
+            std::swap(stored[random() % stored.size()], stored[random() % stored.size()]);
         std::vector<Line> lines;
         for (std::size_t i = random() % limit; i > 0; --i) {
             const bool dated = random() % 5 != 0;
-            const bool again = !expected.empty() && random() % 4 == 0;
-            DrawRecord draw = again ? stored.at(random() % stored.size()) : randomDraw(random, days);
+            const bool again = !stored.empty() && random() % 4 == 0;
+            DrawRecord draw = again ? stored[random() % stored.size()] : randomDraw(random, days);
             if (!dated) draw.date = static_cast<std::int32_t>(days / 2) * 86400;
             lines.push_back({draw, dated});
         }
@@ -94,16 +108,15 @@ TEST(DrawMerger, givesExactlyTheListAndCountsOfThePlainWalk) {
             std::stable_sort(lines.begin(), lines.end(),
                              [](const Line& a, const Line& b) { return a.draw.date > b.draw.date; });
         }
-
-        const ImportCounters expectedCounts = mergeByPlainWalk(expected, lines, profile);
-        ImportCounters counts;
-        {
-            DrawMerger merger(stored, profile, round % 3 == 0 ? DrawMerger::kBlockDraws : 2 + round % 7);
-            for (const Line& line : lines) merger.merge(line.draw, line.dated, counts);
-        }
-        EXPECT_EQ(counts, expectedCounts) << "round " << round;
-        EXPECT_EQ(stored.records(), expected) << "round " << round;
+        expectTheResultOfThePlainWalk(stored, lines, profile, round % 3 == 0 ? DrawMerger::kBlockDraws : 2 + round % 7);
     }
+
+    // A line without a date appended after whole blocks of a later date: the
+    // next line of that date goes before it, at the end of the run.
+    const DrawRecord later{2 * 86400, 8, 9, 10};
+    std::vector<DrawRecord> stored(5, later);
+    stored.front().date = 0;
+    expectTheResultOfThePlainWalk(stored, {{{86400, 8}, false}, {{2 * 86400, 11}, true}}, LotteryProfile{}, 3);
 }
 
 }  // namespace numora

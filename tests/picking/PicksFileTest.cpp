@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/DevicePaths.h"
 #include "picking/PicksFile.h"
@@ -40,6 +41,9 @@ TEST(PicksFile, loadGivesTheExportedLinesBackWithoutTheHeading) {
     EXPECT_EQ(PicksFile::load(device, "\\Data"), lines);
     // A file edited by hand: LF line ends, no heading, no end to the last line.
     EXPECT_EQ(PicksFile::decode("1 2 3\n4 5 6"), (std::vector<std::string>{"1 2 3", "4 5 6"}));
+    std::filesystem::remove(root / "Data" / "LottoExport.txt");
+    ::mkfifo((root / "Data" / "LottoExport.txt").c_str(), 0600);  // no writer: opening it to read would wait
+    EXPECT_EQ(PicksFile::load(device, "\\Data"), std::nullopt);
 }
 
 }  // namespace numora

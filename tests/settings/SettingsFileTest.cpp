@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <climits>
 
@@ -122,6 +123,60 @@ TEST(SettingsFile, fileWithoutTheMarkIsReadAsEightBitTextAndWrittenBackAsUtf16) 
 
     settings.parse("[Caf\xE9]\nName=\xC0\xFF");  // not UTF-8: one character a byte
     EXPECT_EQ(valueOf(settings, "Caf\u00E9", "Name"), "\u00C0\u00FF");
+}
+
+// The bytes of UTF-16 text, without a mark, in either byte order.
+std::string utf16Bytes(std::u16string_view text, bool bigEndian) {
+    std::string bytes;
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST(SettingsFile, utf16WithoutItsMarkOrBigEndianIsReadAsUtf16AndAZeroUnitEndsTheText) {
+    // A name of characters whose code units have a zero low byte or none at all.
+    const std::u16string text = u"\r\n[LotteryList]\r\nGame0=\u4E00\u0100\u5B57 649\r\n\r\n[\u4E00\u0100\u5B57 649]\r\nBalls=6\r\n";
+    const std::string bigEndian = utf16Bytes(text, true);
+    ScratchFolder folder;
+    for (const auto& [name, bytes] : std::vector<std::pair<std::string, std::string>>{
+             {"little-endian", utf16Bytes(text, false)},
+             {"big-endian", bigEndian},
+             {"big-endian marked", "\xFE\xFF" + bigEndian},
+             {"marked, then a zero unit", utf16WithMark(text) + std::string(2, '\0') + utf16Bytes(u"[B]\r\nX=1", false)}}) {
+        testing::writeBytes(folder / "Numora.ini", bytes);
+        SettingsFile settings;
+        ASSERT_TRUE(settings.Load(folder / "Numora.ini")) << name;
+        EXPECT_EQ(valueOf(settings, "LotteryList", "Game0"), "\u4E00\u0100\u5B57 649") << name;
+        EXPECT_TRUE(settings.Save()) << name;
+        EXPECT_EQ(testing::readBytes(folder / "Numora.ini"), utf16WithMark(text)) << name;
+    }
+}
+
+// Whatever stands in the settings file's place and cannot be read whole
+// leaves a store without a name, so nothing is saved over it.
+TEST(SettingsFile, aFileThatCannotBeReadOrDecodedIsNeverSavedOver) {
+    ScratchFolder folder;
+    ::mkfifo((folder / "Pipe.ini").c_str(), 0600);  // no writer: opening it to read would wait
+    testing::writeBytes(folder / "Stray.ini", std::string("[LotteryList]\r\nGame0=Lotto\0 649\r\n", 32));
+    testing::writeBytes(folder / "Binary.ini", std::string("\x01\x02\0\0\x03", 5));
+    for (const std::string name : {"Pipe.ini", "Stray.ini", "Binary.ini"}) {
+        const auto before = std::filesystem::symlink_status(folder / name).type();
+        const std::string bytes =
+            before == std::filesystem::file_type::regular ? testing::readBytes(folder / name) : "";
+        SettingsFile settings;
+        EXPECT_FALSE(settings.Load(folder / name)) << name;
+        EXPECT_TRUE(settings.sections().empty()) << name;
+        EXPECT_TRUE(settings.fileName().empty()) << name;
+        settings.SetString("A", "X", "1");
+        EXPECT_FALSE(settings.Save()) << name;
+        EXPECT_EQ(std::filesystem::symlink_status(folder / name).type(), before) << name;
+        if (!bytes.empty()) {
+            EXPECT_EQ(testing::readBytes(folder / name), bytes) << name;
+        }
+    }
 }
 
 TEST(SettingsFile, failedLoadKeepsTheNameForTheFirstSaveAndFailedSaveLeavesTheDiskAsItWas) {

@@ -57,6 +57,15 @@ TEST_F(MainWindowLotteryTest, fewOrDamagedDrawsAreToldOnceAndPicksAreRandomUntil
     EXPECT_EQ(prompter.texts(), (std::vector<std::string>{damaged, kAttention}));
 }
 
+TEST_F(MainWindowLotteryTest, aLotteryWithExactlyThreeDrawsIsAnalysed) {
+    writeDraws(kDaily.name, 3);
+    open();
+    chooseInSelector("Daily");
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{});
+    EXPECT_EQ(status(), "Ready");
+    EXPECT_EQ(state.randomMode, false);
+}
+
 TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutAChoiceChangesNothing) {
     const auto closeTheList = [this] {
         selector().showPopup();

@@ -19,12 +19,10 @@ enum class DrawReader {
 // table reader.
 DrawReader chooseReader(std::string_view bytes);
 
-// The same for a file, read in pieces; a file that cannot be read goes to the
-// lenient reader, which says so.
-DrawReader chooseReaderForFile(const std::filesystem::path& file);
-
-// The bytes of a file for the table reader; nullopt, with the text to show,
-// when it cannot be read or is too large for a history of draws.
-std::optional<std::string> readTableFile(const std::filesystem::path& file, std::string& problem);
+// A file to import, read whole as the CSV import reads it (a regular file of
+// at most its largest size); nullopt, with the import's text in problem, when
+// it cannot be. The lenient import reads the file itself: a file it is to
+// read, or one that cannot be read, goes to it by its path.
+std::optional<std::string> readImportFile(const std::filesystem::path& file, std::string& problem);
 
 }  // namespace numora

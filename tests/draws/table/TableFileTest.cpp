@@ -69,18 +69,12 @@ TEST(TableFile, onlyFilesOfTheLenientLineCharactersGoToTheLenientReader) {
     }
 
     testing::ScratchFolder folder;
-    std::string longFile(200 * 1024, '1');
-    testing::writeBytes(folder / "lenient.csv", longFile);
-    EXPECT_EQ(chooseReaderForFile(folder / "lenient.csv"), DrawReader::Lenient);
-    testing::writeBytes(folder / "table.csv", longFile + "x");
-    EXPECT_EQ(chooseReaderForFile(folder / "table.csv"), DrawReader::Table);
-    EXPECT_EQ(chooseReaderForFile(folder / "missing.csv"), DrawReader::Lenient);
-
+    testing::writeBytes(folder / "table.csv", "Date,N1\n");
     std::string problem;
-    EXPECT_EQ(readTableFile(folder / "table.csv", problem), longFile + "x");
+    EXPECT_EQ(readImportFile(folder / "table.csv", problem), "Date,N1\n");
     for (const auto& unreadable : {folder / "missing.csv", folder.path()}) {
         problem.clear();
-        EXPECT_FALSE(readTableFile(unreadable, problem).has_value());
+        EXPECT_FALSE(readImportFile(unreadable, problem).has_value());
         EXPECT_EQ(problem, kImportCannotOpen);
     }
 }
