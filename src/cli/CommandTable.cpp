@@ -18,8 +18,8 @@ const std::vector<CliCommand>& cliCommands() {
          "add LOTTERY --balls N --min N --max N --bonus N [--repeat] [--sort] [--powerball] [--show-bonus]",
          "add a lottery or change its profile",
          "Writes the lottery's profile into the settings file. A new name is listed at the\n"
-         "lowest free index; a name already listed in any capitals adds no list entry, and\n"
-         "the profile goes to a section named exactly as given.\n"
+         "lowest free index; a name already listed in other capitals changes that listed\n"
+         "lottery.\n"
          "  --balls N       balls in a line, 3 to 7\n"
          "  --min N         lowest ball, 0 or 1\n"
          "  --max N         highest ball, 3 to 99\n"
@@ -118,6 +118,24 @@ const std::vector<CliCommand>& cliCommands() {
          "verdict in plain words. Progress goes to standard error on long runs.\n"
          "  --model, --pattern, --weight and their opposites as for pick",
          runBacktest},
+        {kOptionsCommandName,
+         "options [--model 0|1|2] [--pattern|--no-pattern] [--weight|--no-weight] [--sound|--no-sound] "
+         "[--pick-sound PATH] [--start-sound PATH]",
+         "show or change the Advanced options",
+         "Writes the options of the Advanced window as Key=Value lines: Hyper (the\n"
+         "forecasting model), Pattern, Style, Sound, Wav1 (the pick sound) and Wav2 (the\n"
+         "start sound). Options given change them first, and all six are stored together,\n"
+         "as the Advanced window stores them.\n"
+         "  --model 0|1|2               forecasting model: 0 Hyper Geometric, 1 Binomial,\n"
+         "                              2 Monte Carlo Method\n"
+         "  --pattern, --no-pattern     use pattern prediction, or not\n"
+         "  --weight, --no-weight       more weight to less frequent balls, or not\n"
+         "  --sound, --no-sound         play sounds, or not\n"
+         "  --pick-sound PATH           the sound of each pick\n"
+         "  --start-sound PATH          the sound at start\n"
+         "A sound's PATH is a device path such as \"\\My Documents\\bell.wav\" or an absolute\n"
+         "path on this computer; it is stored as given.",
+         runOptions},
     };
     return commands;
 }

@@ -5,8 +5,8 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "ui/DeviceWindow.h"
 #include "ui/MainWindowShapes.h"
-#include "ui/art/ArtStyle.h"
 #include "ui/art/Pictures.h"
 #include "ui/controls/BallDisplay.h"
 #include "ui/controls/CommandBar.h"
@@ -19,9 +19,6 @@ namespace numora {
 namespace {
 
 constexpr char kPickCaption[] = "Pick";
-// The handheld's top bar takes this much of the screen; the window has the rest.
-constexpr int kNavigationBarHeight = 26;
-constexpr int kFontPixelSize = 11;
 constexpr int kRowSpacing = 3;
 constexpr int kTopMargin = 4;
 constexpr int kSideMargin = 4;
@@ -83,17 +80,12 @@ QLabel* makePicture(QWidget& window) {
     return picture;
 }
 
-QSize mainWindowClientSize(ScreenSize screen) { return {screen.width, screen.height - kNavigationBarHeight}; }
+QSize mainWindowClientSize(ScreenSize screen) { return deviceWindowSize(screen); }
 
 MainWindowControls buildMainWindow(QDialog& window, ScreenSize screen, const AppState& state,
                                    const DevicePaths& device) {
-    QFont font = window.font();
-    font.setPixelSize(kFontPixelSize);
-    window.setFont(font);
-    // White, as the handheld's dialogs are, so the balls sit on the window itself.
-    QPalette colours = window.palette();
-    colours.setColor(QPalette::Window, art::Colors::paper());
-    window.setPalette(colours);
+    // The balls sit on the white window itself.
+    applyDeviceLook(window);
 
     MainWindowControls controls = makeControls(window, state, device);
     auto* column = new QVBoxLayout(&window);

@@ -9,6 +9,7 @@
 #include "settings/OptionStore.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowTexts.h"
+#include "ui/ProfileEditor.h"
 #include "ui/controls/BallDisplay.h"
 #include "ui/controls/LotterySelector.h"
 #include "ui/controls/PickList.h"
@@ -41,7 +42,8 @@ void MainWindow::addLotteryType() {
     AppState& state = services_.state;
     lotteryField_ = QString::fromStdString(state.current.name);
     showFieldValues();
-    // The lottery profile editor opens here.
+    ProfileEditor editor(state, services_.device, services_.prompter, services_.screen, this);
+    editor.exec();
     update();
 
     settings_.Clear();

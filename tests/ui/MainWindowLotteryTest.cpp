@@ -81,7 +81,7 @@ TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutA
     // The current lottery is gone: the first listed is chosen.
     removeLotteries({"Lotto"});
     writeLotteries({{"zeta", 4, 1, 20, 0}, {"Alpha", 5, 1, 30, 0}});
-    trigger("addLotteryTypeAction");
+    triggerModal("addLotteryTypeAction", [](QDialog&) {});
     EXPECT_EQ(selector().names(), (std::vector<std::string>{"Alpha", "Daily", "zeta"}));
     EXPECT_TRUE(selector().lineEdit()->placeholderText().isEmpty());
     EXPECT_EQ(selector().currentText(), QStringLiteral("Alpha"));
@@ -93,7 +93,7 @@ TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutA
     pick();
     const std::vector<std::string> picks = pickList().lines();
     removeLotteries({"Alpha", "Daily", "zeta"});
-    trigger("addLotteryTypeAction");
+    triggerModal("addLotteryTypeAction", [](QDialog&) {});
     EXPECT_EQ(selector().count(), 0);
     EXPECT_FALSE(selector().lineEdit()->placeholderText().isEmpty());
     closeTheList();

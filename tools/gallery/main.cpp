@@ -51,6 +51,7 @@ int main(int argc, char* argv[]) {
         numora::gallery::shootHelpScreens(gallery);
         numora::gallery::shootMessages(gallery);
         numora::gallery::shootAnalysis(gallery);
+        numora::gallery::shootEditorWindows(gallery);
         numora::gallery::shootImportPreview(gallery);
     }
 
