@@ -41,17 +41,29 @@ const std::vector<CliCommand>& cliCommands() {
          "to ball7 and the bonus as plain numbers, comma separated. The name must match\n"
          "exactly.",
          runDraws},
-        {kImportCommandName, "import LOTTERY FILE", "import past draws from a CSV file",
-         "Reads the file as the Past Draws window's Import Draws does: one draw per line,\n"
-         "numbers and a date among comma-separated fields, the date in this system's date\n"
-         "order. Each draw is merged into the lottery's draws by date; a line that repeats\n"
-         "a draw exactly is skipped. Saves the draws and writes the import's summary. Fails\n"
-         "when the file cannot be read, the draw file is damaged or the draws cannot be saved.",
+        {kImportCommandName, "import LOTTERY FILE [--dry-run] [--reader lenient|table]",
+         "import past draws from a CSV file",
+         "A file of only digits, commas, \\ / : . - and line ends is read as the Past Draws\n"
+         "window's Import Draws does: one draw per line, numbers and a date among\n"
+         "comma-separated fields, the date in this system's date order. Any other file (a\n"
+         "lottery's published history: headings, quotes, month names, other separators)\n"
+         "is read by the table reader, which finds the date, ball and bonus columns, writes\n"
+         "the layout it found and names each line it cannot read on standard error.\n"
+         "Each draw is merged into the lottery's draws by date; a line that repeats a draw\n"
+         "exactly is skipped. Saves the draws and writes the import's summary. Fails when\n"
+         "the file cannot be read or gives no draw, the draw file is damaged or the draws\n"
+         "cannot be saved.\n"
+         "  --dry-run          save nothing; write the counts and the draws the import\n"
+         "                     would add, oldest first, as the draws command writes them\n"
+         "  --reader lenient|table   read the file with this reader, whatever it holds",
          runImport},
-        {kExportCommandName, "export LOTTERY", "export past draws to a CSV file",
+        {kExportCommandName, "export LOTTERY [--with-dates]", "export past draws to a CSV file",
          "Writes the lottery's draws, one line each without dates, to\n"
          "\"\\My Documents\\<lottery> Export.csv\" under the device root (UTF-16LE), and\n"
-         "writes that file's path.",
+         "writes that file's path.\n"
+         "  --with-dates   write \"\\My Documents\\<lottery> Export with Dates.csv\" instead: a\n"
+         "                 heading line, then each draw with its date (YYYY-MM-DD) first\n"
+         "                 (plain text), which import reads back with its dates",
          runExport},
         {kStatsCommandName, "stats LOTTERY", "count how often each number was drawn",
          "Writes one line per ball number from the lottery's lowest to its highest: the\n"

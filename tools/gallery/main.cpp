@@ -54,6 +54,7 @@ int main(int argc, char* argv[]) {
         numora::gallery::shootAnalysis(gallery);
         numora::gallery::shootEditorWindows(gallery);
         numora::gallery::shootPastDrawsWindows(gallery);
+        numora::gallery::shootImportPreview(gallery);
     }
 
     for (const QString& file : gallery.written()) std::printf("%s\n", qPrintable(file));
