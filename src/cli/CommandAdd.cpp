@@ -1,9 +1,10 @@
+#include <array>
 #include <cstdlib>
 
 #include "CommandSettings.h"
 #include "Commands.h"
 #include "settings/LotteryStore.h"
-#include "settings/ProfileLimits.h"
+#include "settings/ProfileFields.h"
 
 namespace numora {
 
@@ -22,19 +23,9 @@ constexpr std::string_view kOptionRequired = "this option is required: ";
 constexpr std::string_view kPowerBallWithBonus =
     "--powerball and --show-bonus cannot be used together: a lottery shows a PowerBall or a bonus number";
 
-struct NumberOption {
-    const char* option;
-    ProfileFieldLimits limits;
-    int LotteryProfile::*field;
-};
-
-// In the order of the profile editor's fields, which it checks in turn.
-constexpr NumberOption kNumberOptions[] = {
-    {kBallsOption, kBallsLimits, &LotteryProfile::balls},
-    {kMinOption, kLowestBallLimits, &LotteryProfile::min},
-    {kMaxOption, kHighestBallLimits, &LotteryProfile::max},
-    {kBonusOption, kHighestBonusLimits, &LotteryProfile::bonus},
-};
+// The options of the four numbers, in the order of kProfileNumberFields.
+constexpr std::array<const char*, kProfileNumberFields.size()> kNumberOptions{kBallsOption, kMinOption, kMaxOption,
+                                                                           kBonusOption};
 
 // The profile the words describe, or nullopt after a message.
 std::optional<LotteryProfile> profileFromWords(CliContext& context, const std::vector<std::string>& words) {
@@ -48,19 +39,20 @@ std::optional<LotteryProfile> profileFromWords(CliContext& context, const std::v
         commandFailed(context, kAddCommandName, *problem);
         return std::nullopt;
     }
-    for (const NumberOption& number : kNumberOptions) {
-        const auto text = arguments->value(number.option);
+    for (std::size_t i = 0; i < kProfileNumberFields.size(); ++i) {
+        const char* option = kNumberOptions[i];
+        const auto text = arguments->value(option);
         if (!text) {
-            commandFailed(context, kAddCommandName, std::string(kOptionRequired) + number.option);
+            commandFailed(context, kAddCommandName, std::string(kOptionRequired) + option);
             return std::nullopt;
         }
         std::string message;
-        const auto value = parseProfileNumber(*text, number.limits, message);
+        const auto value = parseProfileNumber(*text, kProfileNumberFields[i].limits, message);
         if (!value) {
-            commandFailed(context, kAddCommandName, std::string(number.option) + ": " + message);
+            commandFailed(context, kAddCommandName, std::string(option) + ": " + message);
             return std::nullopt;
         }
-        profile.*number.field = *value;
+        profile.*kProfileNumberFields[i].value = *value;
     }
     profile.repeat = arguments->has(kRepeatFlag);
     profile.sort = arguments->has(kSortFlag);
@@ -80,7 +72,7 @@ int runAdd(CliContext& context, const std::vector<std::string>& words) {
     if (!profile) return EXIT_FAILURE;
     CommandSettings settings(context, kAddCommandName);
     if (!settings.load()) return EXIT_FAILURE;
-    return settings.reportSave(saveLottery(settings.file(), *profile)) ? EXIT_SUCCESS : EXIT_FAILURE;
+    return settings.reportSave(saveLottery(settings.file(), *profile).saved) ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
 }  // namespace numora

@@ -3,55 +3,76 @@
 
 #include "CommandSettings.h"
 #include "Commands.h"
+#include "ImportCommandParts.h"
 #include "LotteryDraws.h"
 #include "app/AppState.h"
 #include "draws/CsvImport.h"
+#include "draws/table/ReaderChoice.h"
+#include "draws/table/TableRows.h"
+#include "platform/FormatText.h"
+#include "platform/LocaleInfo.h"
 
 namespace numora {
 
 namespace {
 
 constexpr std::string_view kNeedsLotteryAndFile = "needs the name of one lottery and one file";
+constexpr std::string_view kUnknownReader = "--reader is lenient or table";
+constexpr char kLenientReader[] = "lenient";
+constexpr char kTableReader[] = "table";
+constexpr char kLenientLayout[] = "Reader: lenient: numbers and a date among comma-separated fields, dates read as %s.";
 constexpr std::size_t kLotteryAndFile = 2;
-
-// The terminal has no info line; the messages are printed once the run ends.
-class CollectedMessages final : public ImportObserver {
-public:
-    void showInfo(const std::string&) override {}
-    void showMessage(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 }  // namespace
 
 int runImport(CliContext& context, const std::vector<std::string>& words) {
     std::string error;
-    const auto arguments = CliArguments::parse(words, {}, {}, error);
+    const auto arguments = CliArguments::parse(words, {kReaderOption}, {kDryRunFlag}, error);
     if (!arguments) return commandFailed(context, kImportCommandName, error);
     if (arguments->positional().size() != kLotteryAndFile) {
         return commandFailed(context, kImportCommandName, kNeedsLotteryAndFile);
     }
+    const std::string file = arguments->positional()[1];
+    const auto readerName = arguments->value(kReaderOption);
+    if (readerName && *readerName != kLenientReader && *readerName != kTableReader) {
+        return commandFailed(context, kImportCommandName, kUnknownReader);
+    }
+    const bool dryRun = arguments->has(kDryRunFlag);
     auto lottery = loadLotteryDraws(context, kImportCommandName, arguments->positional()[0]);
     if (!lottery) return EXIT_FAILURE;
     // Saving after an import over a damaged file would drop the draws that could not be read.
     if (!lottery->loaded.maySaveOver()) {
         return commandFailed(context, kImportCommandName, lottery->loaded.message);
     }
+    // A file that cannot be read goes to the lenient import, which says why.
+    std::string problem;
+    const auto bytes = readImportFile(file, problem);
+    const DrawReader reader = readerName ? (*readerName == kTableReader ? DrawReader::Table : DrawReader::Lenient)
+                                         : (bytes ? chooseReader(*bytes) : DrawReader::Lenient);
+    if (reader == DrawReader::Table) {
+        if (!bytes) return commandFailed(context, kImportCommandName, problem);
+        return runTableImport(context, *lottery, *bytes, dryRun);
+    }
 
     const LotteryProfile& profile = lottery->profile;
     const DrawSaver save = [&](const DrawList& merged) {
+        if (dryRun) return DrawFileResult{};
         return DrawFile::save(context.device, context.state.dataFolder, profile.name, merged);
     };
+    std::vector<DrawRecord> stored;
     CollectedMessages messages;
-    const ImportOutcome outcome =
-        importCsvFile(arguments->positional()[1], lottery->draws,
-                      {profile, context.locale, context.time, context.state.startSeconds}, save, messages);
-    if (outcome.status == ImportStatus::Completed) {
-        for (const std::string& text : messages.texts) context.out << text << '\n';
-        return EXIT_SUCCESS;
+    const ImportOutcome outcome = importCsvFile(file, lottery->draws,
+                                                {profile, context.locale, context.time, context.state.startSeconds,
+                                                 [&](const DrawRecord& draw) { stored.push_back(draw); }},
+                                                save, messages);
+    if (outcome.status == ImportStatus::Completed && dryRun) {
+        context.out << formatText(kLenientLayout, dateOrderInWords(context.locale.shortDateOrder())) << '\n';
+        printDryRun(context, outcome.counters, 0, std::move(stored));
+        return fileGaveDraws(context, outcome.counters) ? EXIT_SUCCESS : EXIT_FAILURE;
     }
-    for (const std::string& text : messages.texts) commandFailed(context, kImportCommandName, text);
-    return EXIT_FAILURE;
+    const int status = reportImportRun(context, outcome.status, messages.texts);
+    if (status == EXIT_SUCCESS && !fileGaveDraws(context, outcome.counters)) return EXIT_FAILURE;
+    return status;
 }
 
 }  // namespace numora

@@ -18,8 +18,8 @@ const std::vector<CliCommand>& cliCommands() {
          "add LOTTERY --balls N --min N --max N --bonus N [--repeat] [--sort] [--powerball] [--show-bonus]",
          "add a lottery or change its profile",
          "Writes the lottery's profile into the settings file. A new name is listed at the\n"
-         "lowest free index; a name already listed in any capitals adds no list entry, and\n"
-         "the profile goes to a section named exactly as given.\n"
+         "lowest free index; a name already listed in other capitals changes that listed\n"
+         "lottery.\n"
          "  --balls N       balls in a line, 3 to 7\n"
          "  --min N         lowest ball, 0 or 1\n"
          "  --max N         highest ball, 3 to 99\n"
@@ -41,17 +41,29 @@ const std::vector<CliCommand>& cliCommands() {
          "to ball7 and the bonus as plain numbers, comma separated. The name must match\n"
          "exactly.",
          runDraws, CommandAccess::Reads},
-        {kImportCommandName, "import LOTTERY FILE", "import past draws from a CSV file",
-         "Reads the file as the Past Draws window's Import Draws does: one draw per line,\n"
-         "numbers and a date among comma-separated fields, the date in this system's date\n"
-         "order. Each draw is merged into the lottery's draws by date; a line that repeats\n"
-         "a draw exactly is skipped. Saves the draws and writes the import's summary. Fails\n"
-         "when the file cannot be read, the draw file is damaged or the draws cannot be saved.",
+        {kImportCommandName, "import LOTTERY FILE [--dry-run] [--reader lenient|table]",
+         "import past draws from a CSV file",
+         "A file of only digits, commas, \\ / : . - and line ends is read as the Past Draws\n"
+         "window's Import Draws does: one draw per line, numbers and a date among\n"
+         "comma-separated fields, the date in this system's date order. Any other file (a\n"
+         "lottery's published history: headings, quotes, month names, other separators)\n"
+         "is read by the table reader, which finds the date, ball and bonus columns, writes\n"
+         "the layout it found and names each line it cannot read on standard error.\n"
+         "Each draw is merged into the lottery's draws by date; a line that repeats a draw\n"
+         "exactly is skipped. Saves the draws and writes the import's summary. Fails when\n"
+         "the file cannot be read or gives no draw, the draw file is damaged or the draws\n"
+         "cannot be saved.\n"
+         "  --dry-run          save nothing; write the counts and the draws the import\n"
+         "                     would add, oldest first, as the draws command writes them\n"
+         "  --reader lenient|table   read the file with this reader, whatever it holds",
          runImport, CommandAccess::Writes},
-        {kExportCommandName, "export LOTTERY", "export past draws to a CSV file",
+        {kExportCommandName, "export LOTTERY [--with-dates]", "export past draws to a CSV file",
          "Writes the lottery's draws, one line each without dates, to\n"
          "\"\\My Documents\\<lottery> Export.csv\" under the device root (UTF-16LE), and\n"
-         "writes that file's path.",
+         "writes that file's path.\n"
+         "  --with-dates   write \"\\My Documents\\<lottery> Export with Dates.csv\" instead: a\n"
+         "                 heading line, then each draw with its date (YYYY-MM-DD) first\n"
+         "                 (plain text), which import reads back with its dates",
          runExport, CommandAccess::Writes},
         {kStatsCommandName, "stats LOTTERY", "count how often each number was drawn",
          "Writes one line per ball number from the lottery's lowest to its highest: the\n"
@@ -106,6 +118,24 @@ const std::vector<CliCommand>& cliCommands() {
          "verdict in plain words. Progress goes to standard error on long runs.\n"
          "  --model, --pattern, --weight and their opposites as for pick",
          runBacktest, CommandAccess::Reads},
+        {kOptionsCommandName,
+         "options [--model 0|1|2] [--pattern|--no-pattern] [--weight|--no-weight] [--sound|--no-sound] "
+         "[--pick-sound PATH] [--start-sound PATH]",
+         "show or change the Advanced options",
+         "Writes the options of the Advanced window as Key=Value lines: Hyper (the\n"
+         "forecasting model), Pattern, Style, Sound, Wav1 (the pick sound) and Wav2 (the\n"
+         "start sound). Options given change them first, and all six are stored together,\n"
+         "as the Advanced window stores them.\n"
+         "  --model 0|1|2               forecasting model: 0 Hyper Geometric, 1 Binomial,\n"
+         "                              2 Monte Carlo Method\n"
+         "  --pattern, --no-pattern     use pattern prediction, or not\n"
+         "  --weight, --no-weight       more weight to less frequent balls, or not\n"
+         "  --sound, --no-sound         play sounds, or not\n"
+         "  --pick-sound PATH           the sound of each pick\n"
+         "  --start-sound PATH          the sound at start\n"
+         "A sound's PATH is a device path such as \"\\My Documents\\bell.wav\" or an absolute\n"
+         "path on this computer; it is stored as given.",
+         runOptions, CommandAccess::Writes},
     };
     return commands;
 }

@@ -2,14 +2,13 @@
 
 #include <charconv>
 
-#include "platform/FormatText.h"
+#include "draws/IsoDateText.h"
 #include "platform/LocalTime.h"
 
 namespace numora {
 
 namespace {
 
-constexpr char kIsoDateFormat[] = "%04d-%02d-%02d";
 constexpr std::size_t kIsoDateLength = 10;
 constexpr char kDateSeparator = '-';
 
@@ -23,10 +22,7 @@ std::optional<int> digitsAt(std::string_view text, std::size_t at, std::size_t l
 
 }  // namespace
 
-std::string isoDate(std::int32_t seconds, const LocalTime& time) {
-    const CalendarTime day = time.fromSeconds(seconds);
-    return formatText(kIsoDateFormat, day.year, day.month, day.day);
-}
+std::string isoDate(std::int32_t seconds, const LocalTime& time) { return isoDateText(seconds, time); }
 
 std::string isoDates(const std::vector<std::int32_t>& dates, const LocalTime& time) {
     std::string text;

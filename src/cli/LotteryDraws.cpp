@@ -2,8 +2,16 @@
 
 #include "CommandSettings.h"
 #include "app/AppState.h"
+#include "platform/FormatText.h"
+#include "platform/LocalTime.h"
 
 namespace numora {
+
+namespace {
+
+constexpr char kDrawLineFormat[] = "%04d-%02d-%02d,%d,%d,%d,%d,%d,%d,%d,%d";
+
+}  // namespace
 
 std::optional<LotteryDraws> loadLotteryDraws(CliContext& context, std::string_view command, const std::string& name) {
     CommandSettings settings(context, command);
@@ -27,6 +35,12 @@ std::optional<LotteryDraws> loadWholeLotteryDraws(CliContext& context, std::stri
         return std::nullopt;
     }
     return lottery;
+}
+
+std::string drawsLine(const DrawRecord& draw, const LocalTime& time) {
+    const CalendarTime date = time.fromSeconds(draw.date);
+    return formatText(kDrawLineFormat, date.year, date.month, date.day, draw.ball1, draw.ball2, draw.ball3,
+                      draw.ball4, draw.ball5, draw.ball6, draw.ball7, draw.bonus);
 }
 
 }  // namespace numora

@@ -29,4 +29,8 @@ std::optional<LotteryDraws> loadLotteryDraws(CliContext& context, std::string_vi
 std::optional<LotteryDraws> loadWholeLotteryDraws(CliContext& context, std::string_view command,
                                                   const std::string& name);
 
+// A draw as the draws command writes it: the date as YYYY-MM-DD, then ball1
+// to ball7 and the bonus, comma separated.
+std::string drawsLine(const DrawRecord& draw, const LocalTime& time);
+
 }  // namespace numora

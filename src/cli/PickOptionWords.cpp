@@ -11,8 +11,8 @@ constexpr int kHighestModel = static_cast<int>(ForecastModel::MonteCarlo);
 constexpr std::string_view kUnknownModel = "--model: the forecasting model is 0, 1 or 2";
 constexpr std::string_view kOppositeFlags = " cannot be used together";
 
-// Sets flag from a pair of opposite switches; neither leaves it as stored.
-// False, with a message, when both are given.
+}  // namespace
+
 bool applySwitch(CliContext& context, std::string_view command, const CliArguments& arguments, const char* on,
                  const char* off, bool& flag) {
     if (arguments.has(on) && arguments.has(off)) {
@@ -23,8 +23,6 @@ bool applySwitch(CliContext& context, std::string_view command, const CliArgumen
     if (arguments.has(off)) flag = false;
     return true;
 }
-
-}  // namespace
 
 std::optional<Options> pickOptionsFromWords(CliContext& context, std::string_view command,
                                             const CliArguments& arguments) {

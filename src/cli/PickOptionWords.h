@@ -16,6 +16,11 @@ inline constexpr const char* kNoPatternFlag = "--no-pattern";
 inline constexpr const char* kWeightFlag = "--weight";
 inline constexpr const char* kNoWeightFlag = "--no-weight";
 
+// Sets flag from a pair of opposite switches; neither leaves it as it was.
+// False, with a message, when both are given.
+bool applySwitch(CliContext& context, std::string_view command, const CliArguments& arguments, const char* on,
+                 const char* off, bool& flag);
+
 // The stored options with the words' changes, or nullopt after a message.
 std::optional<Options> pickOptionsFromWords(CliContext& context, std::string_view command,
                                             const CliArguments& arguments);

@@ -10,7 +10,6 @@ namespace numora {
 namespace {
 
 constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
-constexpr std::string_view kLineCharacters = "0123456789\\/:.-,";
 constexpr std::string_view kDateMarkers = "\\/:.-";
 constexpr char kFieldSeparator = ',';
 constexpr std::size_t kFieldCount = 9;
@@ -96,7 +95,7 @@ CalendarTime calendarDate(std::string_view field, const CsvLineRules& rules) {
 
 std::optional<CsvDrawLine> readCsvDrawLine(std::string_view line, const CsvLineRules& rules) {
     line = trimmed(line);
-    const std::string_view run = line.substr(0, line.find_first_not_of(kLineCharacters));
+    const std::string_view run = line.substr(0, line.find_first_not_of(kCsvLineCharacters));
     if (run.empty()) return std::nullopt;
 
     const auto fields = splitFields(run);

@@ -11,6 +11,9 @@ namespace numora {
 
 class LocalTime;
 
+// The characters a line is read up to: digits and "\/:.-,".
+inline constexpr std::string_view kCsvLineCharacters = "0123456789\\/:.-,";
+
 // What reading one import line depends on: the lottery's ball count and
 // highest bonus, the locale's short-date order and separator (only its first
 // character counts; a separator that is not a plain ASCII character never

@@ -1,5 +1,6 @@
 #include "draws/CsvExport.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "platform/DevicePaths.h"
@@ -22,15 +23,20 @@ constexpr int kAlwaysWrittenBalls = 3;
 
 }  // namespace
 
+std::string exportFolderFile(const std::string& fileName) { return DevicePaths::join(kExportFolder, fileName); }
+
 std::string csvExportDevicePath(const std::string& lotteryName) {
-    return DevicePaths::join(kExportFolder, formatText(kExportNameFormat, lotteryName.c_str()));
+    return exportFolderFile(formatText(kExportNameFormat, lotteryName.c_str()));
+}
+
+int exportedBalls(const LotteryProfile& profile) {
+    return std::clamp(profile.balls, kAlwaysWrittenBalls, DrawRecord::kBallCount);
 }
 
 std::string csvExportText(const DrawList& draws, const LotteryProfile& profile) {
     std::string text;
     for (const DrawRecord& draw : draws) {
-        for (int ball = 1; ball <= DrawRecord::kBallCount; ++ball) {
-            if (ball > kAlwaysWrittenBalls && profile.balls < ball) continue;
+        for (int ball = 1; ball <= exportedBalls(profile); ++ball) {
             if (ball > 1) text.push_back(kFieldSeparator);
             text += twoDigitText(draw.ball(ball));
         }
@@ -55,12 +61,16 @@ std::string csvExportBytes(const DrawList& draws, const LotteryProfile& profile)
 }
 
 CsvExportResult exportCsv(const DevicePaths& device, const DrawList& draws, const LotteryProfile& profile) {
+    return writeExportFile(device, csvExportDevicePath(profile.name), csvExportBytes(draws, profile));
+}
+
+CsvExportResult writeExportFile(const DevicePaths& device, const std::string& deviceFile, std::string_view bytes) {
     CsvExportResult result;
     const auto folder = device.toHost(kExportFolder);
-    const auto file = device.toHost(csvExportDevicePath(profile.name));
+    const auto file = device.toHost(deviceFile);
     std::error_code ignored;
     if (folder) std::filesystem::create_directories(*folder, ignored);
-    if (!file || !writeFileAtomically(*file, csvExportBytes(draws, profile))) {
+    if (!file || !writeFileAtomically(*file, bytes)) {
         result.message = kCannotCreate;
         return result;
     }

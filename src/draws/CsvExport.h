@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "draws/DrawList.h"
 #include "settings/LotteryProfile.h"
@@ -12,6 +13,10 @@ class DevicePaths;
 
 // The export file of a lottery: "\My Documents\<name> Export.csv" on the device.
 std::string csvExportDevicePath(const std::string& lotteryName);
+
+// How many balls an export line holds: balls 1 to 3, and balls 4 to 7 as far
+// as the lottery draws them.
+int exportedBalls(const LotteryProfile& profile);
 
 // One line per draw in list order: balls 1 to 3, balls 4 to 7 as far as the
 // lottery draws them, the bonus when the lottery has one, each "%2.2d" and
@@ -30,5 +35,12 @@ struct CsvExportResult {
 // Writes the export file of the lottery named in profile, creating the
 // "\My Documents" folder when it is missing.
 CsvExportResult exportCsv(const DevicePaths& device, const DrawList& draws, const LotteryProfile& profile);
+
+// A file of the export folder: "\My Documents\<fileName>".
+std::string exportFolderFile(const std::string& fileName);
+
+// Writes bytes to a file of the export folder as the export does, with the
+// export's messages ("Export Complete!..." or the "Error 208" text).
+CsvExportResult writeExportFile(const DevicePaths& device, const std::string& deviceFile, std::string_view bytes);
 
 }  // namespace numora

@@ -14,15 +14,7 @@ namespace numora {
 
 namespace {
 
-constexpr char kPreparing[] = "Preparing to Import";
-constexpr char kReadingFormat[] = "Reading:%d Draws";
 constexpr char kComplete[] = "Import Complete";
-constexpr char kCannotOpen[] = "Error 201, CSV file read error\nUnable to open.";
-constexpr char kTooLarge[] = "Error 201, CSV file read error\nThe file is larger than 32 MB.";
-// A list of draws is far smaller; a larger file is taken for something else.
-// Cut into 50-byte pieces, a file of this size gives fewer draws than a draw
-// file holds.
-constexpr std::uint64_t kLargestFile = std::uint64_t{32} << 20;
 constexpr char kNoCharacters[] = "Unable to read data\nImport could not read the file format.";
 constexpr char kSummaryFormat[] =
     "Imported %d lines into past draw file.\nRecorded %d repeat draw dates.\nSkipped %d lines.";
@@ -45,7 +37,7 @@ std::optional<char> firstSeparatorCharacter(const std::string& separator) {
 ImportOutcome runImport(std::istream* file, const char* cannotOpen, DrawList& draws, const CsvImportSetup& setup,
                         const DrawSaver& save, ImportObserver& observer) {
     ImportOutcome outcome;
-    observer.showInfo(kPreparing);
+    observer.showInfo(kImportPreparing);
     const CsvLineRules rules{setup.profile.balls,           setup.profile.bonus,
                              setup.locale.shortDateOrder(), firstSeparatorCharacter(setup.locale.dateSeparator()),
                              setup.undatedSeconds,          &setup.time};
@@ -63,8 +55,10 @@ ImportOutcome runImport(std::istream* file, const char* cannotOpen, DrawList& dr
             observer.showInfo(shownLine(line));
             const auto drawLine = readCsvDrawLine(line, rules);
             if (!drawLine) continue;
+            const std::int32_t importedBefore = outcome.counters.imported;
             merger.merge(drawLine->record, drawLine->dated, outcome.counters);
-            observer.showInfo(formatText(kReadingFormat, outcome.counters.imported));
+            if (setup.stored && outcome.counters.imported != importedBefore) setup.stored(drawLine->record);
+            observer.showInfo(formatText(kImportReadingFormat, outcome.counters.imported));
         }
     }
     if (reader.charactersRead() == 0) {
@@ -73,16 +67,7 @@ ImportOutcome runImport(std::istream* file, const char* cannotOpen, DrawList& dr
         return outcome;
     }
 
-    const ImportCounters& counters = outcome.counters;
-    std::string closing = formatText(kSummaryFormat, counters.imported, counters.repeats, counters.skipped);
-    const DrawFileResult saved = save(draws);
-    if (!saved.ok()) {
-        if (!saved.message.empty()) observer.showMessage(saved.message);
-        closing = kSaveFailed;
-        outcome.status = ImportStatus::SaveFailed;
-    }
-    observer.showMessage(closing);
-    observer.showInfo(kComplete);
+    outcome.status = finishImport(outcome.counters, draws, save, observer);
     return outcome;
 }
 
@@ -90,9 +75,9 @@ ImportOutcome runImport(std::istream* file, const char* cannotOpen, DrawList& dr
 
 ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, const CsvImportSetup& setup,
                             const DrawSaver& save, ImportObserver& observer) {
-    WholeFile read = readWholeFile(file, kLargestFile);
+    WholeFile read = readWholeFile(file, kImportLargestFile);
     if (!read.read()) {
-        const char* message = read.status == WholeFileStatus::TooLarge ? kTooLarge : kCannotOpen;
+        const char* message = read.status == WholeFileStatus::TooLarge ? kImportTooLarge : kImportCannotOpen;
         return runImport(nullptr, message, draws, setup, save, observer);
     }
     std::istringstream in(std::move(read.bytes));
@@ -101,7 +86,23 @@ ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, 
 
 ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetup& setup, const DrawSaver& save,
                         ImportObserver& observer) {
-    return runImport(file ? &file : nullptr, kCannotOpen, draws, setup, save, observer);
+    return runImport(file ? &file : nullptr, kImportCannotOpen, draws, setup, save, observer);
+}
+
+ImportStatus finishImport(const ImportCounters& counters, const DrawList& draws, const DrawSaver& save,
+                          ImportObserver& observer, const std::string& summaryTail) {
+    ImportStatus status = ImportStatus::Completed;
+    std::string closing =
+        formatText(kSummaryFormat, counters.imported, counters.repeats, counters.skipped) + summaryTail;
+    const DrawFileResult saved = save(draws);
+    if (!saved.ok()) {
+        if (!saved.message.empty()) observer.showMessage(saved.message);
+        closing = kSaveFailed;
+        status = ImportStatus::SaveFailed;
+    }
+    observer.showMessage(closing);
+    observer.showInfo(kComplete);
+    return status;
 }
 
 }  // namespace numora

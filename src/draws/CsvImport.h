@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <string>
 
@@ -34,7 +35,19 @@ struct CsvImportSetup {
     const LocaleInfo& locale;
     const LocalTime& time;
     std::int32_t undatedSeconds = 0;
+    // Told of each draw the merge stores, when set (a dry run lists them).
+    std::function<void(const DrawRecord&)> stored = {};
 };
+
+// Texts that every import run shows, whichever reader reads the file.
+inline constexpr char kImportPreparing[] = "Preparing to Import";
+inline constexpr char kImportReadingFormat[] = "Reading:%d Draws";
+inline constexpr char kImportCannotOpen[] = "Error 201, CSV file read error\nUnable to open.";
+inline constexpr char kImportTooLarge[] = "Error 201, CSV file read error\nThe file is larger than 32 MB.";
+// A list of draws is far smaller; a larger file is taken for something else.
+// Cut into 50-byte pieces, a file of this size gives fewer draws than a draw
+// file holds.
+inline constexpr std::uint64_t kImportLargestFile = std::uint64_t{32} << 20;
 
 enum class ImportStatus {
     Completed,   // the draws were merged and saved
@@ -58,5 +71,12 @@ ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, 
 // The same run over an open file.
 ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetup& setup, const DrawSaver& save,
                         ImportObserver& observer);
+
+// The end of every import run once its lines are merged: saves the draws and
+// shows the summary with summaryTail after it, or, when the save fails, the
+// save's own message and then the "ERROR 2006" text; then "Import Complete".
+// Returns Completed or SaveFailed.
+ImportStatus finishImport(const ImportCounters& counters, const DrawList& draws, const DrawSaver& save,
+                          ImportObserver& observer, const std::string& summaryTail = {});
 
 }  // namespace numora

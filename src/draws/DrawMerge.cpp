@@ -18,7 +18,20 @@ bool sameNumbers(const DrawRecord& a, const DrawRecord& b) {
     return true;
 }
 
+void replaceOutside(DrawRecord& draw, int min, int max, int bonusMax) {
+    for (int ball = 1; ball <= DrawRecord::kBallCount; ++ball) {
+        if (draw.ball(ball) < min || draw.ball(ball) > max) draw.ball(ball) = kEmptyNumber;
+    }
+    if (draw.bonus < min || draw.bonus > bonusMax) draw.bonus = kEmptyNumber;
+}
+
 }  // namespace
+
+DrawRecord comparedForm(const DrawRecord& draw, const LotteryProfile& profile) {
+    DrawRecord compared = draw;
+    replaceOutside(compared, profile.min, profile.max, std::max(profile.max, profile.bonus));
+    return compared;
+}
 
 void DrawMerger::Block::findDateRange() {
     earliest = std::numeric_limits<std::uint32_t>::max();
@@ -55,12 +68,7 @@ DrawMerger::~DrawMerger() {
     for (const Block& block : blocks_) stored.insert(stored.end(), block.draws.begin(), block.draws.end());
 }
 
-void DrawMerger::replaceOutOfRange(DrawRecord& draw) const {
-    for (int ball = 1; ball <= DrawRecord::kBallCount; ++ball) {
-        if (draw.ball(ball) < min_ || draw.ball(ball) > max_) draw.ball(ball) = kEmptyNumber;
-    }
-    if (draw.bonus < min_ || draw.bonus > bonusMax_) draw.bonus = kEmptyNumber;
-}
+void DrawMerger::replaceOutOfRange(DrawRecord& draw) const { replaceOutside(draw, min_, max_, bonusMax_); }
 
 void DrawMerger::visitUpTo(Block& block, std::size_t end) const {
     for (; block.visited < end; ++block.visited) replaceOutOfRange(block.draws[block.visited]);

@@ -19,6 +19,11 @@ struct ImportCounters {
     friend bool operator==(const ImportCounters&, const ImportCounters&) = default;
 };
 
+// A draw as the merge walk compares it: each number outside the lottery's
+// range replaced by -1 (balls against Min..Max, the bonus against Min up to
+// the larger of Max and Bonus).
+DrawRecord comparedForm(const DrawRecord& draw, const LotteryProfile& profile);
+
 // Merges imported draws into the stored draws by date.
 //
 // Each new draw walks the stored draws from the first. Every draw it visits

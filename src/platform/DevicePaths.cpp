@@ -22,6 +22,14 @@ std::optional<std::filesystem::path> DevicePaths::toHost(std::string_view device
     return host;
 }
 
+std::optional<std::filesystem::path> DevicePaths::hostPathOf(std::string_view chosen) const {
+    if (chosen.find('\0') == std::string_view::npos) {
+        std::filesystem::path host{std::string(chosen)};
+        if (host.is_absolute()) return host;
+    }
+    return toHost(chosen);
+}
+
 std::string DevicePaths::join(std::string_view folder, std::string_view name) {
     std::string path(folder);
     if (path.empty() || path.back() != '\\') path.push_back('\\');

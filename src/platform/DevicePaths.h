@@ -17,6 +17,9 @@ public:
 
     const std::filesystem::path& root() const { return root_; }
     std::optional<std::filesystem::path> toHost(std::string_view devicePath) const;
+    // A path the user chose, which may lie outside the device: an absolute path
+    // of this computer as it is, anything else as a device path (toHost).
+    std::optional<std::filesystem::path> hostPathOf(std::string_view chosen) const;
 
     // Joins device path parts with a backslash: join("\A", "b.dat") is "\A\b.dat".
     static std::string join(std::string_view folder, std::string_view name);

@@ -5,7 +5,7 @@
 namespace numora {
 
 // The icon a message box shows.
-enum class PromptIcon { None, Information, Warning };
+enum class PromptIcon { None, Information, Warning, Stop };
 
 // Modal messages to the user. Texts are shown exactly as given.
 class Prompter {

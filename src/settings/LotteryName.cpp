@@ -36,13 +36,15 @@ bool isControl(char16_t unit) { return unit < 0x20 || (unit >= 0x7F && unit <= 0
 
 }  // namespace
 
+std::string lotteryNameTooLongMessage() {
+    return std::string(kTooLongStart) + std::to_string(kLongestLotteryName) + std::string(kTooLongEnd);
+}
+
 std::optional<std::string> lotteryNameProblem(std::string_view name) {
     if (name.empty()) return std::string(kEmptyName);
     const std::u16string units = toUtf16(name);
     if (fromUtf16(units) != name) return std::string(kNotText);
-    if (units.size() > kLongestLotteryName) {
-        return std::string(kTooLongStart) + std::to_string(kLongestLotteryName) + std::string(kTooLongEnd);
-    }
+    if (units.size() > kLongestLotteryName) return lotteryNameTooLongMessage();
     for (const char16_t unit : units) {
         if (isControl(unit)) return std::string(kControlCharacter);
     }

@@ -90,13 +90,19 @@ int addLotteryName(SettingsFile& settings, std::string_view name) {
     return index;
 }
 
-bool saveLottery(SettingsFile& settings, const LotteryProfile& profile) {
+LotterySave saveLottery(SettingsFile& settings, LotteryProfile profile) {
     const std::vector<std::string> listed = readLotteryList(settings);
-    const bool known = std::ranges::any_of(listed, [&](const std::string& item) {
-        return equalsIgnoringCase(item, profile.name);
-    });
-    if (!known) addLotteryName(settings, profile.name);
-    return writeLotteryProfile(settings, profile);
+    const auto spelling = [&](auto matches) { return std::ranges::find_if(listed, matches); };
+    auto found = spelling([&](const std::string& item) { return item == profile.name; });
+    if (found == listed.end()) {
+        found = spelling([&](const std::string& item) { return equalsIgnoringCase(item, profile.name); });
+    }
+    if (found == listed.end()) {
+        addLotteryName(settings, profile.name);
+    } else {
+        profile.name = *found;
+    }
+    return {profile.name, writeLotteryProfile(settings, profile)};
 }
 
 LotteryDeletion deleteLottery(SettingsFile& settings, std::string_view name) {
@@ -109,7 +115,8 @@ LotteryDeletion deleteLottery(SettingsFile& settings, std::string_view name) {
         settings.SetString(kLotteryListSection, listKey(last), next);
         ++last;
     }
-    deletion.listed = settings.Delete(kLotteryListSection, listKey(last));
+    deletion.listed = true;
+    deletion.entryDeleted = settings.Delete(kLotteryListSection, listKey(last));
     deletion.sectionDeleted = settings.Delete(name);
     deletion.saved = settings.Save();
     return deletion;

@@ -38,14 +38,23 @@ bool writeLotteryProfile(SettingsFile& settings, const LotteryProfile& profile);
 // that index. Does not save.
 int addLotteryName(SettingsFile& settings, std::string_view name);
 
-// What the profile editor's Save does to the file: lists the name unless an
-// entry equal to it ignoring case is listed already, then writes the profile
-// under the name exactly as given and saves. Returns the result of the save.
-bool saveLottery(SettingsFile& settings, const LotteryProfile& profile);
+// What saving a lottery did.
+struct LotterySave {
+    std::string name;  // the name the profile was written under
+    bool saved = false;
+};
+
+// What the profile editor's Save does to the file: a name that is not listed
+// in any capitals is listed at the lowest free index and its profile written
+// under it; a name listed in other capitals changes that listed lottery, whose
+// section is named by the listed spelling (a section named as typed would be
+// one that no list entry reaches). Then saves.
+LotterySave saveLottery(SettingsFile& settings, LotteryProfile profile);
 
 // What deleting a lottery did.
 struct LotteryDeletion {
-    bool listed = false;          // its entry was found (exact match) and removed
+    bool listed = false;          // its entry was found (exact match)
+    bool entryDeleted = false;    // and removed from the list
     bool sectionDeleted = false;  // its section existed and was removed
     bool saved = false;           // the file was saved afterwards
 };
@@ -53,7 +62,8 @@ struct LotteryDeletion {
 // Deletes a lottery: its list entry, matched exactly, and its section. The
 // entries after it move down by one, so the list keeps no gap and the
 // lotteries listed after it stay visible. Saves when the name was listed;
-// a name that is not listed changes nothing.
+// a name that is not listed changes nothing. The lottery's draw file is not
+// touched: what the user recorded outlives its profile.
 LotteryDeletion deleteLottery(SettingsFile& settings, std::string_view name);
 
 // The list item to select for the current lottery: an item equal to the name
@@ -70,5 +80,7 @@ std::optional<std::size_t> findLotteryInList(const std::vector<std::string>& ite
 // nor "]", no "..", no space at either end, no dot at the end, and not a
 // device name such as CON or LPT1.
 std::optional<std::string> lotteryNameProblem(std::string_view name);
+// "A lottery name can have at most 20 characters."
+std::string lotteryNameTooLongMessage();
 
 }  // namespace numora

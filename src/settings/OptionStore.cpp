@@ -65,11 +65,18 @@ void SaveOptions(AppProfile& profile, const Options& options, std::string_view l
     writeText(profile, kLotteryNameOption, lotteryName);
 }
 
+void readAllAdvancedOptions(const AppProfile& profile, Options& options) {
+    readAdvancedOptions(profile, options);
+    options.playSounds = readFlag(profile, kSoundOption);
+}
+
 void writeAdvancedOptions(AppProfile& profile, const Options& options) {
-    profile.writeInt(kForecastModelOption.section, kForecastModelOption.key, options.model);
     writeFlag(profile, kPatternOption, options.pattern);
     writeFlag(profile, kStyleOption, options.moreWeightToLessFrequent);
-    writeSoundOptions(profile, options);
+    writeFlag(profile, kSoundOption, options.playSounds);
+    profile.writeInt(kForecastModelOption.section, kForecastModelOption.key, options.model);
+    writeText(profile, kPickSoundOption, options.pickSound);
+    writeText(profile, kStartSoundOption, options.startSound);
 }
 
 }  // namespace numora

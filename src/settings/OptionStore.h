@@ -24,8 +24,11 @@ void LoadOptions(const AppProfile& profile, Options& options, std::string& dataF
 // Advanced "Sound", "Wav1", "Wav2" and Options "Name".
 void SaveOptions(AppProfile& profile, const Options& options, std::string_view lotteryName);
 
-// What the Advanced dialog stores: "Hyper", "Pattern", "Style", "Sound",
-// "Wav1", "Wav2".
+// What the Advanced dialog shows when it opens: the six Advanced values.
+void readAllAdvancedOptions(const AppProfile& profile, Options& options);
+
+// What the Advanced dialog stores when it closes, in this order: "Pattern",
+// "Style", "Sound", "Hyper", "Wav1", "Wav2".
 void writeAdvancedOptions(AppProfile& profile, const Options& options);
 
 }  // namespace numora

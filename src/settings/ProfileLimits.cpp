@@ -19,6 +19,11 @@ std::string_view trimSpaces(std::string_view text) {
 
 }  // namespace
 
+std::string profileRangeMessage(ProfileFieldLimits limits) {
+    return std::string(kRangeMessageStart) + std::to_string(limits.lowest) + std::string(kRangeMessageMiddle) +
+           std::to_string(limits.highest) + std::string(kRangeMessageEnd);
+}
+
 std::optional<int> parseProfileNumber(std::string_view text, ProfileFieldLimits limits, std::string& message) {
     const std::string_view digits = trimSpaces(text);
     const char* begin = digits.data();
@@ -31,8 +36,7 @@ std::optional<int> parseProfileNumber(std::string_view text, ProfileFieldLimits 
         return std::nullopt;
     }
     if (code == std::errc::result_out_of_range || number < limits.lowest || number > limits.highest) {
-        message = std::string(kRangeMessageStart) + std::to_string(limits.lowest) + std::string(kRangeMessageMiddle) +
-                  std::to_string(limits.highest) + std::string(kRangeMessageEnd);
+        message = profileRangeMessage(limits);
         return std::nullopt;
     }
     return number;

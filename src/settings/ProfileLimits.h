@@ -21,6 +21,9 @@ inline constexpr ProfileFieldLimits kHighestBonusLimits{0, 99};
 // The longest lottery name, in UTF-16 code units (the editor's field limit).
 inline constexpr std::size_t kLongestLotteryName = 20;
 
+// "Please enter an integer between 3 and 7."
+std::string profileRangeMessage(ProfileFieldLimits limits);
+
 // A profile number as typed: a whole number (spaces around it allowed) within
 // the limits. Otherwise nullopt, and message holds the framework's standard
 // text ("Please enter an integer." or "Please enter an integer between 3 and 7.").

@@ -49,6 +49,7 @@ void MainWindow::connectCommands() {
     connect(bar.addLotteryType(), &QAction::triggered, this, &MainWindow::addLotteryType);
     connect(bar.pastDraws(), &QAction::triggered, this, &MainWindow::pastDraws);
     connect(bar.exportPicks(), &QAction::triggered, this, &MainWindow::exportPicks);
+    connect(bar.advanced(), &QAction::triggered, this, &MainWindow::advanced);
     connect(bar.help(), &QAction::triggered, this, &MainWindow::help);
     if (controls_.hiddenOk) connect(controls_.hiddenOk, &QPushButton::clicked, this, &QDialog::accept);
     if (controls_.hiddenCancel) connect(controls_.hiddenCancel, &QPushButton::clicked, this, &QDialog::reject);

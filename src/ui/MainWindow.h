@@ -60,11 +60,12 @@ private:
     void OnPick();
     void pickListTapped();
     void showLine(const PickedLine& line);
-    void playSound(const std::string& deviceFile);
+    void playSound(const std::string& soundFile);
 
     // The other commands (MainWindowCommands.cpp).
     void exportPicks();
     void erasePicks();
+    void advanced();
     void help();
 
     // Checking the picks against a draw (MainWindowCheck.cpp).

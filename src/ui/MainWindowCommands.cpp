@@ -3,6 +3,8 @@
 #include "platform/Prompter.h"
 #include "picking/PickListText.h"
 #include "picking/PicksFile.h"
+#include "ui/AdvancedDialog.h"
+#include "ui/FileChooser.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowTexts.h"
 #include "ui/controls/PickList.h"
@@ -20,6 +22,13 @@ void MainWindow::erasePicks() {
     if (!services_.prompter.ask(mainwindow::kEraseQuestion)) return;
     services_.state.welcomeShown = true;
     controls_.pickList->setLines({kErasedLine});
+}
+
+void MainWindow::advanced() {
+    AdvancedDialog dialog(services_.state, services_.profile,
+                          makeChooseFile(services_.device, services_.locale, services_.time, services_.screen, this),
+                          services_.screen, this);
+    dialog.exec();
 }
 
 void MainWindow::help() {

@@ -5,8 +5,8 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "ui/DeviceWindow.h"
 #include "ui/MainWindowShapes.h"
-#include "ui/art/ArtStyle.h"
 #include "ui/art/Pictures.h"
 #include "ui/controls/BallDisplay.h"
 #include "ui/controls/CommandBar.h"
@@ -19,9 +19,6 @@ namespace numora {
 namespace {
 
 constexpr char kPickCaption[] = "Pick";
-// The handheld's top bar takes this much of the screen; the window has the rest.
-constexpr int kNavigationBarHeight = 26;
-constexpr int kFontPixelSize = 11;
 constexpr int kRowSpacing = 3;
 constexpr int kTopMargin = 4;
 constexpr int kSideMargin = 4;
@@ -83,29 +80,20 @@ QLabel* makePicture(QWidget& window) {
     return picture;
 }
 
-QSize mainWindowClientSize(ScreenSize screen) { return {screen.width, screen.height - kNavigationBarHeight}; }
+QSize mainWindowClientSize(ScreenSize screen) { return deviceWindowSize(screen); }
 
 MainWindowControls buildMainWindow(QDialog& window, ScreenSize screen, const AppState& state,
                                    const DevicePaths& device) {
-    QFont font = window.font();
-    font.setPixelSize(kFontPixelSize);
-    window.setFont(font);
     // White, as the handheld's dialogs are, so the balls sit on the window itself.
-    QPalette colours = window.palette();
-    colours.setColor(QPalette::Window, art::Colors::paper());
-    window.setPalette(colours);
-
+    QVBoxLayout* column = dressDeviceWindow(window, kTopMargin, kRowSpacing);
     MainWindowControls controls = makeControls(window, state, device);
-    auto* column = new QVBoxLayout(&window);
-    column->setContentsMargins(0, kTopMargin, 0, 0);
-    column->setSpacing(kRowSpacing);
     switch (screenShapeOf(screen)) {
     case ScreenShape::Portrait: arrangePortrait(window, controls, *column); break;
     case ScreenShape::Landscape: arrangeLandscape(window, controls, *column); break;
     case ScreenShape::Square: arrangeSquare(window, controls, *column); break;
     }
     column->addWidget(controls.commandBar);
-    window.setFixedSize(mainWindowClientSize(screen).expandedTo(column->minimumSize()));
+    fitDeviceWindow(window, screen);
     return controls;
 }
 

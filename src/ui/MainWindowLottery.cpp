@@ -8,7 +8,11 @@
 #include "settings/LotteryStore.h"
 #include "settings/OptionStore.h"
 #include "ui/MainWindow.h"
+#include "ui/FileChooser.h"
 #include "ui/MainWindowTexts.h"
+#include "ui/PastDrawsWindow.h"
+#include "ui/ProfileEditor.h"
+#include "ui/StatsWindow.h"
 #include "ui/controls/BallDisplay.h"
 #include "ui/controls/LotterySelector.h"
 #include "ui/controls/PickList.h"
@@ -41,7 +45,8 @@ void MainWindow::addLotteryType() {
     AppState& state = services_.state;
     lotteryField_ = QString::fromStdString(state.current.name);
     showFieldValues();
-    // The lottery profile editor opens here.
+    ProfileEditor editor(state, services_.device, services_.prompter, services_.screen, this);
+    editor.exec();
     update();
 
     settings_.Clear();
@@ -60,7 +65,14 @@ void MainWindow::addLotteryType() {
 }
 
 void MainWindow::pastDraws() {
-    // The Past Draws window opens here.
+    {
+        PastDrawsWindow window({services_.state, services_.device, services_.locale, services_.time,
+                                services_.prompter,
+                                makeChooseFile(services_.device, services_.locale, services_.time, services_.screen, this),
+                                services_.screen},
+                               this);
+        window.exec();
+    }
     loadDraws(services_.state.current.name);
     if (draws_.empty()) return;
     progress_.setStatusText(mainwindow::kStatusReadyAfterPastDraws);
@@ -68,7 +80,10 @@ void MainWindow::pastDraws() {
 }
 
 void MainWindow::drawStats() {
-    // The Draw Stats window opens here.
+    {
+        StatsWindow window(services_.state, services_.device, services_.screen, this);
+        window.exec();
+    }
     loadDraws(services_.state.current.name);
 }
 

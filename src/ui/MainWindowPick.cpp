@@ -77,8 +77,9 @@ void MainWindow::pickListTapped() {
     balls.repaint();
 }
 
-void MainWindow::playSound(const std::string& deviceFile) {
-    if (const auto hostFile = services_.device.toHost(deviceFile)) services_.sound.play(*hostFile);
+// A sound file is a device path, or a path elsewhere on the computer.
+void MainWindow::playSound(const std::string& soundFile) {
+    if (const auto hostFile = services_.device.hostPathOf(soundFile)) services_.sound.play(*hostFile);
 }
 
 }  // namespace numora

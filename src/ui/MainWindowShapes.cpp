@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/BallPictureNames.h"
+#include "ui/DeviceWindow.h"
 #include "ui/controls/BallDisplay.h"
 #include "ui/controls/IconButton.h"
 #include "ui/controls/LotterySelector.h"
@@ -30,9 +31,6 @@ constexpr char kCancel[] = "Cancel";
 constexpr int kBallRowWidth = 240;
 // The landscape layout's right-hand column, beside the balls.
 constexpr int kSideColumnWidth = 68;
-// The landscape layout's OK and Cancel sit left of the window, out of reach.
-constexpr int kOutOfSightLeft = -86;
-constexpr QSize kOutOfSightSize(75, 22);
 constexpr int kPowerBallLabelHeight = 12;
 // Beside the two buttons, the progress bar leaves the status line its room.
 constexpr int kLandscapeProgressWidth = 48;
@@ -63,15 +61,6 @@ void addButtonRow(QVBoxLayout& column, MainWindowControls& controls) {
     QHBoxLayout* buttons = addMarginRow(column);
     buttons->addWidget(controls.pastDraws, 1);
     buttons->addWidget(controls.drawStats, 1);
-}
-
-QPushButton* outOfSightButton(QDialog& window, const char* objectName, const char* caption, int top) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), &window);
-    button->setObjectName(QString::fromLatin1(objectName));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoDefault(false);
-    button->setGeometry(QRect(QPoint(kOutOfSightLeft, top), kOutOfSightSize));
-    return button;
 }
 
 }  // namespace
@@ -125,7 +114,7 @@ void arrangeLandscape(QDialog& window, MainWindowControls& controls, QVBoxLayout
     addStatusRow(*bottom, controls);
 
     controls.hiddenOk = outOfSightButton(window, "okButton", kOk, 0);
-    controls.hiddenCancel = outOfSightButton(window, "cancelButton", kCancel, kOutOfSightSize.height());
+    controls.hiddenCancel = outOfSightButton(window, "cancelButton", kCancel, outOfSightButtonHeight());
 }
 
 // No picture: the "PB" label stands over the bonus ball instead.

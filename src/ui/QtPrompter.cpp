@@ -12,6 +12,7 @@ QMessageBox::Icon boxIcon(PromptIcon icon) {
     switch (icon) {
     case PromptIcon::Information: return QMessageBox::Information;
     case PromptIcon::Warning: return QMessageBox::Warning;
+    case PromptIcon::Stop: return QMessageBox::Critical;
     case PromptIcon::None: break;
     }
     return QMessageBox::NoIcon;

@@ -31,7 +31,7 @@ const std::vector<std::string> kAddLotto = {"add", "Lotto", "--balls", "6", "--m
 
 TEST_F(CliProgramTest, helpListsEveryCommandAndUnknownCommandsFailWithAMessage) {
     EXPECT_EQ(program({"--help"}), 0);
-    for (const char* command : {"lotteries", "show", "add", "delete", "draws", "import", "export", "stats", "pick"}) {
+    for (const char* command : {"lotteries", "show", "add", "delete", "draws", "import", "export", "stats", "pick", "options"}) {
         EXPECT_NE(out.str().find(std::string("  ") + command), std::string::npos) << command;
     }
     EXPECT_EQ(program({"draws", "--help"}), 0);

@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "SettingsCommandFixture.h"
+#include "app/StartUp.h"
 
 namespace numora {
 namespace {
@@ -14,6 +15,11 @@ constexpr std::u16string_view kThreeLotteries =
 class SettingsCommands : public SettingsCommandTest {
 protected:
     SettingsCommands() { writeSettings(kThreeLotteries); }
+    // Runs the options command after reading the start values, as the program does.
+    int options(const std::vector<std::string>& words) {
+        loadStartValues(state, profile, time);
+        return run(runOptions, words);
+    }
     // The words of an add command: its four required numbers, then any flags.
     static std::vector<std::string> add(const std::string& name, const std::string& balls, const std::string& min,
                                         const std::string& max, const std::string& bonus,
@@ -41,15 +47,16 @@ TEST_F(SettingsCommands, lotteriesAndShowReadTheFileWithoutWritingIt) {
     EXPECT_EQ(std::filesystem::exists(settingsFile), false);
 }
 
-TEST_F(SettingsCommands, addListsANewNameAtTheNextIndexButNotOneListedInOtherCapitals) {
+TEST_F(SettingsCommands, addListsANewNameAtTheNextIndexAndANameListedInOtherCapitalsChangesThatLottery) {
     EXPECT_EQ(run(runAdd, add("Keno", "7", "1", "80", "0", {"--sort", "--show-bonus"})), 0) << err.str();
     EXPECT_EQ(run(runAdd, add("DAILY", "4", "0", "9", "0", {"--powerball"})), 0) << err.str();
     EXPECT_EQ(run(runLotteries, {}), 0);
     EXPECT_EQ(out.str(), "Daily\nLotto 649\nDaily Plus\nKeno\n");
     EXPECT_EQ(run(runShow, {"Keno"}), 0);
     EXPECT_EQ(out.str(), "Balls=7\nMin=1\nMax=80\nBonus=0\nRepeat=No\nSort=Yes\nPowerBall=No\nShowBonus=Yes\n");
-    EXPECT_EQ(run(runShow, {"DAILY"}), 0);
+    EXPECT_EQ(run(runShow, {"Daily"}), 0);
     EXPECT_EQ(out.str(), "Balls=4\nMin=0\nMax=9\nBonus=0\nRepeat=No\nSort=No\nPowerBall=Yes\nShowBonus=No\n");
+    EXPECT_NE(run(runShow, {"DAILY"}), 0);
 }
 
 TEST_F(SettingsCommands, addRefusesValuesOutOfRangeUnsafeNamesAndBothBonusKindsWritingNothing) {
@@ -96,6 +103,41 @@ TEST_F(SettingsCommands, deleteMovesLaterLotteriesUpAndRefusesUnlistedNamesAndTh
     EXPECT_NE(run(runDelete, {"Daily Plus"}), 0);
     EXPECT_EQ(err.str(), "delete: the last remaining lottery cannot be deleted\n");
     EXPECT_EQ(settingsBytes(), testing::utf16WithMark(u"\r\n[LotteryList]\r\nGame0=Daily Plus\r\n"));
+}
+
+TEST_F(SettingsCommands, optionsShowsTheSixAdvancedValuesAndStoresAllOfThemWhenOneChanges) {
+    const std::string defaults =
+        "Hyper=1\nPattern=TRUE\nStyle=FALSE\nSound=TRUE\nWav1=\\Windows\\winner.wav\nWav2=\\Windows\\winner.wav\n";
+    EXPECT_EQ(options({}), 0) << err.str();
+    EXPECT_EQ(out.str(), defaults);
+    EXPECT_FALSE(profile.contains("Advanced", "Hyper"));
+
+    EXPECT_EQ(options({"--model", "0", "--no-pattern", "--weight", "--no-sound", "--pick-sound",
+                               "\\My Documents\\a.wav", "--start-sound", "/home/me/bell.wav"}),
+              0)
+        << err.str();
+    const std::string changed =
+        "Hyper=0\nPattern=FALSE\nStyle=TRUE\nSound=FALSE\nWav1=\\My Documents\\a.wav\nWav2=/home/me/bell.wav\n";
+    EXPECT_EQ(out.str(), changed);
+    EXPECT_EQ(options({}), 0);
+    EXPECT_EQ(out.str(), changed);
+
+    // Stored texts are read by the window's rules: Pattern must begin with TRUE, Sound holds it anywhere.
+    profile.writeText("Advanced", "Pattern", "NOT TRUE");
+    profile.writeText("Advanced", "Sound", "NOT TRUE");
+    EXPECT_EQ(options({"--model", "2"}), 0);
+    EXPECT_EQ(profile.readText("Advanced", "Pattern", "") + profile.readText("Advanced", "Sound", ""), "FALSETRUE");
+    EXPECT_EQ(profile.readInt("Advanced", "Hyper", -1), 2);
+
+    for (const auto& [words, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--model", "3"}, "options: --model: the forecasting model is 0, 1 or 2\n"},
+             {{"--sound", "--no-sound"}, "options: --sound and --no-sound cannot be used together\n"},
+             {{"--pick-sound"}, "options: option --pick-sound needs a value\n"},
+             {{"Lotto"}, "options: takes no arguments\n"}}) {
+        EXPECT_NE(options(words), 0) << message;
+        EXPECT_EQ(err.str(), message);
+    }
+    EXPECT_EQ(profile.readInt("Advanced", "Hyper", -1), 2);
 }
 
 }  // namespace

@@ -11,18 +11,13 @@
 #include "draws/DrawFile.h"
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
+#include "support/RecordingImportObserver.h"
 
 namespace numora {
 
 namespace {
 
-class RecordingObserver final : public ImportObserver {
-public:
-    void showInfo(const std::string& text) override { infos.push_back(text); }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    std::vector<std::string> infos;
-    std::vector<std::string> messages;
-};
+using RecordingObserver = testing::RecordingImportObserver;
 
 const FixedOffsetLocalTime kTime;  // UTC; the program started on 2026-12-06 10:30
 const std::int32_t kStart = kTime.toSeconds(kTime.now());

@@ -21,4 +21,12 @@ TEST(DevicePaths, refusesPathsThatLeaveTheRoot) {
     EXPECT_FALSE(device.toHost(std::string("\\a\0b", 4)).has_value());
 }
 
+TEST(DevicePaths, aChosenPathIsAnAbsoluteHostPathAsItIsAndOtherwiseADevicePath) {
+    const DevicePaths device("/r");
+    EXPECT_EQ(device.hostPathOf("/home/me/bell.wav"), std::filesystem::path("/home/me/bell.wav"));
+    EXPECT_EQ(device.hostPathOf("\\My Documents\\a.wav"), std::filesystem::path("/r/My Documents/a.wav"));
+    EXPECT_FALSE(device.hostPathOf("\\..\\outside.wav").has_value());
+    EXPECT_FALSE(device.hostPathOf(std::string("/a\0b", 4)).has_value());
+}
+
 }  // namespace numora

@@ -38,19 +38,26 @@ TEST_F(LotteryStore, profileReadKeepsMissingNumbersAndClearsMissingFlags) {
     EXPECT_EQ(profile, (LotteryProfile{"lotto", 7, 0, 36, 20, false, false, false, false}));
 }
 
-TEST_F(LotteryStore, savingWritesTheEightKeysInOrderAndListsOnlyNamesNotListedInAnyCapitals) {
+TEST_F(LotteryStore, savingWritesTheEightKeysInOrderAndANameListedInOtherCapitalsChangesTheListedLottery) {
     load(u"[LotteryList]\r\nGame0=Daily\r\n[Daily]\r\nSort=Yes\r\nNote=kept\r\n");
-    EXPECT_EQ(saveLottery(settings, LotteryProfile{"Daily", 5, 0, 35, 0, true, false, false, true}), true);
-    EXPECT_EQ(saveLottery(settings, LotteryProfile{"DAILY", 3, 0, 9, 0}), true);
-    EXPECT_EQ(saveLottery(settings, LotteryProfile{"Keno", 7, 1, 80, 0, false, true}), true);
+    const auto saved = [&](const LotteryProfile& profile) {
+        const LotterySave save = saveLottery(settings, profile);
+        return save.name + (save.saved ? " saved" : " not saved");
+    };
+    EXPECT_EQ(saved(LotteryProfile{"DAILY", 5, 0, 35, 0, true, false, false, true}), "Daily saved");
+    EXPECT_EQ(saved(LotteryProfile{"Keno", 7, 1, 80, 0, false, true}), "Keno saved");
     EXPECT_EQ(testing::readBytes(file),
               utf16WithMark(u"\r\n[LotteryList]\r\nGame0=Daily\r\nGame1=Keno\r\n"
                             u"\r\n[Daily]\r\nSort=No\r\nNote=kept\r\nBalls=5\r\nMin=0\r\nMax=35\r\nBonus=0\r\n"
                             u"Repeat=Yes\r\nPowerBall=No\r\nShowBonus=Yes\r\n"
-                            u"\r\n[DAILY]\r\nBalls=3\r\nMin=0\r\nMax=9\r\nBonus=0\r\nRepeat=No\r\nSort=No\r\n"
-                            u"PowerBall=No\r\nShowBonus=No\r\n"
                             u"\r\n[Keno]\r\nBalls=7\r\nMin=1\r\nMax=80\r\nBonus=0\r\nRepeat=No\r\nSort=Yes\r\n"
                             u"PowerBall=No\r\nShowBonus=No\r\n"));
+
+    // Two entries that differ only in capitals: the one spelled exactly wins.
+    addLotteryName(settings, "KENO");
+    EXPECT_EQ(saved(LotteryProfile{"KENO", 3, 0, 9, 0}), "KENO saved");
+    EXPECT_EQ(saved(LotteryProfile{"keno", 4, 0, 9, 0}), "Keno saved");
+    EXPECT_EQ(readLotteryList(settings), (std::vector<std::string>{"Daily", "Keno", "KENO"}));
 }
 
 TEST_F(LotteryStore, deletingMovesTheLaterEntriesDownSoNoneIsHiddenAndANameNotListedExactlyChangesNothing) {
@@ -58,17 +65,17 @@ TEST_F(LotteryStore, deletingMovesTheLaterEntriesDownSoNoneIsHiddenAndANameNotLi
          u"[C]\r\nBalls=6\r\n[c]\r\nBalls=6\r\n");
     const auto deleted = [&](const std::string& name) {
         const LotteryDeletion deletion = deleteLottery(settings, name);
-        return std::array{deletion.listed, deletion.sectionDeleted, deletion.saved};
+        return std::array{deletion.listed, deletion.entryDeleted, deletion.sectionDeleted, deletion.saved};
     };
     const std::string before = settings.serialize();
-    EXPECT_EQ(deleted("c"), (std::array{false, false, false}));
+    EXPECT_EQ(deleted("c"), (std::array{false, false, false, false}));
     EXPECT_EQ(settings.serialize(), before);
 
-    EXPECT_EQ(deleted("B"), (std::array{true, true, true}));
+    EXPECT_EQ(deleted("B"), (std::array{true, true, true, true}));
     EXPECT_EQ(testing::readBytes(file),
               utf16WithMark(u"\r\n[LotteryList]\r\nGame0=A\r\nGame1=C\r\nGame2=D\r\n\r\n[A]\r\nBalls=6\r\n"
                             u"\r\n[C]\r\nBalls=6\r\n\r\n[c]\r\nBalls=6\r\n"));
-    EXPECT_EQ(deleted("D"), (std::array{true, false, true}));
+    EXPECT_EQ(deleted("D"), (std::array{true, true, false, true}));
     EXPECT_EQ(readLotteryList(settings), (std::vector<std::string>{"A", "C"}));
 }
 

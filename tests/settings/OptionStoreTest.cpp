@@ -49,8 +49,29 @@ TEST(OptionStore, patternAndStyleNeedTrueAtTheStartWhileSoundTakesItAnywhere) {
     EXPECT_EQ(state.options.playSounds, false);
 }
 
-TEST(OptionStore, saveOptionsWritesSoundsAndNameWhileTheDialogWritesEveryAdvancedKey) {
-    InMemoryAppProfile profile;
+// Keeps the keys in the order they were written.
+class KeyOrderProfile final : public AppProfile {
+public:
+    std::string readText(std::string_view section, std::string_view key, std::string_view fallback) const override {
+        return values.readText(section, key, fallback);
+    }
+    int readInt(std::string_view section, std::string_view key, int fallback) const override {
+        return values.readInt(section, key, fallback);
+    }
+    bool writeText(std::string_view section, std::string_view key, std::string_view value) override {
+        written.emplace_back(key);
+        return values.writeText(section, key, value);
+    }
+    bool writeInt(std::string_view section, std::string_view key, int value) override {
+        written.emplace_back(key);
+        return values.writeInt(section, key, value);
+    }
+    InMemoryAppProfile values;
+    std::vector<std::string> written;
+};
+
+TEST(OptionStore, saveOptionsWritesSoundsAndNameWhileTheDialogWritesEveryAdvancedKeyInItsOrder) {
+    KeyOrderProfile profile;
     StoredValues state;
     state.name = "Daily Plus";
     state.options = Options{0, false, true, false, "\\pick.wav", "\\start.wav"};
@@ -58,18 +79,17 @@ TEST(OptionStore, saveOptionsWritesSoundsAndNameWhileTheDialogWritesEveryAdvance
     EXPECT_EQ(profile.readText("Advanced", "Sound", ""), "FALSE");
     EXPECT_EQ(profile.readText("Advanced", "Wav1", ""), "\\pick.wav");
     EXPECT_EQ(profile.readText("Options", "Name", ""), "Daily Plus");
-    EXPECT_EQ(profile.contains("Options", "Path") || profile.contains("Advanced", "Hyper") ||
-                  profile.contains("Advanced", "Pattern") || profile.contains("Advanced", "Style"),
-              false);
+    EXPECT_EQ(profile.written, (std::vector<std::string>{"Sound", "Wav1", "Wav2", "Name"}));
 
+    profile.written.clear();
     writeAdvancedOptions(profile, state.options);
+    EXPECT_EQ(profile.written, (std::vector<std::string>{"Pattern", "Style", "Sound", "Hyper", "Wav1", "Wav2"}));
     EXPECT_EQ(profile.readInt("Advanced", "Hyper", -1), 0);
     EXPECT_EQ(profile.readText("Advanced", "Pattern", "") + " " + profile.readText("Advanced", "Style", ""),
               "FALSE TRUE");
-    StoredValues read;
-    readAdvancedOptions(profile, read.options);
-    LoadOptions(profile, read.options, read.dataFolder, read.name);
-    EXPECT_EQ(read.options, state.options);
+    Options read;
+    readAllAdvancedOptions(profile, read);
+    EXPECT_EQ(read, state.options);
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ TEST_F(MainWindowCheckTest, withoutDrawsOrPicksThereIsNothingToCheckAndTheWindow
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Lotto has no past draws to check the picks against."});
 
     writeDraws(kLotto.name, 3);
-    trigger("pastDrawsAction");
+    openAndClose([this] { trigger("pastDrawsAction"); });
     prompter.messages.clear();
     trigger("checkPicksAction");
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"There are no picks to check yet: tap Pick first."});

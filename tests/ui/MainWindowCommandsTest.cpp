@@ -1,5 +1,3 @@
-#include <QTimer>
-
 #include "ui/support/MainWindowFixture.h"
 
 namespace numora {
@@ -44,15 +42,8 @@ TEST_F(MainWindowCommandsTest, exportWritesTheListAndEraseAsksFirst) {
 
 TEST_F(MainWindowCommandsTest, helpOpensTheMainHelpScreen) {
     open();
-    QString opened;
-    QTimer::singleShot(0, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            opened = modal->objectName();
-            modal->close();
-        }
-    });
-    trigger("helpAction");
-    EXPECT_EQ(opened, QStringLiteral("mainHelpScreen"));
+    openAndClose([this] { trigger("helpAction"); });
+    EXPECT_EQ(opened, std::vector<std::string>{"mainHelpScreen"});
 }
 
 TEST_F(MainWindowCommandsTest, eachLayoutHoldsEveryControlWithItsLabelsInsideTheWindow) {

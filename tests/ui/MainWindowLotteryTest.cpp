@@ -24,7 +24,7 @@ protected:
     }
 };
 
-TEST_F(MainWindowLotteryTest, fewOrDamagedDrawsAreToldOnceAndPicksAreRandomUntilPastDraws) {
+TEST_F(MainWindowLotteryTest, fewOrDamagedDrawsAreToldOnceAndPicksAreRandomUntilPastDrawsOrDrawStatsReload) {
     const auto lottoFile = host("\\Program Files\\Numora\\Lotto.dat");
     const std::string bytes = testing::readBytes(lottoFile);
     testing::writeBytes(lottoFile, bytes.substr(0, bytes.size() - 5));
@@ -43,18 +43,21 @@ TEST_F(MainWindowLotteryTest, fewOrDamagedDrawsAreToldOnceAndPicksAreRandomUntil
     EXPECT_EQ(storedLotteryName(), "Daily");
     EXPECT_EQ(pickList().lines(), welcomeFor("Daily", "3 Balls, from 0 to 9"));
     EXPECT_EQ(status(), "RANDOM MODE");
-    trigger("pastDrawsAction");
+    openAndClose([this] { trigger("pastDrawsAction"); });
     EXPECT_EQ(status(), "Ready         ");
     pick();
     EXPECT_EQ(status(), "Ready");
 
-    // The damaged file keeps the draws before the damage, and is not told again.
+    // The damaged file keeps the draws before the damage, and the main window
+    // does not tell it again; the Past Draws window tells it once more, since
+    // it will not save over the file.
     chooseInSelector("Lotto");
     EXPECT_EQ(status(), "RANDOM MODE");
-    trigger("pastDrawsAction");
-    control<QPushButton>("drawStatsButton").click();
+    openAndClose([this] { trigger("pastDrawsAction"); });
+    openAndClose([this] { control<QPushButton>("drawStatsButton").click(); });
     EXPECT_EQ(status(), "Ready         ");
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{damaged, kAttention}));
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{damaged, kAttention, damaged}));
+    EXPECT_EQ(opened, (std::vector<std::string>{"pastDrawsWindow", "pastDrawsWindow", "statsWindow"}));
 }
 
 TEST_F(MainWindowLotteryTest, aLotteryWithExactlyThreeDrawsIsAnalysed) {
@@ -81,7 +84,7 @@ TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutA
     // The current lottery is gone: the first listed is chosen.
     removeLotteries({"Lotto"});
     writeLotteries({{"zeta", 4, 1, 20, 0}, {"Alpha", 5, 1, 30, 0}});
-    trigger("addLotteryTypeAction");
+    triggerModal("addLotteryTypeAction", [](QDialog&) {});
     EXPECT_EQ(selector().names(), (std::vector<std::string>{"Alpha", "Daily", "zeta"}));
     EXPECT_TRUE(selector().lineEdit()->placeholderText().isEmpty());
     EXPECT_EQ(selector().currentText(), QStringLiteral("Alpha"));
@@ -93,7 +96,7 @@ TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutA
     pick();
     const std::vector<std::string> picks = pickList().lines();
     removeLotteries({"Alpha", "Daily", "zeta"});
-    trigger("addLotteryTypeAction");
+    triggerModal("addLotteryTypeAction", [](QDialog&) {});
     EXPECT_EQ(selector().count(), 0);
     EXPECT_FALSE(selector().lineEdit()->placeholderText().isEmpty());
     closeTheList();

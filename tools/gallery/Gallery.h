@@ -92,6 +92,10 @@ void shootMainWindows(Gallery& gallery);
 void shootHelpScreens(Gallery& gallery);
 void shootMessages(Gallery& gallery);
 void shootAnalysis(Gallery& gallery);
+void shootEditorWindows(Gallery& gallery);
+void shootPastDrawsWindows(Gallery& gallery);
+void shootPastDrawsAtScaleTwo(Gallery& gallery);
+void shootImportPreview(Gallery& gallery);
 // Run with QT_SCALE_FACTOR=2: the main window and the art at scale 2, beside
 // what enlarged small pictures would show.
 void shootAtScaleTwo(Gallery& gallery);

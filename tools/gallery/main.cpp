@@ -44,6 +44,7 @@ int main(int argc, char* argv[]) {
     numora::gallery::writeLotteries(device);
     if (app.devicePixelRatio() > 1) {
         numora::gallery::shootAtScaleTwo(gallery);
+        numora::gallery::shootPastDrawsAtScaleTwo(gallery);
     } else {
         numora::gallery::shootArt(gallery);
         numora::gallery::shootControls(gallery);
@@ -51,6 +52,9 @@ int main(int argc, char* argv[]) {
         numora::gallery::shootHelpScreens(gallery);
         numora::gallery::shootMessages(gallery);
         numora::gallery::shootAnalysis(gallery);
+        numora::gallery::shootEditorWindows(gallery);
+        numora::gallery::shootPastDrawsWindows(gallery);
+        numora::gallery::shootImportPreview(gallery);
     }
 
     for (const QString& file : gallery.written()) std::printf("%s\n", qPrintable(file));

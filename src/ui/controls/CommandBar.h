@@ -1,19 +1,14 @@
 #pragma once
 
-#include <QWidget>
-
-class QAction;
-class QMenuBar;
-class QToolBar;
+#include "ui/controls/WindowBar.h"
 
 namespace numora {
 
 // The bar along the bottom of the main window: the menu "Lottery" (Erase
 // Picks, Add Lottery Type, Past Draws, Export Picks, and apart from them Check
 // Picks) and a toolbar of 16 by 15 pixel buttons (Export Picks, Add Lottery
-// Type, Advanced, Erase Picks, Help). A command reached from both runs
-// through one action.
-class CommandBar : public QWidget {
+// Type, Advanced, Erase Picks, Help).
+class CommandBar : public WindowBar {
     Q_OBJECT
 
 public:
@@ -27,15 +22,7 @@ public:
     QAction* advanced() const { return advanced_; }
     QAction* help() const { return help_; }
 
-    QMenuBar* menuBar() const { return menuBar_; }
-    QToolBar* toolBar() const { return toolBar_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
-    QMenuBar* menuBar_;
-    QToolBar* toolBar_;
     QAction* erasePicks_;
     QAction* addLotteryType_;
     QAction* pastDraws_;

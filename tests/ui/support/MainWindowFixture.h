@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -30,6 +32,7 @@
 #include "ui/controls/LotterySelector.h"
 #include "ui/controls/PickList.h"
 #include "ui/support/DeviceRoot.h"
+#include "ui/support/DropDown.h"
 #include "ui/support/PlainPictures.h"
 
 namespace numora {
@@ -126,16 +129,37 @@ protected:
     BallDisplay& balls() const { return control<BallDisplay>("ballDisplay"); }
     std::string status() const { return control<QLabel>("statusLine").text().toStdString(); }
     void trigger(const char* action) const { control<QAction>(action).trigger(); }
+    // Triggers an action that runs a modal window, and hands that window to
+    // `work` while it runs; the window is closed afterwards if work left it open.
+    void triggerModal(const char* action, const std::function<void(QDialog&)>& work) const {
+        QTimer::singleShot(0, [work] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!modal) {
+                ADD_FAILURE() << "no modal window is open";
+                return;
+            }
+            work(*modal);
+            if (modal->isVisible()) modal->reject();
+        });
+        trigger(action);
+    }
     void pick() const { control<QPushButton>("pickButton").click(); }
 
-    // Chooses an entry in the selector's drop-down list, as a tap does.
-    void chooseInSelector(const std::string& name) const {
-        LotterySelector& list = selector();
-        list.showPopup();
-        const QModelIndex entry = list.view()->model()->index(list.findText(QString::fromStdString(name)), 0);
-        QTest::mouseClick(list.view()->viewport(), Qt::LeftButton, {}, list.view()->visualRect(entry).center());
-        QApplication::processEvents();
+    // Runs a command that opens a modal window; once the window is shown and
+    // has had its turn of events, closes it and keeps its object name.
+    void openAndClose(const std::function<void()>& command) {
+        QTimer::singleShot(0, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) return;
+            QApplication::processEvents();
+            opened.push_back(modal->objectName().toStdString());
+            modal->close();
+        });
+        command();
     }
+
+    // Chooses an entry in the selector's drop-down list, as a tap does.
+    void chooseInSelector(const std::string& name) const { chooseEntry(selector(), name); }
     void tapLine(int row) const {
         PickList& list = pickList();
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.topLevelItem(row)).center());
@@ -149,6 +173,7 @@ protected:
     RecordingSound sound;
     PlainPictures pictures;
     std::unique_ptr<MainWindow> window;
+    std::vector<std::string> opened;
 };
 
 }  // namespace numora

@@ -1,0 +1,40 @@
+#include "draws/table/ReaderChoice.h"
+
+#include <array>
+
+#include "draws/CsvDrawLine.h"
+#include "draws/CsvImport.h"
+#include "platform/WholeFile.h"
+
+namespace numora {
+
+namespace {
+
+constexpr std::string_view kLineEnds = std::string_view("\r\n\0", 3);
+
+// One flag per byte value: whether the lenient reader takes it.
+std::array<bool, 256> lenientBytes() {
+    std::array<bool, 256> taken{};
+    for (const char c : kCsvLineCharacters) taken[static_cast<unsigned char>(c)] = true;
+    for (const char c : kLineEnds) taken[static_cast<unsigned char>(c)] = true;
+    return taken;
+}
+
+}  // namespace
+
+DrawReader chooseReader(std::string_view bytes) {
+    static const std::array<bool, 256> taken = lenientBytes();
+    for (const char c : bytes) {
+        if (!taken[static_cast<unsigned char>(c)]) return DrawReader::Table;
+    }
+    return DrawReader::Lenient;
+}
+
+std::optional<std::string> readImportFile(const std::filesystem::path& file, std::string& problem) {
+    WholeFile read = readWholeFile(file, kImportLargestFile);
+    if (read.read()) return std::move(read.bytes);
+    problem = read.status == WholeFileStatus::TooLarge ? kImportTooLarge : kImportCannotOpen;
+    return std::nullopt;
+}
+
+}  // namespace numora

@@ -1,0 +1,195 @@
+#include "draws/table/TableRows.h"
+
+#include <array>
+#include <tuple>
+#include <utility>
+
+#include "draws/table/CalendarWords.h"
+#include "draws/table/NumberCell.h"
+#include "platform/FormatText.h"
+#include "platform/LocalTime.h"
+
+namespace numora {
+
+namespace {
+
+constexpr char kNoDate[] = "line %d: no date";
+constexpr char kNotADate[] = "line %d: \"%s\" is not a date";
+constexpr char kNotADateInOrder[] = "line %d: \"%s\" is not a date in %s order";
+constexpr char kOutsideDrawDates[] = "line %d: %04d-%02d-%02d is outside the dates a draw can have (1970 to 2038)";
+constexpr char kNumberCount[] = "line %d: %d numbers where the lottery has %d";
+constexpr char kNumberCountWithBonus[] = "line %d: %d numbers where the lottery has %d and a bonus";
+constexpr char kNotANumber[] = "line %d: \"%s\" is not a number";
+constexpr char kBallOutside[] = "line %d: ball %d is outside the lottery's %d to %d";
+constexpr char kNotABonus[] = "line %d: \"%s\" is not a bonus number";
+constexpr char kBonusAbove[] = "line %d: bonus %d is above the lottery's highest bonus %d";
+
+constexpr int kFirstDrawYear = 1970;
+constexpr CalendarDay kLastDrawDay = {2038, 1, 18};
+
+const std::string kMissingCell;
+
+const std::string& cellAt(const TableRecord& record, int column) {
+    return column >= 0 && static_cast<std::size_t>(column) < record.cells.size()
+               ? record.cells[static_cast<std::size_t>(column)]
+               : kMissingCell;
+}
+
+bool isEmptyCell(const std::string& cell) { return cell.find_first_not_of(" \t") == std::string::npos; }
+
+// Sets reason, when the caller wants one, and gives no draw.
+template <typename... Values>
+std::nullopt_t refuse(std::string* reason, const char* format, Values... values) {
+    if (reason) *reason = formatText(format, values...);
+    return std::nullopt;
+}
+
+std::optional<CalendarDay> splitDay(const TableRecord& record, const DateSource& source, std::string* reason) {
+    const auto [dayColumn, monthColumn, yearColumn] = dayMonthYearColumns(source);
+    const std::string& dayCell = cellAt(record, dayColumn);
+    const std::string& monthCell = cellAt(record, monthColumn);
+    const std::string& yearCell = cellAt(record, yearColumn);
+    if (isEmptyCell(dayCell) || isEmptyCell(monthCell) || isEmptyCell(yearCell)) {
+        return refuse(reason, kNoDate, record.line);
+    }
+    const auto day = cellNumber(dayCell);
+    auto month = cellNumber(monthCell);
+    if (!month) month = monthOfWord(foldedWord(monthCell.substr(0, monthCell.find_last_not_of(" \t.") + 1)));
+    const auto year = cellNumber(yearCell);
+    const std::size_t yearStart = yearCell.find_first_not_of(" \t");
+    const int yearDigits = static_cast<int>(yearCell.find_last_not_of(" \t") + 1 - yearStart);
+    if (day && month && year) {
+        if (const auto checked = checkedDay(*year, yearDigits, *month, *day)) return checked;
+    }
+    const std::string shown = dayCell + " " + monthCell + " " + yearCell;
+    return refuse(reason, kNotADate, record.line, shown.c_str());
+}
+
+// The numbers of a record's ball cells: a few more than a line can hold are
+// kept, all are counted.
+struct BallNumbers {
+    std::array<int, DrawRecord::kNumberCount + 1> values{};
+    std::size_t count = 0;
+};
+
+bool ballCellNumbers(const TableRecord& record, const BallSource& source, BallNumbers& numbers, std::string* reason) {
+    if (source.packed) {
+        const std::string& cell = cellAt(record, source.columns.empty() ? -1 : source.columns.front());
+        if (isEmptyCell(cell)) return true;
+        numbers.count = cellNumbers(cell, numbers.values);
+        if (numbers.count > 0) return true;
+        if (const auto single = cellNumber(cell)) {
+            numbers.values[numbers.count++] = *single;
+            return true;
+        }
+        refuse(reason, kNotANumber, record.line, cell.c_str());
+        return false;
+    }
+    for (const int column : source.columns) {
+        const std::string& cell = cellAt(record, column);
+        if (isEmptyCell(cell)) continue;
+        const auto number = cellNumber(cell);
+        if (!number) {
+            refuse(reason, kNotANumber, record.line, cell.c_str());
+            return false;
+        }
+        if (numbers.count < numbers.values.size()) numbers.values[numbers.count] = *number;
+        ++numbers.count;
+    }
+    return true;
+}
+
+bool takeBonus(int value, const LotteryProfile& profile, const TableRecord& record, DrawRecord& numbers,
+               std::string* reason) {
+    if (value > profile.bonus) {
+        refuse(reason, kBonusAbove, record.line, value, profile.bonus);
+        return false;
+    }
+    numbers.bonus = value;
+    return true;
+}
+
+}  // namespace
+
+std::optional<CalendarDay> recordDay(const TableRecord& record, const DateSource& source, std::string* reason) {
+    if (source.split) return splitDay(record, source, reason);
+    const std::string& cell = cellAt(record, source.column);
+    if (isEmptyCell(cell)) return refuse(reason, kNoDate, record.line);
+    const DateCell date = readDateCell(cell);
+    if (const auto day = dayInOrder(date, source.order)) return day;
+    if (date.form == DateCell::Form::Numbers) {
+        return refuse(reason, kNotADateInOrder, record.line, cell.c_str(), dateOrderInWords(source.order));
+    }
+    return refuse(reason, kNotADate, record.line, cell.c_str());
+}
+
+std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLayout& layout,
+                                        const LotteryProfile& profile, std::string* reason) {
+    BallNumbers numbers;
+    if (!ballCellNumbers(record, layout.balls, numbers, reason)) return std::nullopt;
+    const bool packedBonus = layout.bonus.kind == BonusSource::Kind::PackedLast && profile.bonus > 0;
+    const int expected = profile.balls + (packedBonus ? 1 : 0);
+    if (static_cast<int>(numbers.count) != expected) {
+        return refuse(reason, packedBonus ? kNumberCountWithBonus : kNumberCount, record.line,
+                      static_cast<int>(numbers.count), profile.balls);
+    }
+    DrawRecord draw;
+    for (int ball = 1; ball <= profile.balls; ++ball) {
+        const int value = numbers.values[static_cast<std::size_t>(ball - 1)];
+        if (value < profile.min || value > profile.max) {
+            return refuse(reason, kBallOutside, record.line, value, profile.min, profile.max);
+        }
+        draw.ball(ball) = value;
+    }
+    if (packedBonus && !takeBonus(numbers.values[numbers.count - 1], profile, record, draw, reason))
+        return std::nullopt;
+    if (layout.bonus.kind == BonusSource::Kind::Column && profile.bonus > 0) {
+        const std::string& cell = cellAt(record, layout.bonus.column);
+        if (!isEmptyCell(cell)) {
+            const auto bonus = cellNumber(cell);
+            if (!bonus) return refuse(reason, kNotABonus, record.line, cell.c_str());
+            if (!takeBonus(*bonus, profile, record, draw, reason)) return std::nullopt;
+        }
+    }
+    return draw;
+}
+
+TableRows readTableRows(const std::vector<TableRecord>& records, const TableLayout& layout,
+                        const LotteryProfile& profile, const LocalTime& time) {
+    TableRows read;
+    read.rows.reserve(records.size());
+    std::string reason;
+    for (const TableRecord& record : records) {
+        const auto day = recordDay(record, layout.date, &reason);
+        auto draw = day ? recordNumbers(record, layout, profile, &reason) : std::nullopt;
+        if (!draw) {
+            read.rejects.push_back({record.line, reason});
+            continue;
+        }
+        const bool afterLast = std::tie(day->year, day->month, day->day) >
+                               std::tie(kLastDrawDay.year, kLastDrawDay.month, kLastDrawDay.day);
+        const std::int32_t seconds = time.toSeconds({day->year, day->month, day->day});
+        if (day->year < kFirstDrawYear || afterLast || seconds < 0) {
+            read.rejects.push_back(
+                {record.line, formatText(kOutsideDrawDates, record.line, day->year, day->month, day->day)});
+            continue;
+        }
+        draw->date = seconds;
+        read.rows.push_back({record.line, *draw});
+    }
+    return read;
+}
+
+const char* dateOrderInWords(DateOrder order) {
+    switch (order) {
+        case DateOrder::MonthDayYear:
+            return "month/day/year";
+        case DateOrder::DayMonthYear:
+            return "day/month/year";
+        case DateOrder::YearMonthDay:
+            break;
+    }
+    return "year/month/day";
+}
+
+}  // namespace numora

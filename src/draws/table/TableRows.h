@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "draws/DrawRecord.h"
+#include "draws/table/DateCell.h"
+#include "draws/table/TableLayout.h"
+#include "settings/LotteryProfile.h"
+
+namespace numora {
+
+class LocalTime;
+
+// A draw read from a line of a table file.
+struct TableRow {
+    int line = 0;
+    DrawRecord draw;
+};
+
+// A line that gives no draw, and why: "line 12: 5 numbers where the lottery has 6".
+struct TableReject {
+    int line = 0;
+    std::string reason;
+};
+
+struct TableRows {
+    std::vector<TableRow> rows;
+    std::vector<TableReject> rejects;
+};
+
+// The calendar day of a record's date cells, or nullopt (with the reason
+// when given) when they hold none.
+std::optional<CalendarDay> recordDay(const TableRecord& record, const DateSource& source,
+                                     std::string* reason = nullptr);
+
+// The balls and bonus of a record, in a draw whose date is 0: exactly the
+// lottery's number of balls, each within its lowest to highest ball, and the
+// bonus (0 when its cell is empty) up to the lottery's highest bonus. Balls the
+// lottery does not draw stay 0, and so does the bonus of a lottery without
+// one. nullopt (with the reason when given) when the record holds no such draw.
+std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLayout& layout,
+                                        const LotteryProfile& profile, std::string* reason = nullptr);
+
+// Reads every record, in file order. A draw's date is its day at 00:00 local
+// time; a day the draw date cannot hold (before 1970, after 18 January 2038)
+// rejects its line.
+TableRows readTableRows(const std::vector<TableRecord>& records, const TableLayout& layout,
+                        const LotteryProfile& profile, const LocalTime& time);
+
+// "day/month/year", "month/day/year" or "year/month/day".
+const char* dateOrderInWords(DateOrder order);
+
+}  // namespace numora

@@ -1,0 +1,216 @@
+// Layouts that no test file holds: the detection rests on rules.
+#include <gtest/gtest.h>
+
+#include "draws/table/LayoutWords.h"
+#include "draws/table/TableAnalysis.h"
+#include "draws/table/TableRows.h"
+#include "picking/PickingTestData.h"
+#include "platform/LocalTime.h"
+#include "platform/Utf16.h"
+
+namespace numora {
+namespace {
+
+const FixedOffsetLocalTime kTime;  // UTC
+
+std::int32_t day(int year, int month, int dayOfMonth) { return kTime.toSeconds({year, month, dayOfMonth}); }
+
+LotteryProfile profile(int balls, int min, int max, int bonus) {
+    return testing::lotteryProfile(balls, min, max, bonus);
+}
+
+DrawRecord draw(std::int32_t date, std::vector<int> balls, int bonus) {
+    DrawRecord record{date};
+    for (std::size_t i = 0; i < balls.size(); ++i) record.ball(static_cast<int>(i) + 1) = balls[i];
+    record.bonus = bonus;
+    return record;
+}
+
+std::vector<DrawRecord> draws(const TableRows& rows) {
+    std::vector<DrawRecord> read;
+    for (const TableRow& row : rows.rows) read.push_back(row.draw);
+    return read;
+}
+
+std::vector<std::string> reasons(const TableRows& rows) {
+    std::vector<std::string> read;
+    for (const TableReject& reject : rows.rejects) read.push_back(reject.reason);
+    return read;
+}
+
+TableRows readAll(const TableAnalysis& analysis, const LotteryProfile& lottery) {
+    if (!analysis.layout) {
+        ADD_FAILURE() << analysis.problem;
+        return {};
+    }
+    return readTableRows(analysis.records, *analysis.layout, lottery, kTime);
+}
+
+std::string utf16Bytes(std::string_view utf8, bool bigEndian, bool mark) {
+    std::string bytes = mark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
+    for (const char16_t unit : toUtf16(utf8)) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST(TableReader, semicolonFileWithGermanDatesAMoneyColumnAndCommentsIsReadLineByLine) {
+    const LotteryProfile lotto = profile(6, 1, 49, 49);
+    const std::string file =
+        "# Lottozahlen 6 aus 49\n"
+        "Ziehung Nr;Datum;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;Zahl 6;Zusatzzahl;Jackpot;\n"
+        "1;Mi. 3. M\xC3\xA4rz 2021;3;11;12;14;41;43;13;1.234,56 \xE2\x82\xAC;\n"
+        "\n"
+        "2;Sa., 6. M\xC3\xA4rz 2021;8;33;36;37;39;41;9;2.000.000,00 \xE2\x82\xAC;\n"
+        "3;10. M\xC3\xA4r 2021;1;2;3;4;5;6;;0,00 \xE2\x82\xAC;\n"
+        "4;13. M\xC3\xA4rz 2021;1;2;3;4;5;;;0,00 \xE2\x82\xAC;\n"
+        "5;17. M\xC3\xA4rz 2021;1;2;3;4;5;60;7;0,00 \xE2\x82\xAC;\n";
+    const TableAnalysis analysis = analyseTable(file, lotto, DateOrder::MonthDayYear);
+    const TableRows rows = readAll(analysis, lotto);
+
+    EXPECT_EQ(draws(rows), (std::vector<DrawRecord>{draw(day(2021, 3, 3), {3, 11, 12, 14, 41, 43}, 13),
+                                                    draw(day(2021, 3, 6), {8, 33, 36, 37, 39, 41}, 9),
+                                                    draw(day(2021, 3, 10), {1, 2, 3, 4, 5, 6}, 0)}));
+    EXPECT_EQ(reasons(rows), (std::vector<std::string>{"line 7: 5 numbers where the lottery has 6",
+                                                       "line 8: ball 60 is outside the lottery's 1 to 49"}));
+    EXPECT_EQ(
+        layoutInWords(analysis, *analysis.layout),
+        (std::vector<std::string>{"File: UTF-8, semicolon-separated, heading on line 2, 2 blank or comment lines.",
+                                  "Date: column 2 \"Datum\"", "Balls: columns 3 to 8 (\"Zahl 1\" to \"Zahl 6\")",
+                                  "Bonus: column 9 \"Zusatzzahl\""}));
+}
+
+TEST(TableReader, everyUnicodeFormReadsTheSameDrawsWhateverItsDelimiterAndDates) {
+    const LotteryProfile lotto = profile(6, 1, 59, 59);
+    const std::vector<DrawRecord> expected = {draw(day(2021, 7, 7), {2, 3, 7, 20, 40, 52}, 14),
+                                              draw(day(2021, 7, 3), {1, 12, 27, 29, 31, 47}, 23)};
+    const std::string tabbedFrench =
+        "mer. 7 juil. 2021\t2\t3\t7\t20\t40\t52\t14\r\n"
+        "sam. 3 juil. 2021\t1\t12\t27\t29\t31\t47\t23\r\n";
+    const std::string spacedIso =
+        "  2021-07-07T00:00:00   02 03 07 20 40 52    14 \n"
+        "2021-07-03T00:00:00 01 12 27 29 31 47 23\n";
+    const std::string quotedWithTimes =
+        "\"Draw Date\",\"Numbers\",\"Extra\"\n"
+        "\"Jul 7, 2021 12:00:00 AM\",\"02-03-07-20-40-52\",\"14\"\n"
+        "\"Jul 3, 2021 12:00:00 AM\",\"01-12-27-29-31-47\",\"23\"\n";
+    const struct {
+        const char* name;
+        std::string bytes;
+        TextEncoding encoding;
+        Delimiter delimiter;
+    } files[] = {
+        {"UTF-16LE with mark, tabs", utf16Bytes(tabbedFrench, false, true), TextEncoding::Utf16Le, Delimiter::Tab},
+        {"UTF-16BE without mark, tabs", utf16Bytes(tabbedFrench, true, false), TextEncoding::Utf16Be, Delimiter::Tab},
+        {"UTF-16LE without mark, spaces", utf16Bytes(spacedIso, false, false), TextEncoding::Utf16Le,
+         Delimiter::Spaces},
+        {"UTF-8 with mark, quoted", "\xEF\xBB\xBF" + quotedWithTimes, TextEncoding::Utf8, Delimiter::Comma},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        const TableAnalysis analysis = analyseTable(file.bytes, lotto, DateOrder::DayMonthYear);
+        EXPECT_EQ(analysis.encoding, file.encoding);
+        EXPECT_EQ(analysis.delimiter, file.delimiter);
+        const TableRows rows = readAll(analysis, lotto);
+        EXPECT_EQ(draws(rows), expected);
+        EXPECT_EQ(reasons(rows), std::vector<std::string>{});
+    }
+}
+
+TEST(TableReader, dayAndMonthFollowTheWholeFileThenTheLocale) {
+    const LotteryProfile lotto = profile(6, 1, 49, 0);
+    // 8-bit text: its heading's umlaut is no UTF-8, and its code page is unknown.
+    const std::string ambiguous =
+        "Datum,Gl\xFC"
+        "ckszahlen\n07.03.21,1 2 3 4 5 6\n04.05.21,7|8|9|10|11|12\n";
+    const TableAnalysis dayFirst = analyseTable(ambiguous, lotto, DateOrder::DayMonthYear);
+    EXPECT_EQ(dayFirst.encoding, TextEncoding::EightBit);
+    EXPECT_EQ(draws(readAll(dayFirst, lotto)).front().date, day(2021, 3, 7));
+    EXPECT_EQ(layoutInWords(dayFirst, *dayFirst.layout)[1], "Date: day/month/year in column 1 \"Datum\"");
+    EXPECT_EQ(layoutInWords(dayFirst, *dayFirst.layout)[2], "Balls: packed in column 2");
+    const TableAnalysis monthFirst = analyseTable(ambiguous, lotto, DateOrder::MonthDayYear);
+    EXPECT_EQ(draws(readAll(monthFirst, lotto)).front().date, day(2021, 7, 3));
+
+    // One day above 12 decides for the whole file, whatever the locale; a line
+    // that reads only in the other order is rejected, not guessed at.
+    const std::string decided = ambiguous + "25.05.21,1 2 3 4 5 6\n26.05.21,1 2 3 4 5 6\n05.25.21,1 2 3 4 5 6\n";
+    const TableAnalysis analysis = analyseTable(decided, lotto, DateOrder::MonthDayYear);
+    const TableRows rows = readAll(analysis, lotto);
+    EXPECT_EQ(draws(rows).front().date, day(2021, 3, 7));
+    EXPECT_EQ(reasons(rows), std::vector<std::string>{"line 6: \"05.25.21\" is not a date in day/month/year order"});
+}
+
+TEST(TableReader, drawNumbersSumsMultipliersAndHeadedCountsAreNeverBallsOrBonus) {
+    const LotteryProfile lotto = profile(6, 1, 49, 99);
+    // The draw number counts up within the ball range; the number after the
+    // balls is their sum, within the bonus range; then a multiplier.
+    const std::vector<std::vector<int>> balls = {{1, 5, 9, 12, 20, 30},  {2, 4, 8, 15, 22, 31},  {3, 6, 7, 11, 25, 33},
+                                                 {1, 2, 3, 4, 5, 6},     {7, 9, 10, 13, 14, 18}, {2, 3, 16, 17, 19, 21},
+                                                 {4, 8, 12, 16, 20, 24}, {5, 10, 11, 16, 17, 28}};
+    std::string headless;
+    for (int line = 1; line <= 8; ++line) {
+        headless += std::to_string(line) + "," + std::to_string(line) + "/20/2006";
+        int sum = 0;
+        for (const int ball : balls[static_cast<std::size_t>(line - 1)])
+            headless += "," + std::to_string(ball), sum += ball;
+        headless += "," + std::to_string(sum) + ",3X\n";
+    }
+    const TableAnalysis analysis = analyseTable(headless, lotto, DateOrder::DayMonthYear);
+    ASSERT_TRUE(analysis.layout.has_value()) << analysis.problem;
+    EXPECT_EQ(analysis.layout->date, (DateSource{false, 1, DateOrder::MonthDayYear}));
+    EXPECT_EQ(analysis.layout->balls, (BallSource{{2, 3, 4, 5, 6, 7}, false}));
+    EXPECT_EQ(analysis.layout->bonus, BonusSource{});
+
+    // A count of winners headed as such after the balls is no bonus either.
+    const std::string headed =
+        "Date,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Winners\n"
+        "2006-01-04,1,2,3,4,5,6,2\n2006-01-07,7,8,9,10,11,12,10\n";
+    const TableAnalysis winners = analyseTable(headed, lotto, DateOrder::DayMonthYear);
+    ASSERT_TRUE(winners.layout.has_value()) << winners.problem;
+    EXPECT_EQ(winners.layout->bonus, BonusSource{});
+}
+
+TEST(TableReader, linesThatCannotBeReadAreRejectedWithTheirReasonsAndFilesWithoutDrawsSayWhy) {
+    const LotteryProfile lotto = profile(5, 1, 69, 26);
+    const std::string file =
+        "Draw Date,Winning Numbers,Powerball\n"
+        "01/06/2018,12 61 30 29 33,26\n"
+        ",12 61 30 29 33,26\n"
+        "01/10/2018,12 61 30 29,26\n"
+        "01/13/2018,12 61 30 29 33,27\n"
+        "1/17/2018,12 61 30 29 33,x\n"
+        "Jan 20 2018,12 61 3a 29 33,1\n"
+        "1/24/2040,12 61 30 29 33,1\n";
+    const TableAnalysis analysis = analyseTable(file, lotto, DateOrder::DayMonthYear);
+    const TableRows rows = readAll(analysis, lotto);
+    EXPECT_EQ(draws(rows), std::vector<DrawRecord>{draw(day(2018, 1, 6), {12, 61, 30, 29, 33}, 26)});
+    EXPECT_EQ(reasons(rows), (std::vector<std::string>{
+                                 "line 3: no date",
+                                 "line 4: 4 numbers where the lottery has 5",
+                                 "line 5: bonus 27 is above the lottery's highest bonus 26",
+                                 "line 6: \"x\" is not a bonus number",
+                                 "line 7: \"12 61 3a 29 33\" is not a number",
+                                 "line 8: 2040-01-24 is outside the dates a draw can have (1970 to 2038)",
+                             }));
+
+    const struct {
+        std::string bytes;
+        const char* problem;
+    } withoutDraws[] = {
+        {"Date,Ball 1\n", "The file holds no lines to read draws from."},
+        {"a b c\n1 2 3 4 5\n1 2 3 4 5\n", "No column holds a date on most lines."},
+        {"Date,N1,N2\n2020-01-01,1,2\n", "No columns hold 5 balls from 1 to 69 beside the date."},
+        {"Date,N1,N2,N3,N4,N5,N6\n2020-01-01,1,2,3,4,5,6\n",
+         "The file has 6 balls (columns 2 to 7) where the lottery has 5."},
+    };
+    for (const auto& [bytes, problem] : withoutDraws) {
+        const TableAnalysis none = analyseTable(bytes, lotto, DateOrder::DayMonthYear);
+        EXPECT_FALSE(none.layout.has_value()) << bytes;
+        EXPECT_EQ(none.problem, problem) << bytes;
+    }
+}
+
+}  // namespace
+}  // namespace numora

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "settings/ProfileFields.h"
+
+namespace numora {
+namespace {
+
+ProfileFieldTexts texts(std::string name, std::string balls, std::string min, std::string max, std::string bonus) {
+    return {std::move(name), {std::move(balls), std::move(min), std::move(max), std::move(bonus)}};
+}
+
+TEST(ProfileFields, aGoodFormFillsTheProfileAndKeepsItsFlags) {
+    LotteryProfile profile{"Old", 6, 1, 49, 49, true, false, true, false};
+    EXPECT_EQ(takeProfileFields(texts("Lotto 649", " 6", "1 ", "+49", "49"), NameCheck::UsableName, profile),
+              std::nullopt);
+    EXPECT_EQ(profile, (LotteryProfile{"Lotto 649", 6, 1, 49, 49, true, false, true, false}));
+}
+
+TEST(ProfileFields, theFirstBadFieldStopsTheCheckWithItsBoxAndRangeAndChangesNothing) {
+    const LotteryProfile before{"Old", 6, 1, 49, 49};
+    for (const auto& [form, field, message] : std::vector<std::tuple<ProfileFieldTexts, ProfileField, std::string>>{
+             {texts("X", "8", "1", "49", "0"), ProfileField::Balls,
+              "Number of Balls: Please enter an integer between 3 and 7."},
+             {texts("X", "6", "2", "100", "0"), ProfileField::LowestBall,
+              "Lowest Ball: Please enter an integer between 0 and 1."},
+             {texts("X", "6", "1", "100", "0"), ProfileField::HighestBall,
+              "Highest Ball: Please enter an integer between 3 and 99."},
+             {texts("X", "6", "1", "49", "100"), ProfileField::HighestBonus,
+              "Highest Bonus: Please enter an integer between 0 and 99."},
+             {texts("X", "", "1", "49", "0"), ProfileField::Balls,
+              "Number of Balls: Please enter an integer between 3 and 7."},
+             {texts("X", "6", "1", "4 9", "0"), ProfileField::HighestBall,
+              "Highest Ball: Please enter an integer between 3 and 99."},
+             {texts("X", "6", "1", "49", "7.5"), ProfileField::HighestBonus,
+              "Highest Bonus: Please enter an integer between 0 and 99."},
+             {texts("", "8", "1", "49", "0"), ProfileField::Name, "A lottery name cannot be empty."},
+             {texts("a]b", "6", "1", "49", "0"), ProfileField::Name,
+              "A lottery name cannot contain the character \"]\"."}}) {
+        LotteryProfile profile = before;
+        EXPECT_EQ(takeProfileFields(form, NameCheck::UsableName, profile), (ProfileFieldProblem{field, message}))
+            << message;
+        EXPECT_EQ(profile, before);
+    }
+}
+
+TEST(ProfileFields, deleteRefusesOnlyANameLongerThanTheField) {
+    LotteryProfile profile;
+    EXPECT_EQ(takeProfileFields(texts("a]b", "6", "1", "49", "0"), NameCheck::FieldLength, profile), std::nullopt);
+    EXPECT_EQ(takeProfileFields(texts("", "6", "1", "49", "0"), NameCheck::FieldLength, profile), std::nullopt);
+    EXPECT_EQ(takeProfileFields(texts(std::string(21, 'x'), "6", "1", "49", "0"), NameCheck::FieldLength, profile),
+              (ProfileFieldProblem{ProfileField::Name, "A lottery name can have at most 20 characters."}));
+}
+
+}  // namespace
+}  // namespace numora
