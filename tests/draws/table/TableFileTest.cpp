@@ -77,18 +77,6 @@ TEST(TableFile, onlyFilesOfTheLenientLineCharactersGoToTheLenientReader) {
         EXPECT_FALSE(readImportFile(unreadable, problem).has_value());
         EXPECT_EQ(problem, kImportCannotOpen);
     }
-
-    // Only a readable file for the table reader is analysed; the lenient
-    // import reads the others by their paths and tells what it cannot open.
-    const LotteryProfile lotto{"Lotto", 3, 1, 49, 0, false, true, false, false};
-    testing::writeBytes(folder / "lenient.csv", "01,02,03,1/4/2006\n");
-    testing::writeBytes(folder / "table.csv", "Date,N1,N2,N3\n2006-01-04,1,2,3\n");
-    for (const auto& lenient : {folder / "lenient.csv", folder / "missing.csv", folder.path()}) {
-        EXPECT_FALSE(analyseImportFile(lenient, lotto, DateOrder::MonthDayYear).has_value()) << lenient;
-    }
-    const auto analysis = analyseImportFile(folder / "table.csv", lotto, DateOrder::MonthDayYear);
-    ASSERT_TRUE(analysis.has_value());
-    EXPECT_TRUE(analysis->layout.has_value()) << analysis->problem;
 }
 
 }  // namespace
