@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "draws/table/TableMerge.h"
+
 namespace numora {
 
 namespace {
@@ -51,13 +53,20 @@ void DrawListEditor::remove(std::size_t position) {
     changed_ = true;
 }
 
-ImportOutcome DrawListEditor::importCsv(const std::filesystem::path& file, const CsvImportSetup& setup,
-                                        ImportObserver& observer) {
-    const ImportOutcome outcome =
-        importCsvFile(file, draws_, setup, [this](const DrawList&) { return saveToFile(); }, observer);
+ImportOutcome DrawListEditor::imported(const ImportOutcome& outcome) {
     if (outcome.status == ImportStatus::Completed) changed_ = false;
     if (outcome.status == ImportStatus::SaveFailed) changed_ = true;
     return outcome;
+}
+
+ImportOutcome DrawListEditor::importCsv(const std::filesystem::path& file, const CsvImportSetup& setup,
+                                        ImportObserver& observer) {
+    return imported(importCsvFile(file, draws_, setup, [this](const DrawList&) { return saveToFile(); }, observer));
+}
+
+ImportOutcome DrawListEditor::importTable(const TableRows& rows, const LotteryProfile& profile,
+                                          ImportObserver& observer) {
+    return imported(importTableRows(rows, draws_, profile, [this](const DrawList&) { return saveToFile(); }, observer));
 }
 
 std::optional<std::string> DrawListEditor::closeQuestion() const {

@@ -7,6 +7,7 @@
 
 #include "draws/CsvImport.h"
 #include "draws/DrawSaver.h"
+#include "draws/table/TableRows.h"
 
 namespace numora {
 
@@ -34,6 +35,8 @@ public:
     void remove(std::size_t position);
     // Runs the CSV import on these draws; it saves them itself.
     ImportOutcome importCsv(const std::filesystem::path& file, const CsvImportSetup& setup, ImportObserver& observer);
+    // Merges the rows a table file gave and saves, as the CSV import does.
+    ImportOutcome importTable(const TableRows& rows, const LotteryProfile& profile, ImportObserver& observer);
 
     // The Yes/No question to ask when the window closes, if any.
     std::optional<std::string> closeQuestion() const;
@@ -42,6 +45,9 @@ public:
 
 private:
     DrawFileResult saveToFile();
+    // What an import run leaves to save: nothing after a saved run, the draws
+    // after a run whose save failed.
+    ImportOutcome imported(const ImportOutcome& outcome);
     bool saveDraws(std::string& failure);
 
     DrawSaver save_;

@@ -13,6 +13,7 @@ inline constexpr char kOldestFirst[] = "Enter oldest draws first.  ";
 inline constexpr char kToolsMenu[] = "Tools";
 inline constexpr char kImportDraws[] = "Import Draws";
 inline constexpr char kExportDraws[] = "Export Draws";
+inline constexpr char kExportDatedDraws[] = "Export Draws with Dates";
 inline constexpr char kHelp[] = "Help";
 
 inline constexpr char kDeleteQuestion[] = "Delete this draw?\nARE YOU SURE?";

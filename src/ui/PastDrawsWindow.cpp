@@ -61,6 +61,7 @@ void PastDrawsWindow::connectCommands() {
     connect(controls_.list, &DrawListView::rowDoubleTapped, this, &PastDrawsWindow::deleteDraw);
     connect(controls_.importDraws, &QAction::triggered, this, &PastDrawsWindow::importDraws);
     connect(controls_.exportDraws, &QAction::triggered, this, &PastDrawsWindow::exportDraws);
+    connect(controls_.exportDatedDraws, &QAction::triggered, this, &PastDrawsWindow::exportDatedDraws);
     connect(controls_.help, &QAction::triggered, this, &PastDrawsWindow::help);
 }
 

@@ -4,14 +4,17 @@
 #include <QElapsedTimer>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "app/ScreenShape.h"
+#include "draws/CsvExport.h"
 #include "draws/CsvImport.h"
 #include "draws/DrawCheck.h"
 #include "draws/DrawFile.h"
 #include "draws/DrawListEditor.h"
+#include "draws/table/TableAnalysis.h"
 #include "platform/CalendarTime.h"
 #include "settings/LotteryProfile.h"
 #include "ui/FileChoice.h"
@@ -43,8 +46,9 @@ struct PastDrawsServices {
 // The modal "Past Draws" window: the current lottery's draws in a list, where
 // the user adds a draw at the end, inserts one above the selected row,
 // deletes one with a double tap, imports a CSV file (chosen, or dropped on
-// the window) and exports them. Only this window writes the draw file. A
-// draw file that is there but could not be read whole is never saved over.
+// the window; a publisher's file after a preview) and exports them, with or
+// without their dates. Only this window writes the draw file. A draw file
+// that is there but could not be read whole is never saved over.
 class PastDrawsWindow : public QDialog, private ImportObserver {
     Q_OBJECT
 
@@ -82,7 +86,13 @@ private:
     // Import and export (PastDrawsWindowFiles.cpp).
     void importDraws();
     void importFile(const std::filesystem::path& hostFile);
+    // Shows what the table reader would import; Import merges it.
+    void previewImport(TableAnalysis analysis);
+    // Runs an import that merges into the draws, with its progress on the info line.
+    void mergeImport(const std::function<void()>& import);
     void exportDraws();
+    void exportDatedDraws();
+    void reportExport(const std::function<CsvExportResult()>& write);
     void showInfo(const std::string& text) override;
     void showMessage(const std::string& text) override;
     void showInfoLine();

@@ -9,8 +9,12 @@
 
 #include "app/AppState.h"
 #include "draws/CsvExport.h"
+#include "draws/DatedExport.h"
+#include "draws/table/ReaderChoice.h"
 #include "platform/DevicePaths.h"
+#include "platform/LocaleInfo.h"
 #include "platform/Prompter.h"
+#include "ui/ImportPreviewDialog.h"
 #include "ui/PastDrawsTexts.h"
 #include "ui/PastDrawsWindow.h"
 #include "ui/WaitCursor.h"
@@ -44,19 +48,47 @@ void PastDrawsWindow::importDraws() {
     importFile(services_.device.hostPathOf(*chosen).value_or(std::filesystem::path()));
 }
 
+// A file of the lenient reader's characters is imported at once; a
+// publisher's file is imported after its preview, and one whose draws cannot
+// be found is told why.
 void PastDrawsWindow::importFile(const std::filesystem::path& hostFile) {
     importing_ = true;
+    std::optional<TableAnalysis> analysis;
+    {
+        const WaitCursor wait;
+        analysis = analyseImportFile(hostFile, profile_, services_.locale.shortDateOrder());
+    }
+    if (!analysis) {
+        const CsvImportSetup setup{profile_, services_.locale, services_.time, services_.state.startSeconds};
+        mergeImport([&] { editor_.importCsv(hostFile, setup, *this); });
+    } else if (!analysis->layout) {
+        services_.prompter.report(analysis->problem);
+    } else {
+        previewImport(std::move(*analysis));
+    }
+    importing_ = false;
+}
+
+void PastDrawsWindow::previewImport(TableAnalysis analysis) {
+    std::optional<ImportPreviewDialog> preview;
+    {
+        const WaitCursor wait;  // the preview reads every row
+        preview.emplace(std::move(analysis), profile_, editor_.draws(), services_.time, services_.screen, this);
+    }
+    if (preview->exec() != QDialog::Accepted) return;
+    mergeImport([&] { editor_.importTable(preview->rows(), profile_, *this); });
+}
+
+void PastDrawsWindow::mergeImport(const std::function<void()>& import) {
     setCursor(Qt::BusyCursor);
     // The draws are taken apart while they merge: the list shows none.
     model_->empty();
     showFieldValues();
     sinceEvents_.invalidate();
-    const CsvImportSetup setup{profile_, services_.locale, services_.time, services_.state.startSeconds};
-    editor_.importCsv(hostFile, setup, *this);
+    import();
     showInfoLine();
     model_->refill();
     unsetCursor();
-    importing_ = false;
 }
 
 // The import runs to its end in one call: now and then it shows the latest
@@ -80,10 +112,18 @@ void PastDrawsWindow::showMessage(const std::string& text) {
 void PastDrawsWindow::showInfoLine() { controls_.info->setText(QString::fromStdString(info_)); }
 
 void PastDrawsWindow::exportDraws() {
+    reportExport([this] { return exportCsv(services_.device, editor_.draws(), profile_); });
+}
+
+void PastDrawsWindow::exportDatedDraws() {
+    reportExport([this] { return exportDatedCsv(services_.device, editor_.draws(), profile_, services_.time); });
+}
+
+void PastDrawsWindow::reportExport(const std::function<CsvExportResult()>& write) {
     CsvExportResult exported;
     {
         const WaitCursor wait;
-        exported = exportCsv(services_.device, editor_.draws(), profile_);
+        exported = write();
     }
     services_.prompter.report(exported.message);
 }

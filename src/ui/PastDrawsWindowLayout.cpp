@@ -101,8 +101,10 @@ PastDrawsControls makeControls(QDialog& window) {
                                                     art::iconPixmap(art::kImportDrawsIcon, image));
     controls.exportDraws = controls.bar->makeAction("exportDrawsAction", pastdraws::kExportDraws,
                                                     art::iconPixmap(art::kExportDrawsIcon, image));
+    controls.exportDatedDraws = controls.bar->makeAction("exportDatedDrawsAction", pastdraws::kExportDatedDraws);
     controls.help = controls.bar->makeAction("helpAction", pastdraws::kHelp, art::toolbarIcon(art::ToolbarImage::Help));
-    controls.bar->addMenu("toolsMenu", pastdraws::kToolsMenu)->addActions({controls.importDraws, controls.exportDraws});
+    controls.bar->addMenu("toolsMenu", pastdraws::kToolsMenu)
+        ->addActions({controls.importDraws, controls.exportDraws, controls.exportDatedDraws});
     QToolBar* tools = controls.bar->toolBar();
     tools->addAction(controls.importDraws);
     tools->addSeparator();

@@ -35,6 +35,7 @@ struct PastDrawsControls {
     WindowBar* bar = nullptr;
     QAction* importDraws = nullptr;
     QAction* exportDraws = nullptr;
+    QAction* exportDatedDraws = nullptr;  // in the Tools menu only
     QAction* help = nullptr;
 };
 

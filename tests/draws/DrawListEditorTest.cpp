@@ -44,12 +44,16 @@ public:
     std::vector<std::string> messages;
 };
 
-// An import of one draw line into an editor whose draw file saves as told.
-class EditorImport : public ::testing::Test {
+// An import of one draw, from a CSV line or a table row, into an editor whose
+// draw file saves as told.
+class EditorImport : public ::testing::TestWithParam<bool> {
 protected:
     EditorImport() { testing::writeBytes(folder / "draws.csv", "1,2,3,4,5,6,1/4/2006\n"); }
 
-    ImportStatus import() { return editor.importCsv(folder / "draws.csv", {lotto, locale, time, 0}, shown).status; }
+    ImportStatus import() {
+        if (GetParam()) return editor.importTable({{{2, {0, 1, 2, 3, 4, 5, 6}}}, {}}, lotto, shown).status;
+        return editor.importCsv(folder / "draws.csv", {lotto, locale, time, 0}, shown).status;
+    }
 
     testing::ScratchFolder folder;
     const LotteryProfile lotto;
@@ -63,7 +67,7 @@ protected:
 
 }  // namespace
 
-TEST_F(EditorImport, anImportWhoseSaveFailedKeepsTheCloseQuestionAndOneThatSavedAsksNothing) {
+TEST_P(EditorImport, anImportWhoseSaveFailedKeepsTheCloseQuestionAndOneThatSavedAsksNothing) {
     saveResult = {DrawFileResult::Status::CannotCreate, "ERROR 101\nUnable to Open or Create x"};
     EXPECT_EQ(import(), ImportStatus::SaveFailed);
     EXPECT_EQ(editor.draws().size(), 1u);
@@ -76,7 +80,7 @@ TEST_F(EditorImport, anImportWhoseSaveFailedKeepsTheCloseQuestionAndOneThatSaved
 // Draws filled from a file that was not read whole are never saved over it:
 // the add, the import and the close question's Yes fail with the load's
 // message, and the draw file's save is never called.
-TEST_F(EditorImport, drawsOfAFileNotReadWholeAreNeverSavedOverIt) {
+TEST_P(EditorImport, drawsOfAFileNotReadWholeAreNeverSavedOverIt) {
     constexpr char kDamaged[] = "The draw file \\x\\L.dat is damaged: only its first 1 draws could be read.";
     for (const auto status : {DrawFileResult::Status::Damaged, DrawFileResult::Status::Unreadable}) {
         editor.fill({{0, 1}}, {status, kDamaged});
@@ -90,5 +94,7 @@ TEST_F(EditorImport, drawsOfAFileNotReadWholeAreNeverSavedOverIt) {
     EXPECT_EQ(editor.add({0, 2}), std::vector<std::string>{});
     EXPECT_EQ(saves, 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(CsvAndTable, EditorImport, ::testing::Bool());
 
 }  // namespace numora

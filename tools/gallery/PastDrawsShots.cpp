@@ -1,6 +1,10 @@
 // The Past Draws and Draw Stats windows in each layout.
+#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 
 #include "Gallery.h"
@@ -69,6 +73,25 @@ void shootPair(Gallery& gallery, ScreenSize screen, const QString& suffix) {
     gallery.saveWidget(QStringLiteral("draw-stats-") + suffix, stats);
 }
 
+// The window with its Tools menu open: the menu, which opens above its title
+// on the bar along the bottom, painted where it shows.
+void shootToolsMenu(Gallery& gallery) {
+    SilentPrompter silent;
+    Window window(gallery, {240, 320}, silent);
+    PastDrawsWindow& pastDraws = *window.pastDraws;
+    pastDraws.show();
+    auto* bar = pastDraws.findChild<QMenuBar*>();
+    auto* tools = pastDraws.findChild<QMenu*>(QStringLiteral("toolsMenu"));
+    const QRect title = bar->actionGeometry(tools->menuAction()).translated(bar->mapTo(&pastDraws, QPoint(0, 0)));
+    tools->popup(pastDraws.mapToGlobal(title.topLeft()));
+    QApplication::processEvents();
+    const QPixmap menu = tools->grab();
+    QPixmap picture = pastDraws.grab();
+    QPainter(&picture).drawPixmap(title.left(), title.top() - menu.height() / menu.devicePixelRatio(), menu);
+    tools->close();
+    gallery.save(QStringLiteral("past-draws-tools-menu"), picture);
+}
+
 }  // namespace
 
 void shootPastDrawsWindows(Gallery& gallery) {
@@ -82,6 +105,7 @@ void shootPastDrawsWindows(Gallery& gallery) {
     Q_EMIT list->horizontalHeader()->sectionClicked(0);
     list->selectRow(2);
     gallery.saveWidget(QStringLiteral("past-draws-sorted-by-b1"), *sorted.pastDraws);
+    shootToolsMenu(gallery);
 
     // A fifth ball above the highest: Add to List shows the check's message.
     QtPrompter prompter;

@@ -37,4 +37,12 @@ std::optional<std::string> readImportFile(const std::filesystem::path& file, std
     return std::nullopt;
 }
 
+std::optional<TableAnalysis> analyseImportFile(const std::filesystem::path& file, const LotteryProfile& profile,
+                                               DateOrder localeOrder) {
+    std::string problem;
+    const auto bytes = readImportFile(file, problem);
+    if (!bytes || chooseReader(*bytes) == DrawReader::Lenient) return std::nullopt;
+    return analyseTable(*bytes, profile, localeOrder);
+}
+
 }  // namespace numora

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "draws/table/TableAnalysis.h"
+
 namespace numora {
 
 // Which reader imports a file of draws.
@@ -24,5 +26,11 @@ DrawReader chooseReader(std::string_view bytes);
 // it cannot be. The lenient import reads the file itself: a file it is to
 // read, or one that cannot be read, goes to it by its path.
 std::optional<std::string> readImportFile(const std::filesystem::path& file, std::string& problem);
+
+// A file to import, analysed for the lottery when the table reader is to read
+// it; nullopt when the lenient import is to read it by its path (so also when
+// it cannot be read: that import tells why).
+std::optional<TableAnalysis> analyseImportFile(const std::filesystem::path& file, const LotteryProfile& profile,
+                                               DateOrder localeOrder);
 
 }  // namespace numora
