@@ -153,9 +153,12 @@ TEST(TableReader, drawNumbersSumsMultipliersAndHeadedCountsAreNeverBallsOrBonus)
     for (int line = 1; line <= 8; ++line) {
         headless += std::to_string(line) + "," + std::to_string(line) + "/20/2006";
         int sum = 0;
-        for (const int ball : balls[static_cast<std::size_t>(line - 1)])
-            headless += "," + std::to_string(ball), sum += ball;
-        headless += "," + std::to_string(sum) + ",3X\n";
+        // Appended piece by piece: GCC 12 at -O3 misreads "," + a temporary string as an overlapping copy.
+        for (const int ball : balls[static_cast<std::size_t>(line - 1)]) {
+            headless.append(",").append(std::to_string(ball));
+            sum += ball;
+        }
+        headless.append(",").append(std::to_string(sum)).append(",3X\n");
     }
     const TableAnalysis analysis = analyseTable(headless, lotto, DateOrder::DayMonthYear);
     ASSERT_TRUE(analysis.layout.has_value()) << analysis.problem;
