@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "draws/DrawList.h"
+#include "picking/PickingTestData.h"
 #include "picking/PickedLine.h"
 #include "settings/LotteryProfile.h"
 
@@ -11,16 +11,6 @@ namespace numora::testing {
 inline const LotteryProfile kLotto649{"Lotto 649", 6, 1, 49, 49, false, true, false, true};
 // Three digits from 0 to 9 that may repeat, no bonus.
 inline const LotteryProfile kPick3{"Pick 3", 3, 0, 9, 0, true, false, false, false};
-
-// A draw on a date with its balls (ball1 onwards) and bonus.
-inline DrawRecord drawOf(std::int32_t date, std::initializer_list<int> balls, int bonus = 0) {
-    DrawRecord draw;
-    draw.date = date;
-    int ball = 1;
-    for (const int number : balls) draw.ball(ball++) = number;
-    draw.bonus = bonus;
-    return draw;
-}
 
 inline PickedLine lineOf(std::initializer_list<int> numbers, int bonus = PickedLine::kEmpty) {
     PickedLine line;

@@ -8,12 +8,6 @@ namespace numora {
 
 namespace {
 
-std::string utf16(std::string_view ascii) {
-    std::string bytes;
-    for (const char c : ascii) bytes += {c, '\0'};
-    return bytes;
-}
-
 const LotteryProfile kLotto649{.name = "Lotto 649"};  // 6 balls from 1 to 49, bonus up to 49
 const DrawRecord kDraw{0, 1, 2, 3, 4, 5, 6, 0, 7};
 
@@ -31,7 +25,7 @@ TEST(CsvExport, writesTwoDigitFieldsInUtf16IntoMyDocumentsOrReportsWhyNot) {
     const CsvExportResult written = exportCsv(device, {kDraw}, kLotto649);
     EXPECT_EQ(written.message, "Export Complete!\nFile is located in your\nMy Documents folder.");
     EXPECT_EQ(written.hostFile, root / "My Documents" / "Lotto 649 Export.csv");
-    EXPECT_EQ(testing::readBytes(written.hostFile), utf16("01,02,03,04,05,06,07\n"));
+    EXPECT_EQ(testing::readBytes(written.hostFile), testing::utf16Bytes(u"01,02,03,04,05,06,07\n"));
     EXPECT_EQ(exportCsv(device, {}, kLotto649).ok, true);
     EXPECT_EQ(testing::readBytes(written.hostFile), "");
 

@@ -91,7 +91,7 @@ TEST(DrawFile, foreignTagsSchemasAndNamesAreDamage) {
     EXPECT_TRUE(loaded.empty());
 }
 
-TEST(DrawFile, loadAndSaveUseTheLotteryNameUnderTheDataFolder) {
+TEST(DrawFile, loadAndSaveUseTheLotteryNameUnderTheDataFolderAndASaveThatCannotBeMadeSaysWhy) {
     testing::ScratchFolder root;
     const DevicePaths device(root.path());
     std::filesystem::create_directories(root.path() / "Program Files" / "Numora");
@@ -108,6 +108,22 @@ TEST(DrawFile, loadAndSaveUseTheLotteryNameUnderTheDataFolder) {
     EXPECT_TRUE(missing.message.empty());
     EXPECT_TRUE(missing.maySaveOver());
     EXPECT_TRUE(loaded.empty());
+
+    const DrawFileResult result = DrawFile::save(device, "\\No Such Folder", "Lotto", numberedDraws(1));
+    EXPECT_EQ(result.status, DrawFileResult::Status::CannotCreate);
+    EXPECT_EQ(result.message, "ERROR 101\nUnable to Open or Create \\No Such Folder\\Lotto.dat");
+    EXPECT_FALSE(std::filesystem::exists(root.path() / "No Such Folder"));
+
+    // More draws than a draw file is read with would make a file that never loads again.
+    std::filesystem::create_directories(root.path() / "Data");
+    DrawList tooMany;
+    tooMany.records().resize(DrawFile::kMostDraws + 1);
+    EXPECT_EQ(DrawFile::save(device, "\\Data", "Lotto", tooMany).message,
+              "The draw file \\Data\\Lotto.dat cannot hold more than 1000000 draws; nothing was saved.");
+    tooMany.records().pop_back();
+    EXPECT_TRUE(DrawFile::save(device, "\\Data", "Lotto", tooMany).ok());
+    EXPECT_TRUE(DrawFile::load(device, "\\Data", "Lotto", loaded).ok());
+    EXPECT_EQ(loaded.size(), DrawFile::kMostDraws);
 }
 
 // Whatever stands in a draw file's place and cannot be read whole is told
@@ -121,7 +137,9 @@ TEST(DrawFile, aFileThatCannotBeReadWholeMayNotBeSavedOver) {
     ASSERT_EQ(::mkfifo((folder / "Pipe.dat").c_str(), 0600), 0);
     testing::writeBytes(folder / "Huge.dat", "");
     std::filesystem::resize_file(folder / "Huge.dat", std::uintmax_t{100} << 30);
-    testing::writeBytes(folder / "Longer.dat", DrawFile::encode(numberedDraws(2)) + "x");
+    const std::string two = DrawFile::encode(numberedDraws(2));
+    testing::writeBytes(folder / "Longer.dat", two + "x");
+    testing::writeBytes(folder / "Cut.dat", two.substr(0, two.size() - 1));
     const std::string notAFile = " is not a regular file; Numora leaves it as it is.";
     for (const auto& [lottery, status, message, draws] :
          std::vector<std::tuple<std::string, DrawFileResult::Status, std::string, std::size_t>>{
@@ -129,7 +147,8 @@ TEST(DrawFile, aFileThatCannotBeReadWholeMayNotBeSavedOver) {
              {"Pipe", DrawFileResult::Status::Unreadable, notAFile, 0},
              {"Huge", DrawFileResult::Status::Unreadable, " is larger than a draw file can be; Numora leaves it as it is.",
               0},
-             {"Longer", DrawFileResult::Status::Damaged, " is damaged: only its first 2 draws could be read.", 2}}) {
+             {"Longer", DrawFileResult::Status::Damaged, " is damaged: only its first 2 draws could be read.", 2},
+             {"Cut", DrawFileResult::Status::Damaged, " is damaged: only its first 1 draws could be read.", 1}}) {
         DrawList loaded = numberedDraws(1);
         const DrawFileResult result = DrawFile::load(device, kDataFolder, lottery, loaded);
         EXPECT_EQ(result.status, status) << lottery;
@@ -145,40 +164,6 @@ TEST(DrawFile, aFileThatCannotBeReadWholeMayNotBeSavedOver) {
         EXPECT_EQ(closed.message, "The draw file \\Program Files\\Numora\\Closed.dat cannot be read; Numora leaves it as it is.");
         EXPECT_FALSE(closed.maySaveOver());
     }
-}
-
-TEST(DrawFile, damagedFileReportsItsNameAndKeepsTheRecordsRead) {
-    testing::ScratchFolder root;
-    const DevicePaths device(root.path());
-    const std::string bytes = DrawFile::encode(numberedDraws(3));
-    testing::writeBytes(root.path() / "Program Files" / "Numora" / "Cut.dat", bytes.substr(0, bytes.size() - 1));
-    DrawList loaded;
-    const DrawFileResult result = DrawFile::load(device, kDataFolder, "Cut", loaded);
-    EXPECT_EQ(result.status, DrawFileResult::Status::Damaged);
-    EXPECT_EQ(result.message,
-              "The draw file \\Program Files\\Numora\\Cut.dat is damaged: only its first 2 draws could be read.");
-    EXPECT_EQ(loaded.size(), 2u);
-}
-
-TEST(DrawFile, saveThatCannotCreateTheFileReportsError101WithItsName) {
-    testing::ScratchFolder root;
-    const DevicePaths device(root.path());
-    const DrawFileResult result = DrawFile::save(device, "\\No Such Folder", "Lotto", numberedDraws(1));
-    EXPECT_EQ(result.status, DrawFileResult::Status::CannotCreate);
-    EXPECT_EQ(result.message, "ERROR 101\nUnable to Open or Create \\No Such Folder\\Lotto.dat");
-    EXPECT_FALSE(std::filesystem::exists(root.path() / "No Such Folder"));
-
-    // More draws than a draw file is read with would make a file that never loads again.
-    std::filesystem::create_directories(root.path() / "Data");
-    DrawList tooMany;
-    tooMany.records().resize(DrawFile::kMostDraws + 1);
-    EXPECT_EQ(DrawFile::save(device, "\\Data", "Lotto", tooMany).message,
-              "The draw file \\Data\\Lotto.dat cannot hold more than 1000000 draws; nothing was saved.");
-    tooMany.records().pop_back();
-    EXPECT_TRUE(DrawFile::save(device, "\\Data", "Lotto", tooMany).ok());
-    DrawList loaded;
-    EXPECT_TRUE(DrawFile::load(device, "\\Data", "Lotto", loaded).ok());
-    EXPECT_EQ(loaded.size(), DrawFile::kMostDraws);
 }
 
 }  // namespace numora

@@ -3,6 +3,7 @@
 #include "draws/DrawListEditor.h"
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
+#include "support/RecordingImportObserver.h"
 #include "support/TestFiles.h"
 
 namespace numora {
@@ -37,13 +38,6 @@ TEST(DrawListEditor, asksToSaveWheneverTheDrawsChangedSinceTheyWereFilledOrSaved
 
 namespace {
 
-class ShownTexts final : public ImportObserver {
-public:
-    void showInfo(const std::string&) override {}
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    std::vector<std::string> messages;
-};
-
 // An import of one draw, from a CSV line or a table row, into an editor whose
 // draw file saves as told.
 class EditorImport : public ::testing::TestWithParam<bool> {
@@ -62,7 +56,7 @@ protected:
     DrawFileResult saveResult;
     int saves = 0;
     DrawListEditor editor{[this](const DrawList&) { ++saves; return saveResult; }};
-    ShownTexts shown;
+    testing::RecordingImportObserver shown;
 };
 
 }  // namespace

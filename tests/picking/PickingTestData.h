@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 #include "draws/DrawList.h"
 #include "settings/LotteryProfile.h"
 
@@ -9,6 +11,15 @@ namespace numora::testing {
 inline LotteryProfile lotteryProfile(int balls, int min, int max, int bonus = 0, bool powerBall = false,
                                      bool showBonus = false) {
     return {"", balls, min, max, bonus, false, false, powerBall, showBonus};
+}
+
+// A draw on a date with its balls (ball1 onwards) and bonus.
+inline DrawRecord drawOf(std::int32_t date, std::initializer_list<int> balls, int bonus = 0) {
+    DrawRecord draw{date};
+    int ball = 1;
+    for (const int number : balls) draw.ball(ball++) = number;
+    draw.bonus = bonus;
+    return draw;
 }
 
 // Past draws of six balls from 1 to 49 and a bonus, spread over the range.

@@ -47,11 +47,18 @@ inline void writeBytes(const std::filesystem::path& file, std::string_view bytes
     std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// The bytes of a UTF-16LE text file that begins with the mark FF FE.
-inline std::string utf16WithMark(std::u16string_view text) {
-    std::string bytes = "\xFF\xFE";
-    for (const char16_t unit : text) bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+// The bytes of UTF-16 text without a byte-order mark, little-endian unless told.
+inline std::string utf16Bytes(std::u16string_view text, bool bigEndian = false) {
+    std::string bytes;
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
     return bytes;
 }
+
+// The bytes of a UTF-16LE text file that begins with the mark FF FE.
+inline std::string utf16WithMark(std::u16string_view text) { return "\xFF\xFE" + utf16Bytes(text); }
 
 }  // namespace numora::testing

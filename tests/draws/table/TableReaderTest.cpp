@@ -6,25 +6,17 @@
 #include "draws/table/TableRows.h"
 #include "picking/PickingTestData.h"
 #include "platform/LocalTime.h"
-#include "platform/Utf16.h"
+#include "support/TestFiles.h"
 
 namespace numora {
 namespace {
 
+using testing::drawOf;
+using testing::lotteryProfile;
+
 const FixedOffsetLocalTime kTime;  // UTC
 
 std::int32_t day(int year, int month, int dayOfMonth) { return kTime.toSeconds({year, month, dayOfMonth}); }
-
-LotteryProfile profile(int balls, int min, int max, int bonus) {
-    return testing::lotteryProfile(balls, min, max, bonus);
-}
-
-DrawRecord draw(std::int32_t date, std::vector<int> balls, int bonus) {
-    DrawRecord record{date};
-    for (std::size_t i = 0; i < balls.size(); ++i) record.ball(static_cast<int>(i) + 1) = balls[i];
-    record.bonus = bonus;
-    return record;
-}
 
 std::vector<DrawRecord> draws(const TableRows& rows) {
     std::vector<DrawRecord> read;
@@ -46,18 +38,8 @@ TableRows readAll(const TableAnalysis& analysis, const LotteryProfile& lottery) 
     return readTableRows(analysis.records, *analysis.layout, lottery, kTime);
 }
 
-std::string utf16Bytes(std::string_view utf8, bool bigEndian, bool mark) {
-    std::string bytes = mark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
-    for (const char16_t unit : toUtf16(utf8)) {
-        const char high = static_cast<char>(unit >> 8);
-        const char low = static_cast<char>(unit & 0xFF);
-        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-    }
-    return bytes;
-}
-
 TEST(TableReader, semicolonFileWithGermanDatesAMoneyColumnAndCommentsIsReadLineByLine) {
-    const LotteryProfile lotto = profile(6, 1, 49, 49);
+    const LotteryProfile lotto = lotteryProfile(6, 1, 49, 49);
     const std::string file =
         "# Lottozahlen 6 aus 49\n"
         "Ziehung Nr;Datum;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;Zahl 6;Zusatzzahl;Jackpot;\n"
@@ -70,9 +52,9 @@ TEST(TableReader, semicolonFileWithGermanDatesAMoneyColumnAndCommentsIsReadLineB
     const TableAnalysis analysis = analyseTable(file, lotto, DateOrder::MonthDayYear);
     const TableRows rows = readAll(analysis, lotto);
 
-    EXPECT_EQ(draws(rows), (std::vector<DrawRecord>{draw(day(2021, 3, 3), {3, 11, 12, 14, 41, 43}, 13),
-                                                    draw(day(2021, 3, 6), {8, 33, 36, 37, 39, 41}, 9),
-                                                    draw(day(2021, 3, 10), {1, 2, 3, 4, 5, 6}, 0)}));
+    EXPECT_EQ(draws(rows), (std::vector<DrawRecord>{drawOf(day(2021, 3, 3), {3, 11, 12, 14, 41, 43}, 13),
+                                                    drawOf(day(2021, 3, 6), {8, 33, 36, 37, 39, 41}, 9),
+                                                    drawOf(day(2021, 3, 10), {1, 2, 3, 4, 5, 6}, 0)}));
     EXPECT_EQ(reasons(rows), (std::vector<std::string>{"line 7: 5 numbers where the lottery has 6",
                                                        "line 8: ball 60 is outside the lottery's 1 to 49"}));
     EXPECT_EQ(
@@ -83,15 +65,15 @@ TEST(TableReader, semicolonFileWithGermanDatesAMoneyColumnAndCommentsIsReadLineB
 }
 
 TEST(TableReader, everyUnicodeFormReadsTheSameDrawsWhateverItsDelimiterAndDates) {
-    const LotteryProfile lotto = profile(6, 1, 59, 59);
-    const std::vector<DrawRecord> expected = {draw(day(2021, 7, 7), {2, 3, 7, 20, 40, 52}, 14),
-                                              draw(day(2021, 7, 3), {1, 12, 27, 29, 31, 47}, 23)};
-    const std::string tabbedFrench =
-        "mer. 7 juil. 2021\t2\t3\t7\t20\t40\t52\t14\r\n"
-        "sam. 3 juil. 2021\t1\t12\t27\t29\t31\t47\t23\r\n";
-    const std::string spacedIso =
-        "  2021-07-07T00:00:00   02 03 07 20 40 52    14 \n"
-        "2021-07-03T00:00:00 01 12 27 29 31 47 23\n";
+    const LotteryProfile lotto = lotteryProfile(6, 1, 59, 59);
+    const std::vector<DrawRecord> expected = {drawOf(day(2021, 7, 7), {2, 3, 7, 20, 40, 52}, 14),
+                                              drawOf(day(2021, 7, 3), {1, 12, 27, 29, 31, 47}, 23)};
+    const std::u16string tabbedFrench =
+        u"mer. 7 juil. 2021\t2\t3\t7\t20\t40\t52\t14\r\n"
+        u"sam. 3 juil. 2021\t1\t12\t27\t29\t31\t47\t23\r\n";
+    const std::u16string spacedIso =
+        u"  2021-07-07T00:00:00   02 03 07 20 40 52    14 \n"
+        u"2021-07-03T00:00:00 01 12 27 29 31 47 23\n";
     const std::string quotedWithTimes =
         "\"Draw Date\",\"Numbers\",\"Extra\"\n"
         "\"Jul 7, 2021 12:00:00 AM\",\"02-03-07-20-40-52\",\"14\"\n"
@@ -102,10 +84,9 @@ TEST(TableReader, everyUnicodeFormReadsTheSameDrawsWhateverItsDelimiterAndDates)
         TextEncoding encoding;
         Delimiter delimiter;
     } files[] = {
-        {"UTF-16LE with mark, tabs", utf16Bytes(tabbedFrench, false, true), TextEncoding::Utf16Le, Delimiter::Tab},
-        {"UTF-16BE without mark, tabs", utf16Bytes(tabbedFrench, true, false), TextEncoding::Utf16Be, Delimiter::Tab},
-        {"UTF-16LE without mark, spaces", utf16Bytes(spacedIso, false, false), TextEncoding::Utf16Le,
-         Delimiter::Spaces},
+        {"UTF-16LE with mark, tabs", testing::utf16WithMark(tabbedFrench), TextEncoding::Utf16Le, Delimiter::Tab},
+        {"UTF-16BE without mark, tabs", testing::utf16Bytes(tabbedFrench, true), TextEncoding::Utf16Be, Delimiter::Tab},
+        {"UTF-16LE without mark, spaces", testing::utf16Bytes(spacedIso), TextEncoding::Utf16Le, Delimiter::Spaces},
         {"UTF-8 with mark, quoted", "\xEF\xBB\xBF" + quotedWithTimes, TextEncoding::Utf8, Delimiter::Comma},
     };
     for (const auto& file : files) {
@@ -120,7 +101,7 @@ TEST(TableReader, everyUnicodeFormReadsTheSameDrawsWhateverItsDelimiterAndDates)
 }
 
 TEST(TableReader, dayAndMonthFollowTheWholeFileThenTheLocale) {
-    const LotteryProfile lotto = profile(6, 1, 49, 0);
+    const LotteryProfile lotto = lotteryProfile(6, 1, 49, 0);
     // 8-bit text: its heading's umlaut is no UTF-8, and its code page is unknown.
     const std::string ambiguous =
         "Datum,Gl\xFC"
@@ -143,7 +124,7 @@ TEST(TableReader, dayAndMonthFollowTheWholeFileThenTheLocale) {
 }
 
 TEST(TableReader, drawNumbersSumsMultipliersAndHeadedCountsAreNeverBallsOrBonus) {
-    const LotteryProfile lotto = profile(6, 1, 49, 99);
+    const LotteryProfile lotto = lotteryProfile(6, 1, 49, 99);
     // The draw number counts up within the ball range; the number after the
     // balls is their sum, within the bonus range; then a multiplier.
     const std::vector<std::vector<int>> balls = {{1, 5, 9, 12, 20, 30},  {2, 4, 8, 15, 22, 31},  {3, 6, 7, 11, 25, 33},
@@ -176,7 +157,7 @@ TEST(TableReader, drawNumbersSumsMultipliersAndHeadedCountsAreNeverBallsOrBonus)
 }
 
 TEST(TableReader, linesThatCannotBeReadAreRejectedWithTheirReasonsAndFilesWithoutDrawsSayWhy) {
-    const LotteryProfile lotto = profile(5, 1, 69, 26);
+    const LotteryProfile lotto = lotteryProfile(5, 1, 69, 26);
     const std::string file =
         "Draw Date,Winning Numbers,Powerball\n"
         "01/06/2018,12 61 30 29 33,26\n"
@@ -188,7 +169,7 @@ TEST(TableReader, linesThatCannotBeReadAreRejectedWithTheirReasonsAndFilesWithou
         "1/24/2040,12 61 30 29 33,1\n";
     const TableAnalysis analysis = analyseTable(file, lotto, DateOrder::DayMonthYear);
     const TableRows rows = readAll(analysis, lotto);
-    EXPECT_EQ(draws(rows), std::vector<DrawRecord>{draw(day(2018, 1, 6), {12, 61, 30, 29, 33}, 26)});
+    EXPECT_EQ(draws(rows), std::vector<DrawRecord>{drawOf(day(2018, 1, 6), {12, 61, 30, 29, 33}, 26)});
     EXPECT_EQ(reasons(rows), (std::vector<std::string>{
                                  "line 3: no date",
                                  "line 4: 4 numbers where the lottery has 5",
