@@ -9,30 +9,20 @@ ProfileFieldTexts texts(std::string name, std::string balls, std::string min, st
     return {std::move(name), {std::move(balls), std::move(min), std::move(max), std::move(bonus)}};
 }
 
-TEST(ProfileFields, aGoodFormFillsTheProfileAndKeepsItsFlags) {
-    LotteryProfile profile{"Old", 6, 1, 49, 49, true, false, true, false};
-    EXPECT_EQ(takeProfileFields(texts("Lotto 649", " 6", "1 ", "+49", "49"), NameCheck::UsableName, profile),
-              std::nullopt);
-    EXPECT_EQ(profile, (LotteryProfile{"Lotto 649", 6, 1, 49, 49, true, false, true, false}));
-}
-
-TEST(ProfileFields, theFirstBadFieldStopsTheCheckWithItsBoxAndRangeAndChangesNothing) {
+TEST(ProfileFields, theFirstBadFieldStopsTheCheckWithItsBoxAndRangeAndAGoodFormFillsTheProfile) {
     const LotteryProfile before{"Old", 6, 1, 49, 49};
+    const std::string balls = "Number of Balls: Please enter an integer between 3 and 7.";
+    const std::string highest = "Highest Ball: Please enter an integer between 3 and 99.";
+    const std::string bonus = "Highest Bonus: Please enter an integer between 0 and 99.";
     for (const auto& [form, field, message] : std::vector<std::tuple<ProfileFieldTexts, ProfileField, std::string>>{
-             {texts("X", "8", "1", "49", "0"), ProfileField::Balls,
-              "Number of Balls: Please enter an integer between 3 and 7."},
+             {texts("X", "8", "1", "49", "0"), ProfileField::Balls, balls},
              {texts("X", "6", "2", "100", "0"), ProfileField::LowestBall,
               "Lowest Ball: Please enter an integer between 0 and 1."},
-             {texts("X", "6", "1", "100", "0"), ProfileField::HighestBall,
-              "Highest Ball: Please enter an integer between 3 and 99."},
-             {texts("X", "6", "1", "49", "100"), ProfileField::HighestBonus,
-              "Highest Bonus: Please enter an integer between 0 and 99."},
-             {texts("X", "", "1", "49", "0"), ProfileField::Balls,
-              "Number of Balls: Please enter an integer between 3 and 7."},
-             {texts("X", "6", "1", "4 9", "0"), ProfileField::HighestBall,
-              "Highest Ball: Please enter an integer between 3 and 99."},
-             {texts("X", "6", "1", "49", "7.5"), ProfileField::HighestBonus,
-              "Highest Bonus: Please enter an integer between 0 and 99."},
+             {texts("X", "6", "1", "100", "0"), ProfileField::HighestBall, highest},
+             {texts("X", "6", "1", "49", "100"), ProfileField::HighestBonus, bonus},
+             {texts("X", "", "1", "49", "0"), ProfileField::Balls, balls},
+             {texts("X", "6", "1", "4 9", "0"), ProfileField::HighestBall, highest},
+             {texts("X", "6", "1", "49", "7.5"), ProfileField::HighestBonus, bonus},
              {texts("", "8", "1", "49", "0"), ProfileField::Name, "A lottery name cannot be empty."},
              {texts("a]b", "6", "1", "49", "0"), ProfileField::Name,
               "A lottery name cannot contain the character \"]\"."}}) {
@@ -41,12 +31,13 @@ TEST(ProfileFields, theFirstBadFieldStopsTheCheckWithItsBoxAndRangeAndChangesNot
             << message;
         EXPECT_EQ(profile, before);
     }
-}
 
-TEST(ProfileFields, deleteRefusesOnlyANameLongerThanTheField) {
-    LotteryProfile profile;
+    // A good form fills the profile and keeps its flags; delete refuses only a name longer than the field.
+    LotteryProfile profile{"Old", 6, 1, 49, 49, true, false, true, false};
+    EXPECT_EQ(takeProfileFields(texts("Lotto 649", " 6", "1 ", "+49", "49"), NameCheck::UsableName, profile),
+              std::nullopt);
+    EXPECT_EQ(profile, (LotteryProfile{"Lotto 649", 6, 1, 49, 49, true, false, true, false}));
     EXPECT_EQ(takeProfileFields(texts("a]b", "6", "1", "49", "0"), NameCheck::FieldLength, profile), std::nullopt);
-    EXPECT_EQ(takeProfileFields(texts("", "6", "1", "49", "0"), NameCheck::FieldLength, profile), std::nullopt);
     EXPECT_EQ(takeProfileFields(texts(std::string(21, 'x'), "6", "1", "49", "0"), NameCheck::FieldLength, profile),
               (ProfileFieldProblem{ProfileField::Name, "A lottery name can have at most 20 characters."}));
 }

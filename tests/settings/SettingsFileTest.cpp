@@ -11,6 +11,7 @@ namespace numora {
 namespace {
 
 using testing::ScratchFolder;
+using testing::utf16Bytes;
 using testing::utf16WithMark;
 
 std::string valueOf(const SettingsFile& settings, std::string_view section, std::string_view key) {
@@ -123,17 +124,6 @@ TEST(SettingsFile, fileWithoutTheMarkIsReadAsEightBitTextAndWrittenBackAsUtf16) 
 
     settings.parse("[Caf\xE9]\nName=\xC0\xFF");  // not UTF-8: one character a byte
     EXPECT_EQ(valueOf(settings, "Caf\u00E9", "Name"), "\u00C0\u00FF");
-}
-
-// The bytes of UTF-16 text, without a mark, in either byte order.
-std::string utf16Bytes(std::u16string_view text, bool bigEndian) {
-    std::string bytes;
-    for (const char16_t unit : text) {
-        const char high = static_cast<char>(unit >> 8);
-        const char low = static_cast<char>(unit & 0xFF);
-        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-    }
-    return bytes;
 }
 
 TEST(SettingsFile, utf16WithoutItsMarkOrBigEndianIsReadAsUtf16AndAZeroUnitEndsTheText) {
