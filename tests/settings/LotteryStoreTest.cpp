@@ -99,6 +99,7 @@ TEST(LotteryName, acceptsOrdinaryNamesAndRefusesUnsafeOnesWithTheReason) {
              {"", "A lottery name cannot be empty."},
              {"123456789012345678901", "A lottery name can have at most 20 characters."},
              {"a/b", "A lottery name cannot contain the character \"/\"."},
+             {"..\\Lotto", "A lottery name cannot contain the character \"\\\"."},
              {"Lotto]", "A lottery name cannot contain the character \"]\"."},
              {"a|b", "A lottery name cannot contain the character \"|\"."},
              {"x..y", "A lottery name cannot contain \"..\"."},

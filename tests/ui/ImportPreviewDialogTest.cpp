@@ -13,6 +13,7 @@
 #include "platform/LocalTime.h"
 #include "support/TestFiles.h"
 #include "ui/MainWindowLayout.h"
+#include "ui/support/Widgets.h"
 
 namespace numora {
 namespace {
@@ -114,10 +115,7 @@ TEST(ImportPreviewDialog, fitsEachScreenShapeWithEveryControlInside) {
         ImportPreviewDialog preview(analysis, lotto, {}, kTime, screen);
         preview.show();
         EXPECT_EQ(preview.size(), mainWindowClientSize(screen));
-        for (const char* name : {"fileText", "dateBox", "ballsBox", "bonusBox", "pages", "countsText"}) {
-            const auto* widget = control<QWidget>(preview, name);
-            EXPECT_TRUE(preview.rect().contains(widget->geometry())) << name;
-        }
+        expectEveryControlInside(preview);
         const auto* table = control<QTableWidget>(preview, "previewRows");
         EXPECT_GE(table->viewport()->height(), 2 * table->verticalHeader()->defaultSectionSize());
         // The first 50 of the 70 lines dated before 1970, then how many more.

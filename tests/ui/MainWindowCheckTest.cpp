@@ -1,8 +1,7 @@
 #include <QComboBox>
 #include <QMenu>
-#include <QTimer>
 
-#include "ui/CheckDrawDialog.h"
+#include "picking/PickingTestData.h"
 #include "ui/support/MainWindowFixture.h"
 
 namespace numora {
@@ -12,24 +11,13 @@ std::int32_t day(int year, int month, int dayOfMonth) {
     return static_cast<std::int32_t>(daysFromCivil(year, month, dayOfMonth) * 86400);
 }
 
-DrawRecord drawOf(std::int32_t date, std::array<int, 6> balls, int bonus) {
-    DrawRecord draw;
-    draw.date = date;
-    for (int ball = 1; ball <= 6; ++ball) draw.ball(ball) = balls[static_cast<std::size_t>(ball - 1)];
-    draw.bonus = bonus;
-    return draw;
-}
-
 const std::vector<std::string> kPicks{"01  02  03  04  05  10  - 08", "03  09  17  23  40  41  - 07",
                                       "03  09  17  30  31  33  - 11"};
 
+using testing::drawOf;
+
 class MainWindowCheckTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        writeLotteries({kLotto});
-        setOption(kLotteryNameOption, kLotto.name);
-    }
-
     // Opens with the three draws (the latest by date is not the last in the
     // list) and the three picks in the list.
     void openWithPicks() {
@@ -47,17 +35,14 @@ protected:
     // shows the numbers of the one chosen at `index`, then is answered.
     void checkPicks(int index, bool accept = true) {
         offered.clear();
-        numbersShown.clear();
-        QTimer::singleShot(0, [&, index, accept] {
-            auto* dialog = qobject_cast<CheckDrawDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            auto* dates = dialog->findChild<QComboBox*>(QStringLiteral("checkDrawDate"));
-            for (int i = 0; i < dates->count(); ++i) offered.push_back(dates->itemText(i).toStdString());
-            dates->setCurrentIndex(index);
-            numbersShown = dialog->findChild<QLabel*>(QStringLiteral("checkDrawNumbers"))->text().toStdString();
-            accept ? dialog->accept() : dialog->reject();
+        withModal([this] { trigger("checkPicksAction"); }, [&, index, accept](QWidget& modal) {
+            auto& dates = child<QComboBox>(modal, "checkDrawDate");
+            for (int i = 0; i < dates.count(); ++i) offered.push_back(dates.itemText(i).toStdString());
+            dates.setCurrentIndex(index);
+            numbersShown = child<QLabel>(modal, "checkDrawNumbers").text().toStdString();
+            auto& dialog = static_cast<QDialog&>(modal);
+            accept ? dialog.accept() : dialog.reject();
         });
-        trigger("checkPicksAction");
     }
 
     std::array<bool, kBallSlotCount> marks(std::initializer_list<int> slots) const {
@@ -70,22 +55,18 @@ protected:
     std::string numbersShown;
 };
 
-TEST_F(MainWindowCheckTest, checkPicksFollowsTheSpecifiedEntriesOfTheLotteryMenu) {
+TEST_F(MainWindowCheckTest, checkPicksEndsTheLotteryMenuAndWithoutDrawsOrPicksThereIsNothingToCheck) {
     open();
     QStringList entries;
     for (QAction* action : control<QMenu>("lotteryMenu").actions()) {
         if (!action->isSeparator()) entries.push_back(action->text());
     }
     EXPECT_EQ(entries, (QStringList{"Erase Picks", "Add Lottery Type", "Past Draws", "Export Picks", "Check Picks"}));
-}
-
-TEST_F(MainWindowCheckTest, withoutDrawsOrPicksThereIsNothingToCheckAndTheWindowSaysSo) {
-    open();
     trigger("checkPicksAction");
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Lotto has no past draws to check the picks against."});
 
     writeDraws(kLotto.name, 3);
-    openAndClose([this] { trigger("pastDrawsAction"); });
+    EXPECT_EQ(modalOpenedBy([this] { trigger("pastDrawsAction"); }), "pastDrawsWindow");
     prompter.messages.clear();
     trigger("checkPicksAction");
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"There are no picks to check yet: tap Pick first."});

@@ -12,11 +12,6 @@ namespace {
 
 class MainWindowDialogsTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        writeLotteries({kLotto});
-        setOption(kLotteryNameOption, kLotto.name);
-    }
-
     // The first pick of the lottery's draws with a forecasting model.
     std::string firstPick(int model) const {
         DrawList draws;
@@ -33,7 +28,7 @@ protected:
 
 TEST_F(MainWindowDialogsTest, aLotteryAddedInTheEditorIsListedAndChosenWhenTheEditorCloses) {
     open();
-    triggerModal("addLotteryTypeAction", [](QDialog& editor) {
+    withModal([this] { trigger("addLotteryTypeAction"); }, [](QWidget& editor) {
         auto& name = *editor.findChild<LotterySelector*>(QStringLiteral("lotterySelector"));
         EXPECT_EQ(name.currentText(), QStringLiteral("Lotto"));
         name.setEditText(QStringLiteral("Lotto 649"));
@@ -55,7 +50,7 @@ TEST_F(MainWindowDialogsTest, advancedStoresWhateverClosesItAndTheNextPickUsesTh
     EXPECT_EQ(sound.played, std::vector{elsewhere});
     ASSERT_NE(firstPick(2), firstPick(1));
 
-    triggerModal("advancedAction", [](QDialog& advanced) {
+    withModal([this] { trigger("advancedAction"); }, [](QWidget& advanced) {
         advanced.findChild<QRadioButton*>(QStringLiteral("monteCarloRadio"))->click();
         advanced.close();
     });

@@ -14,8 +14,7 @@ constexpr char kAttention[] =
 class MainWindowLotteryTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        writeLotteries({kLotto, kDaily});
-        setOption(kLotteryNameOption, kLotto.name);
+        writeLotteries({kDaily});
         writeDraws(kLotto.name, 8);
     }
 
@@ -43,7 +42,7 @@ TEST_F(MainWindowLotteryTest, fewOrDamagedDrawsAreToldOnceAndPicksAreRandomUntil
     EXPECT_EQ(storedLotteryName(), "Daily");
     EXPECT_EQ(pickList().lines(), welcomeFor("Daily", "3 Balls, from 0 to 9"));
     EXPECT_EQ(status(), "RANDOM MODE");
-    openAndClose([this] { trigger("pastDrawsAction"); });
+    EXPECT_EQ(modalOpenedBy([this] { trigger("pastDrawsAction"); }), "pastDrawsWindow");
     EXPECT_EQ(status(), "Ready         ");
     pick();
     EXPECT_EQ(status(), "Ready");
@@ -53,11 +52,10 @@ TEST_F(MainWindowLotteryTest, fewOrDamagedDrawsAreToldOnceAndPicksAreRandomUntil
     // it will not save over the file.
     chooseInSelector("Lotto");
     EXPECT_EQ(status(), "RANDOM MODE");
-    openAndClose([this] { trigger("pastDrawsAction"); });
-    openAndClose([this] { control<QPushButton>("drawStatsButton").click(); });
+    EXPECT_EQ(modalOpenedBy([this] { trigger("pastDrawsAction"); }), "pastDrawsWindow");
+    EXPECT_EQ(modalOpenedBy([this] { control<QPushButton>("drawStatsButton").click(); }), "statsWindow");
     EXPECT_EQ(status(), "Ready         ");
     EXPECT_EQ(prompter.texts(), (std::vector<std::string>{damaged, kAttention, damaged}));
-    EXPECT_EQ(opened, (std::vector<std::string>{"pastDrawsWindow", "pastDrawsWindow", "statsWindow"}));
 }
 
 TEST_F(MainWindowLotteryTest, aLotteryWithExactlyThreeDrawsIsAnalysed) {
@@ -84,7 +82,7 @@ TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutA
     // The current lottery is gone: the first listed is chosen.
     removeLotteries({"Lotto"});
     writeLotteries({{"zeta", 4, 1, 20, 0}, {"Alpha", 5, 1, 30, 0}});
-    triggerModal("addLotteryTypeAction", [](QDialog&) {});
+    modalOpenedBy([this] { trigger("addLotteryTypeAction"); });
     EXPECT_EQ(selector().names(), (std::vector<std::string>{"Alpha", "Daily", "zeta"}));
     EXPECT_TRUE(selector().lineEdit()->placeholderText().isEmpty());
     EXPECT_EQ(selector().currentText(), QStringLiteral("Alpha"));
@@ -96,7 +94,7 @@ TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutA
     pick();
     const std::vector<std::string> picks = pickList().lines();
     removeLotteries({"Alpha", "Daily", "zeta"});
-    triggerModal("addLotteryTypeAction", [](QDialog&) {});
+    modalOpenedBy([this] { trigger("addLotteryTypeAction"); });
     EXPECT_EQ(selector().count(), 0);
     EXPECT_FALSE(selector().lineEdit()->placeholderText().isEmpty());
     closeTheList();

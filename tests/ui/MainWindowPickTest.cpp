@@ -9,11 +9,6 @@ namespace {
 
 class MainWindowPickTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        writeLotteries({kLotto});
-        setOption(kLotteryNameOption, kLotto.name);
-    }
-
     // The line the engine makes for the lottery's draws on disk, as the
     // window should ask for it.
     std::string expectedLine(int lines, LineKind kind) const {

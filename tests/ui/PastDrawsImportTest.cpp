@@ -12,10 +12,6 @@
 namespace numora {
 namespace {
 
-const DrawList kThreeDraws{drawOn(2006, 1, 4, {3, 10, 22, 31, 40, 45, 7}),
-                           drawOn(2006, 1, 11, {9, 12, 23, 34, 41, 46, 2}),
-                           drawOn(2006, 1, 18, {1, 2, 24, 35, 42, 47, 0})};
-
 // A publisher's file, newest first, with a draw number and a jackpot beside
 // the balls: the draws above, and a line with a ball missing.
 constexpr char kPublishedFile[] =
@@ -88,10 +84,7 @@ TEST_F(PastDrawsImportTest, aPublishersFileIsPreviewedFirstCancelChangesNothingA
 TEST_F(PastDrawsImportTest, aFileOfTheLenientReaderIsImportedWithoutAPreviewAndAFileWithoutDrawsIsToldWhy) {
     writeDraws({kThreeDraws.at(0)});
     // The export's own file: UTF-16LE of the lenient reader's characters.
-    const std::string text = "09,12,23,34,41,46,02\n";
-    std::string exported;
-    for (const char c : text) exported += {c, '\0'};
-    testing::writeBytes(host("\\My Documents\\exported.csv"), exported);
+    testing::writeBytes(host("\\My Documents\\exported.csv"), testing::utf16Bytes(u"09,12,23,34,41,46,02\n"));
     open();
     QWidget* modal = nullptr;
     QTimer::singleShot(0, [&] {
@@ -118,16 +111,20 @@ TEST_F(PastDrawsImportTest, aFileOfTheLenientReaderIsImportedWithoutAPreviewAndA
     EXPECT_EQ(info(), QStringLiteral("Import Complete"));
 }
 
-TEST_F(PastDrawsImportTest, aDroppedPublishersFileIsPreviewedToo) {
-    testing::writeBytes(host("\\My Documents\\published.csv"), kPublishedFile);
+TEST_F(PastDrawsImportTest, aCsvFileDroppedOnTheWindowIsPreviewedAndImportedAndOtherFilesAreNotTaken) {
+    testing::writeBytes(host("\\My Documents\\published.CSV"), kPublishedFile);
+    testing::writeBytes(host("\\My Documents\\notes.txt"), "01,02,03,04,05,06,07,1/3/2006\n");
     open();
-    QMimeData dropped;
-    dropped.setUrls({QUrl::fromLocalFile(QString::fromStdString(host("\\My Documents\\published.csv").string()))});
     answerPreview("importButton");
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &enter);
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &drop);
+    for (const char* name : {"notes.txt", "published.CSV"}) {
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(QString::fromStdString(host(std::string("\\My Documents\\") + name)))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        EXPECT_EQ(enter.isAccepted(), std::string(name) == "published.CSV") << name;
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
+    }
     EXPECT_TRUE(QTest::qWaitFor([&] { return !prompter.messages.empty(); }));
     EXPECT_EQ(previews, 1);
     EXPECT_EQ(forms(storedDraws()), forms(kThreeDraws));

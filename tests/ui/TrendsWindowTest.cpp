@@ -8,6 +8,7 @@
 
 #include "ui/TrendsWindow.h"
 #include "ui/controls/TrendsChart.h"
+#include "ui/support/Widgets.h"
 
 namespace numora {
 namespace {
@@ -34,9 +35,7 @@ class TrendsWindowTest : public ::testing::Test {
 protected:
     template <typename Control>
     Control& control(const char* name) const {
-        auto* found = window->findChild<Control*>(QString::fromLatin1(name));
-        if (!found) throw std::runtime_error(std::string("no control ") + name);
-        return *found;
+        return child<Control>(*window, name);
     }
     QTreeWidget& table() const { return control<QTreeWidget>("trendsTable"); }
     TrendsChart& chart() const { return control<TrendsChart>("trendsChart"); }

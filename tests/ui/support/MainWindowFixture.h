@@ -5,11 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -34,6 +32,7 @@
 #include "ui/support/DeviceRoot.h"
 #include "ui/support/DropDown.h"
 #include "ui/support/PlainPictures.h"
+#include "ui/support/Widgets.h"
 
 namespace numora {
 
@@ -60,7 +59,12 @@ class MainWindowTest : public ::testing::Test, protected DeviceRoot {
 protected:
     static inline const LotteryProfile kLotto{"Lotto", 6, 1, 49, 49, false, true, false, true};
 
-    MainWindowTest() { createDeviceFolders(paths, kTestDataFolder); }
+    // Lotto is the one lottery listed, and the one chosen.
+    MainWindowTest() {
+        createDeviceFolders(paths, kTestDataFolder);
+        writeLotteries({kLotto});
+        setOption(kLotteryNameOption, kLotto.name);
+    }
 
     void setOption(const TextOptionKey& option, const std::string& value) {
         profile.writeText(option.section, option.key, value);
@@ -119,44 +123,15 @@ protected:
     }
 
     template <typename Control>
-    Control& control(const char* name) const {
-        auto* found = window->findChild<Control*>(QString::fromLatin1(name));
-        if (!found) throw std::runtime_error(std::string("no control ") + name);
-        return *found;
+    Control& control(const QString& name) const {
+        return child<Control>(*window, name);
     }
     PickList& pickList() const { return control<PickList>("pickList"); }
     LotterySelector& selector() const { return control<LotterySelector>("lotterySelector"); }
     BallDisplay& balls() const { return control<BallDisplay>("ballDisplay"); }
     std::string status() const { return control<QLabel>("statusLine").text().toStdString(); }
     void trigger(const char* action) const { control<QAction>(action).trigger(); }
-    // Triggers an action that runs a modal window, and hands that window to
-    // `work` while it runs; the window is closed afterwards if work left it open.
-    void triggerModal(const char* action, const std::function<void(QDialog&)>& work) const {
-        QTimer::singleShot(0, [work] {
-            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!modal) {
-                ADD_FAILURE() << "no modal window is open";
-                return;
-            }
-            work(*modal);
-            if (modal->isVisible()) modal->reject();
-        });
-        trigger(action);
-    }
     void pick() const { control<QPushButton>("pickButton").click(); }
-
-    // Runs a command that opens a modal window; once the window is shown and
-    // has had its turn of events, closes it and keeps its object name.
-    void openAndClose(const std::function<void()>& command) {
-        QTimer::singleShot(0, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal) return;
-            QApplication::processEvents();
-            opened.push_back(modal->objectName().toStdString());
-            modal->close();
-        });
-        command();
-    }
 
     // Chooses an entry in the selector's drop-down list, as a tap does.
     void chooseInSelector(const std::string& name) const { chooseEntry(selector(), name); }
@@ -173,7 +148,6 @@ protected:
     RecordingSound sound;
     PlainPictures pictures;
     std::unique_ptr<MainWindow> window;
-    std::vector<std::string> opened;
 };
 
 }  // namespace numora

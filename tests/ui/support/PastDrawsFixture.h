@@ -22,6 +22,7 @@
 #include "ui/controls/DrawListModel.h"
 #include "ui/controls/DrawListView.h"
 #include "ui/support/DeviceRoot.h"
+#include "ui/support/Widgets.h"
 
 namespace numora {
 
@@ -35,6 +36,10 @@ inline DrawRecord drawOn(int year, int month, int day, std::array<int, 7> number
     draw.bonus = numbers[6];
     return draw;
 }
+
+inline const DrawList kThreeDraws{drawOn(2006, 1, 4, {3, 10, 22, 31, 40, 45, 7}),
+                                  drawOn(2006, 1, 11, {9, 12, 23, 34, 41, 46, 2}),
+                                  drawOn(2006, 1, 18, {1, 2, 24, 35, 42, 47, 0})};
 
 // A lottery on a fresh device root with its draws, a fixed locale and clock,
 // a recording prompter and a file chooser that answers what the test says.
@@ -85,9 +90,7 @@ protected:
 
     template <typename Control>
     Control& control(const QString& name) const {
-        auto* found = window->findChild<Control*>(name);
-        if (!found) throw std::runtime_error("no control " + name.toStdString());
-        return *found;
+        return child<Control>(*window, name);
     }
     QLineEdit& box(int number) const {
         return control<QLineEdit>(number == 8 ? QStringLiteral("bonusBox") : QStringLiteral("ballBox%1").arg(number));
