@@ -9,55 +9,32 @@
 namespace numora {
 namespace {
 
-constexpr const char* kDataFolder = "\\Program Files\\Numora";
-
-std::string pictureFor(int slot, int number, BonusStyle bonus = {}) {
-    return ballPictureForSlot(kDataFolder, slot, number, bonus).value_or("<none>");
-}
-
-TEST(BallPictureNames, mainBallsUseTheDecimalNumberWithoutLeadingZeros) {
-    EXPECT_EQ(pictureFor(1, 5), "\\Program Files\\Numora\\Balls\\5.jpg");
-    EXPECT_EQ(pictureFor(2, 49), "\\Program Files\\Numora\\Balls\\49.jpg");
-    EXPECT_EQ(pictureFor(7, 0), "\\Program Files\\Numora\\Balls\\0.jpg");
-    EXPECT_EQ(pictureFor(3, -1), "\\Program Files\\Numora\\Balls\\-1.jpg");
-    EXPECT_EQ(pictureFor(4, -5), "\\Program Files\\Numora\\Balls\\-5.jpg");
-}
-
-TEST(BallPictureNames, bonusSlotOfALotteryWithoutBonusAlwaysShowsTheEmptyBall) {
-    EXPECT_EQ(pictureFor(8, 12), "\\Program Files\\Numora\\Balls\\-1.jpg");
-    EXPECT_EQ(pictureFor(8, -3), "\\Program Files\\Numora\\Balls\\-1.jpg");
-}
-
-TEST(BallPictureNames, shownBonusUsesThePlainPicture) {
+TEST(BallPictureNames, eachSlotShowsItsNumbersPictureAndTheBonusSlotFollowsTheLotterysFlags) {
+    const BonusStyle none;
     const BonusStyle shown{.powerBall = false, .showBonus = true};
-    EXPECT_EQ(pictureFor(8, 12, shown), "\\Program Files\\Numora\\Balls\\12.jpg");
-    EXPECT_EQ(pictureFor(8, -1, shown), "\\Program Files\\Numora\\Balls\\-1.jpg");
-}
-
-TEST(BallPictureNames, powerBallIsRedExceptWhenEmptyWhateverTheShownBonusFlag) {
-    for (const bool showBonus : {false, true}) {
-        const BonusStyle power{.powerBall = true, .showBonus = showBonus};
-        EXPECT_EQ(pictureFor(8, 12, power), "\\Program Files\\Numora\\Balls\\R12.jpg");
-        EXPECT_EQ(pictureFor(8, 0, power), "\\Program Files\\Numora\\Balls\\R0.jpg");
-        EXPECT_EQ(pictureFor(8, -1, power), "\\Program Files\\Numora\\Balls\\-1.jpg");
+    const BonusStyle power{.powerBall = true, .showBonus = true};
+    const struct {
+        int slot;
+        int number;
+        BonusStyle bonus;
+        const char* picture;
+    } cases[] = {
+        {1, 5, none, "5.jpg"}, {7, 0, none, "0.jpg"}, {3, -1, none, "-1.jpg"}, {4, -5, none, "-5.jpg"},
+        {8, 12, none, "-1.jpg"},  // a lottery without a bonus always shows the empty ball
+        {8, 12, shown, "12.jpg"}, {8, -1, shown, "-1.jpg"},
+        {8, 12, power, "R12.jpg"}, {8, 0, power, "R0.jpg"}, {8, -1, power, "-1.jpg"},
+        {8, 12, {.powerBall = true}, "R12.jpg"},
+    };
+    for (const auto& [slot, number, bonus, picture] : cases) {
+        EXPECT_EQ(ballPictureForSlot("\\Program Files\\Numora", slot, number, bonus),
+                  std::string("\\Program Files\\Numora\\Balls\\") + picture)
+            << slot << " " << number;
     }
-}
-
-TEST(BallPictureNames, slotsOutsideOneToEightHaveNoPicture) {
-    EXPECT_EQ(ballPictureForSlot(kDataFolder, 0, 5, {}), std::nullopt);
-    EXPECT_EQ(ballPictureForSlot(kDataFolder, 9, 5, {}), std::nullopt);
-    EXPECT_EQ(ballPictureForSlot(kDataFolder, -1, 5, {}), std::nullopt);
-}
-
-TEST(BallPictureNames, idleDisplayRunsFromMinusTwoToMinusEightThenTheEmptyBall) {
+    for (const int slot : {0, 9, -1}) EXPECT_EQ(ballPictureForSlot("\\D", slot, 5, {}), std::nullopt) << slot;
     EXPECT_EQ(idlePictureNumber(1), -2);
     EXPECT_EQ(idlePictureNumber(7), -8);
     EXPECT_EQ(idlePictureNumber(8), kEmptyBall);
-}
-
-TEST(BallPictureNames, extremeNumbersAreWrittenInFull) {
     EXPECT_EQ(ballPicturePath("\\D", -2147483647 - 1), "\\D\\Balls\\-2147483648.jpg");
-    EXPECT_EQ(powerBallPicturePath("", 99), "\\Balls\\R99.jpg");
 }
 
 TEST(BallPictureNames, theLargerVariantIsNamedAsQtNamesItAndShowsOnlyWhileNotOlderThanThePicture) {

@@ -30,6 +30,9 @@ TEST(DrawListText, cellsBlankWhatTheLotteryDoesNotDrawAndTheBonusHeadingFollowsT
               (std::vector<std::string>{"05", "12", "33", "00", "00", "00", " ", "   07", "1/4/2006"}));
     EXPECT_EQ(cells({0, -1, 0, 0, 0, 0, 0, 0, -1}, fromZero).front(), " ");
     EXPECT_EQ(cells({0, 1, 0, 0, 0, 0, 0, 0, 0}, fromZero).at(kDrawBonusColumn), " ");
+    std::string headings;
+    for (int column = 0; column < kDrawListColumns; ++column) headings += drawColumnHeading(column, fromZero) + " ";
+    EXPECT_EQ(headings, "B1 B2 B3 B4 B5 B6 B7 Bonus DATE ");
     const LotteryProfile powerBall{.name = "PowerBall", .powerBall = true};
     EXPECT_EQ(drawColumnHeading(kDrawBonusColumn, powerBall), "PowerBall");
     EXPECT_EQ(drawColumnWidth(kDrawBonusColumn, powerBall, 299), 100);  // whole hundredths of the list

@@ -8,16 +8,14 @@
 
 namespace numora {
 
-TEST(LocalTime, fixedOffsetConvertsBothWaysWithTheWeekday) {
+TEST(LocalTime, fixedOffsetConvertsBothWaysWithTheWeekdayAndValuesOutsideTheirRangesCarryOver) {
     const FixedOffsetLocalTime utcPlusTwo(2 * 3600);
     const std::int32_t seconds = utcPlusTwo.toSeconds({2006, 1, 4, 2, 0, 0});
     EXPECT_EQ(seconds, 1136332800);  // 2006-01-04 00:00:00 UTC
     EXPECT_EQ(utcPlusTwo.fromSeconds(seconds), (CalendarTime{2006, 1, 4, 2, 0, 0, 3}));
-    EXPECT_EQ(FixedOffsetLocalTime().fromSeconds(-1), (CalendarTime{1969, 12, 31, 23, 59, 59, 3}));
-}
-
-TEST(LocalTime, calendarValuesOutsideTheirRangesCarryOver) {
     const FixedOffsetLocalTime utc;
+    EXPECT_EQ(utc.fromSeconds(-1), (CalendarTime{1969, 12, 31, 23, 59, 59, 3}));
+
     EXPECT_EQ(utc.toSeconds({2005, 13, 1}), utc.toSeconds({2006, 1, 1}));
     EXPECT_EQ(utc.toSeconds({2006, 3, 0}), utc.toSeconds({2006, 2, 28}));
     EXPECT_EQ(utc.toSeconds({2006, 0, 1}), utc.toSeconds({2005, 12, 1}));

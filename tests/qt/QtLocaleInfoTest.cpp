@@ -4,7 +4,7 @@
 
 namespace numora {
 
-TEST(QtLocaleInfo, derivesOrderAndSeparatorFromTheShortDate) {
+TEST(QtLocaleInfo, derivesOrderAndSeparatorFromTheShortDateAndNamesCountWeekdaysFromSunday) {
     const QtLocaleInfo us(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(us.shortDateOrder(), DateOrder::MonthDayYear);
     EXPECT_EQ(us.dateSeparator(), "/");
@@ -16,9 +16,7 @@ TEST(QtLocaleInfo, derivesOrderAndSeparatorFromTheShortDate) {
     EXPECT_EQ(japan.dateSeparator(), "/");
     const QtLocaleInfo c(QLocale::c());
     EXPECT_EQ(c.dateSeparator(), "/");
-}
 
-TEST(QtLocaleInfo, namesCountWeekdaysFromSunday) {
     const QtLocaleInfo uk(QLocale(QLocale::English, QLocale::UnitedKingdom));
     EXPECT_EQ(uk.dayName(0, false), "Sunday");
     EXPECT_EQ(uk.dayName(6, true), "Sat");
