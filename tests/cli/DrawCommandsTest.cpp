@@ -45,9 +45,7 @@ TEST_F(DrawCommands, importSavesTheMergedDrawsThatStatsAndExportThenRead) {
     EXPECT_EQ(run(runExport, {"Lotto 649"}), 0);
     const auto exported = root / "My Documents" / "Lotto 649 Export.csv";
     EXPECT_EQ(out.str(), exported.string() + "\n");
-    std::string expected;
-    for (const char c : std::string_view("01,02,03,04,05,06\n09,02,03,04,05,07\n")) expected += {c, '\0'};
-    EXPECT_EQ(testing::readBytes(exported), expected);
+    EXPECT_EQ(testing::readBytes(exported), testing::utf16Bytes(u"01,02,03,04,05,06\n09,02,03,04,05,07\n"));
 }
 
 TEST_F(DrawCommands, damagedDrawFileFailsEveryDrawCommandAndAFailedImportSaysWhy) {
@@ -162,8 +160,6 @@ TEST_F(PickCommand, wordsThatDoNotFitAreRefused) {
              {{"Lotto", "--model", "3"}, "pick: --model: the forecasting model is 0, 1 or 2\n"},
              {{"Lotto", "--lines", "-1"}, "pick: --lines: the pick list cannot hold fewer than 0 lines\n"},
              {{"Lotto", "--lines", "6x"}, "pick: option --lines needs a whole number, not \"6x\"\n"},
-             {{"Lotto", "--lines"}, "pick: option --lines needs a value\n"},
-             {{"Lotto", "--weight", "--no-weight"}, "pick: --weight and --no-weight cannot be used together\n"},
              {{"lotto"}, "pick: no lottery of that name (names are matched exactly): lotto\n"}}) {
         EXPECT_NE(run(runPick, words), 0) << message;
         EXPECT_EQ(err.str(), message);

@@ -44,16 +44,5 @@ TEST(HelpScreens, eachScreenHasItsTitleAndIconsFitsThePortraitScreenAndClosesWit
     }
 }
 
-TEST(HelpScreens, editHelpExplainsTheEditorsFieldsInTheirOrder) {
-    EditHelpScreen editHelp;
-    editHelp.show();
-    QList<QLabel*> labels = editHelp.findChildren<QLabel*>();
-    std::sort(labels.begin(), labels.end(), [](const QLabel* a, const QLabel* b) { return a->y() < b->y(); });
-    QStringList fields;
-    for (const QLabel* label : labels) fields << label->text().section(QLatin1Char(':'), 0, 0);
-    EXPECT_EQ(fields, QStringList({"LOTTERY", "Number of Balls", "Lowest Ball", "Highest Ball", "Highest Bonus",
-                                   "CheckBoxes", "Save", "Delete"}));
-}
-
 }  // namespace
 }  // namespace numora
