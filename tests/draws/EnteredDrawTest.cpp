@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "draws/DrawCheck.h"
+#include "draws/EnteredDrawText.h"
 
 namespace numora {
 
@@ -19,6 +20,8 @@ TEST(DrawCheck, eachCheckFailsWithItsMessageFocusAndResetAndOnlyWhereTheProfileA
     const LotteryProfile sorted{.name = "Sorted", .balls = 7, .sort = true};  // 1 to 49, bonus up to 49
     const EnteredDraw valid = {1, 2, 3, 4, 5, 6, 7, 8};
     EXPECT_EQ(checkEnteredDraw(valid, sorted), std::nullopt);
+    EXPECT_EQ(checkEnteredDraw({43, 44, 45, 46, 47, 48, 49, 1}, sorted), std::nullopt);  // the highest ball
+    EXPECT_EQ(checkEnteredDraw({1, 2, 3, 4, 5, 6, 7, 49}, sorted), std::nullopt);         // and bonus
     std::vector<CheckRow> rows = {{kBonusBox, 0, "Bonus  or PowerBall must be higher.", false},
                                   {kBonusBox, 50, "Bonus or PowerBall must be a smaller number.", false},
                                   {kBonusBox, 3, "Invalid entry, That number was already drawn", false}};
@@ -49,6 +52,28 @@ TEST(DrawCheck, eachCheckFailsWithItsMessageFocusAndResetAndOnlyWhereTheProfileA
              {{1, 2, 3, 4, 5, 6, 7, 3}, {.name = "PowerBall", .balls = 7, .sort = true, .powerBall = true}},
              {{5, 3, 3, 4, 5, 6, 7, 3}, {.name = "repeats", .balls = 7, .repeat = true, .sort = true}}}) {
         EXPECT_EQ(checkEnteredDraw(draw, profile), std::nullopt) << profile.name;
+    }
+}
+
+TEST(EnteredDrawText, wholeNumbersAreReadAndTheFirstBoxWithoutOneIsNamedAndKept) {
+    const EnteredDrawTexts typed{"1", "02", "49", "0", "0", "0", "0", "2147483647"};
+    EXPECT_EQ(std::get<EnteredDraw>(readEnteredDraw(typed)), (EnteredDraw{1, 2, 49, 0, 0, 0, 0, 2147483647}));
+
+    const struct {
+        int box;
+        std::string text;
+        std::string message;
+    } refused[] = {{2, "", "Ball 3 must be a whole number."},
+                   {0, "x", "Ball 1 must be a whole number."},
+                   {6, "-1", "Ball 7 must be a whole number."},
+                   {3, " 4", "Ball 4 must be a whole number."},
+                   {kBonusBox, "2147483648", "Bonus or PowerBall must be a whole number."}};
+    for (const auto& [box, text, message] : refused) {
+        EnteredDrawTexts texts = typed;
+        texts[static_cast<std::size_t>(box)] = text;
+        if (box != kBonusBox) texts[kBonusBox] = "";  // a later box that is wrong too
+        EXPECT_EQ(std::get<DrawCheckFailure>(readEnteredDraw(texts)), (DrawCheckFailure{message, box, false}))
+            << text;
     }
 }
 

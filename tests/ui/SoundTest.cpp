@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "support/TestFiles.h"
+#include "ui/SoundPlayer.h"
+
 namespace numora::art {
 namespace {
 
@@ -38,6 +41,20 @@ TEST(ChimeSound, isAMonoSixteenBitPcmWaveFileThatFadesInAndOutWithoutClipping) {
     EXPECT_LT(peak, 32000);
     EXPECT_LT(loudness(0), 200);  // no click at either end
     EXPECT_LT(loudness(samples - 1), 200);
+}
+
+TEST(SoundPlayer, playsAFileThatIsThereAndIgnoresAMissingOne) {
+    testing::ScratchFolder folder;
+    SoundPlayer player;
+    player.play(folder / "nothing.wav");
+    player.play(folder.path());
+    player.play({});
+    EXPECT_TRUE(player.source().isEmpty());
+
+    testing::writeBytes(folder / "chime.wav", art::chimeWaveBytes());
+    player.play(folder / "chime.wav");
+    player.play(folder / "chime.wav");  // again while it may still play
+    EXPECT_EQ(player.source(), QUrl::fromLocalFile(QString::fromStdString((folder / "chime.wav").string())));
 }
 
 }  // namespace
