@@ -1,3 +1,6 @@
+#include <QLineEdit>
+#include <QRadioButton>
+
 #include "ui/support/MainWindowFixture.h"
 
 namespace numora {
@@ -15,7 +18,7 @@ std::string picksFileOf(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-class MainWindowCommandsTest : public MainWindowTest {};
+using MainWindowCommandsTest = MainWindowTest;
 
 TEST_F(MainWindowCommandsTest, exportWritesTheListEraseAsksFirstAndHelpOpensTheMainHelpScreen) {
     open();
@@ -69,6 +72,47 @@ TEST_F(MainWindowCommandsTest, eachLayoutHoldsEveryControlWithItsLabelsInsideThe
         control<QLabel>("statusLine").setText(QStringLiteral("RANDOM MODE"));
         expectEveryControlInside(shown, {"okButton", "cancelButton"});
     }
+}
+
+
+
+TEST_F(MainWindowCommandsTest, aLotteryAddedInTheEditorIsListedAndChosenWhenTheEditorCloses) {
+    open();
+    withModal([this] { trigger("addLotteryTypeAction"); }, [](QWidget& editor) {
+        auto& name = *editor.findChild<LotterySelector*>(QStringLiteral("lotterySelector"));
+        EXPECT_EQ(name.currentText(), QStringLiteral("Lotto"));
+        name.setEditText(QStringLiteral("Lotto 649"));
+        editor.findChild<QLineEdit*>(QStringLiteral("highestBonusEdit"))->setText(QStringLiteral("10"));
+        editor.findChild<QPushButton*>(QStringLiteral("saveButton"))->click();
+    });
+    EXPECT_EQ(selector().names(), (std::vector<std::string>{"Lotto", "Lotto 649"}));
+    EXPECT_EQ(selector().currentText(), QStringLiteral("Lotto 649"));
+    EXPECT_EQ(state.current, (LotteryProfile{"Lotto 649", 6, 1, 49, 10, false, true, false, true}));
+    EXPECT_EQ(pickList().lines(), welcomeFor("Lotto 649", "6 Balls, from 1 to 49"));
+    EXPECT_EQ(profile.readText(kLotteryNameOption.section, kLotteryNameOption.key, ""), "Lotto 649");
+}
+
+TEST_F(MainWindowCommandsTest, advancedStoresWhateverClosesItAndTheNextPickUsesTheNewModel) {
+    writeDraws(kLotto.name, 10);
+    const std::filesystem::path elsewhere = folder / "elsewhere" / "bell.wav";
+    setOption(kStartSoundOption, elsewhere.string());
+    open();
+    EXPECT_EQ(sound.played, std::vector{elsewhere});
+    const auto firstPick = [this](int model) {
+        Options options = state.options;
+        options.model = model;
+        return expectedLine(0, LineKind::Analysed, options);
+    };
+    ASSERT_NE(firstPick(2), firstPick(1));
+
+    withModal([this] { trigger("advancedAction"); }, [](QWidget& advanced) {
+        advanced.findChild<QRadioButton*>(QStringLiteral("monteCarloRadio"))->click();
+        advanced.close();
+    });
+    EXPECT_EQ(profile.readInt(kForecastModelOption.section, kForecastModelOption.key, -1), 2);
+    EXPECT_EQ(profile.readText(kStartSoundOption.section, kStartSoundOption.key, ""), elsewhere.string());
+    pick();
+    EXPECT_EQ(pickList().lines(), std::vector<std::string>{firstPick(2)});
 }
 
 }  // namespace

@@ -16,6 +16,9 @@
 #include "app/AppState.h"
 #include "app/DeviceInstall.h"
 #include "draws/DrawFile.h"
+#include "picking/LineText.h"
+#include "picking/PickFlow.h"
+#include "picking/SilentProgress.h"
 #include "platform/AppProfile.h"
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
@@ -111,6 +114,17 @@ protected:
             shown.push_back(name.empty() ? 1000 : std::stoi(name));
         }
         return shown;
+    }
+
+    // The line the engine makes from the lottery's draws on disk for a pick
+    // with `lines` lines in the list.
+    std::string expectedLine(int lines, LineKind kind, const Options& options) const {
+        DrawList draws;
+        DrawFile::load(paths, kTestDataFolder, kLotto.name, draws);
+        CrtRandom random;
+        PredictionEngine engine(random);
+        SilentProgress progress;
+        return makeLineText(makePick(engine, {kLotto, draws, options, lines, kind, kTestClock}, progress).line, kLotto);
     }
 
     MainWindow& open(ScreenSize screen = {240, 320}) {
