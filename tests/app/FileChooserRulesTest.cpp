@@ -54,12 +54,6 @@ TEST(FileChooserRules, headerTapsSortAscendingThenReverseAndANewColumnStartsAsce
     EXPECT_EQ(resort(files, 4), (std::vector<std::string>{"c.wav", "a2.wav", "A.wav", "b.wav"}));
 }
 
-TEST(FileChooserRules, folderPathsBeginAndEndWithABackslash) {
-    EXPECT_EQ(folderPathOf({}), "\\");
-    EXPECT_EQ(folderPathOf({"My Documents"}), "\\My Documents\\");
-    EXPECT_EQ(folderPathOf({"My Documents", "Sub"}), "\\My Documents\\Sub\\");
-}
-
 TEST(FileChooserRules, datesAreWrittenByTheLocalePictureCutTo63Characters) {
     const FixedOffsetLocalTime time(3600);
     const std::int64_t lateOnTheThird = 1136332799;  // 2006-01-03 23:59:59 UTC, the 4th at 00:59:59 local
