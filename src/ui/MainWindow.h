@@ -51,7 +51,7 @@ private:
     void drawStats();
     DrawFileResult loadDraws(const std::string& name);
     void loadDrawsAndMode(const std::string& name);
-    void reportDamage(const DrawFileResult& loaded, const std::string& name);
+    void reportUnreadDraws(const DrawFileResult& loaded, const std::string& name);
     void setRandomMode(bool random);
     void showModeStatus();
     void showWelcome(bool withBallsLine);
@@ -86,7 +86,7 @@ private:
     CrtRandom random_;
     PredictionEngine engine_;
     QString lotteryField_;
-    std::string damageReported_;
+    std::string unreadReported_;
     std::optional<DrawRecord> checkedDraw_;
     bool opened_ = false;
     bool closed_ = false;

@@ -89,7 +89,7 @@ void MainWindow::drawStats() {
 
 DrawFileResult MainWindow::loadDraws(const std::string& name) {
     DrawFileResult loaded = DrawFile::load(services_.device, services_.state.dataFolder, name, draws_);
-    reportDamage(loaded, name);
+    reportUnreadDraws(loaded, name);
     return loaded;
 }
 
@@ -100,16 +100,18 @@ void MainWindow::loadDrawsAndMode(const std::string& name) {
     setRandomMode(!loaded.ok() || draws_.empty());
 }
 
-// A damaged draw file keeps the draws read before the damage. The user hears
-// of it once, not at every reload; a later good load of the lottery lets a
-// new damage be told again.
-void MainWindow::reportDamage(const DrawFileResult& loaded, const std::string& name) {
-    if (loaded.status != DrawFileResult::Status::Damaged) {
-        if (name == damageReported_) damageReported_.clear();
+// A damaged draw file keeps the draws read before the damage; one that cannot
+// be read at all (no permission, not a file, too large) gives none, and picks
+// are random until it can. Either way the user hears of it once, not at every
+// reload; a later good load of the lottery lets a new fault be told again. A
+// missing file is the ordinary state of a new lottery and is not told.
+void MainWindow::reportUnreadDraws(const DrawFileResult& loaded, const std::string& name) {
+    if (loaded.status != DrawFileResult::Status::Damaged && loaded.status != DrawFileResult::Status::Unreadable) {
+        if (name == unreadReported_) unreadReported_.clear();
         return;
     }
-    if (name == damageReported_) return;
-    damageReported_ = name;
+    if (name == unreadReported_) return;
+    unreadReported_ = name;
     // At opening the window is not on screen yet: the message waits for it.
     if (!opened_) {
         QTimer::singleShot(0, this, [this, message = loaded.message] { services_.prompter.report(message); });

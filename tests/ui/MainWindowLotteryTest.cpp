@@ -23,7 +23,7 @@ protected:
     }
 };
 
-TEST_F(MainWindowLotteryTest, fewOrDamagedDrawsAreToldOnceAndPicksAreRandomUntilPastDrawsOrDrawStatsReload) {
+TEST_F(MainWindowLotteryTest, fewDamagedOrUnreadableDrawsAreToldOnceAndPicksAreRandomUntilPastDrawsOrDrawStatsReload) {
     const auto lottoFile = host("\\Program Files\\Numora\\Lotto.dat");
     const std::string bytes = testing::readBytes(lottoFile);
     testing::writeBytes(lottoFile, bytes.substr(0, bytes.size() - 5));
@@ -63,6 +63,20 @@ TEST_F(MainWindowLotteryTest, fewOrDamagedDrawsAreToldOnceAndPicksAreRandomUntil
     EXPECT_EQ(prompter.messages.size(), 3u);
     EXPECT_EQ(status(), "Ready");
     EXPECT_FALSE(state.randomMode);
+
+    // A draw file that cannot be read at all is told too, not taken for a new
+    // lottery's missing file.
+    const auto dailyFile = host("\\Program Files\\Numora\\Daily.dat");
+    std::filesystem::remove(dailyFile);
+    std::filesystem::create_directory(dailyFile);
+    chooseInSelector("Lotto");
+    chooseInSelector("Daily");
+    const std::vector<std::string> texts = prompter.texts();
+    const std::vector<std::string> told(texts.end() - 2, texts.end());
+    EXPECT_EQ(told, (std::vector<std::string>{
+                        "The draw file \\Program Files\\Numora\\Daily.dat is not a regular file; Numora leaves it as it is.",
+                        kAttention}));
+    EXPECT_EQ(status(), "RANDOM MODE");
 }
 
 TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutAChoiceChangesNothing) {
