@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QDialog>
 
-#include "ui/MainWindowLayout.h"
-#include "ui/StartCheck.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/app/StartCheck.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

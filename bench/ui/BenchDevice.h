@@ -17,7 +17,7 @@
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
 #include "platform/Prompter.h"
-#include "ui/PastDrawsWindow.h"
+#include "ui/pastdraws/PastDrawsWindow.h"
 
 namespace numora::bench {
 

@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchDevice.h"
-#include "ui/StatsWindow.h"
+#include "ui/stats/StatsWindow.h"
 
 namespace numora::bench {
 namespace {

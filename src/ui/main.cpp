@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "DesktopScaleSetup.h"
-#include "NumoraApp.h"
+#include "ui/app/DesktopScaleSetup.h"
+#include "ui/app/NumoraApp.h"
 #include "NumoraBuild.h"
 #include "qt/QSettingsAppProfile.h"
 

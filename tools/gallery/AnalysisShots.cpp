@@ -19,9 +19,9 @@
 #include "settings/OptionKeys.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
-#include "ui/CheckDrawDialog.h"
-#include "ui/MainWindow.h"
-#include "ui/TrendsWindow.h"
+#include "ui/check/CheckDrawDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/trends/TrendsWindow.h"
 
 namespace numora::gallery {
 

@@ -11,9 +11,9 @@
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
 #include "platform/Prompter.h"
-#include "ui/AdvancedDialog.h"
-#include "ui/FileChooser.h"
-#include "ui/ProfileEditor.h"
+#include "ui/advanced/AdvancedDialog.h"
+#include "ui/chooser/FileChooser.h"
+#include "ui/editor/ProfileEditor.h"
 
 namespace numora::gallery {
 

@@ -12,7 +12,7 @@
 #include "app/ScreenShape.h"
 #include "platform/DevicePaths.h"
 #include "platform/Prompter.h"
-#include "ui/WavePlayer.h"
+#include "ui/services/WavePlayer.h"
 
 class QWidget;
 

@@ -7,7 +7,7 @@
 #include "Gallery.h"
 #include "draws/table/TableAnalysis.h"
 #include "platform/LocalTime.h"
-#include "ui/ImportPreviewDialog.h"
+#include "ui/preview/ImportPreviewDialog.h"
 
 namespace numora::gallery {
 

@@ -12,8 +12,8 @@
 #include "settings/Options.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
-#include "ui/MainWindow.h"
-#include "ui/WavePlayer.h"
+#include "ui/main/MainWindow.h"
+#include "ui/services/WavePlayer.h"
 
 namespace numora::gallery {
 

@@ -12,9 +12,9 @@
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
 #include "platform/Prompter.h"
-#include "ui/PastDrawsWindow.h"
-#include "ui/QtPrompter.h"
-#include "ui/StatsWindow.h"
+#include "ui/pastdraws/PastDrawsWindow.h"
+#include "ui/services/QtPrompter.h"
+#include "ui/stats/StatsWindow.h"
 #include "ui/controls/DrawListView.h"
 
 namespace numora::gallery {

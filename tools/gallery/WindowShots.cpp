@@ -1,6 +1,6 @@
 #include "Gallery.h"
-#include "ui/MainWindowTexts.h"
-#include "ui/QtPrompter.h"
+#include "ui/main/MainWindowTexts.h"
+#include "ui/services/QtPrompter.h"
 #include "ui/help/EditHelpScreen.h"
 #include "ui/help/MainHelpScreen.h"
 #include "ui/help/PastHelpScreen.h"

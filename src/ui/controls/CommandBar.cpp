@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "ui/CheckPicksTexts.h"
+#include "ui/check/CheckPicksTexts.h"
 #include "ui/art/Icons.h"
 
 namespace numora {

@@ -18,7 +18,7 @@
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
 #include "support/RecordingPrompter.h"
-#include "ui/PastDrawsWindow.h"
+#include "ui/pastdraws/PastDrawsWindow.h"
 #include "ui/controls/DrawListModel.h"
 #include "ui/controls/DrawListView.h"
 #include "ui/support/DeviceRoot.h"
