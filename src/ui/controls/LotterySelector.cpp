@@ -12,13 +12,21 @@ LotterySelector::LotterySelector(QWidget* parent) : QComboBox(parent) {
     setObjectName(QStringLiteral("lotterySelector"));
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    // Qt's inline completion would turn a typed "Lotto" into a listed
+    // "Lotto 649", and Save would then change that lottery.
+    setCompleter(nullptr);
+}
+
+void LotterySelector::setHintWhenEmpty(const QString& hint, const QString& tip) {
+    emptyHint_ = hint;
+    emptyTip_ = tip;
     showHintWhenEmpty();
 }
 
 void LotterySelector::showHintWhenEmpty() {
     const bool empty = count() == 0;
-    lineEdit()->setPlaceholderText(empty ? QString::fromLatin1(kNoLotteryHint) : QString());
-    setToolTip(empty ? QString::fromLatin1(kNoLotteryTip) : QString());
+    lineEdit()->setPlaceholderText(empty ? emptyHint_ : QString());
+    setToolTip(empty ? emptyTip_ : QString());
 }
 
 void LotterySelector::setNames(const std::vector<std::string>& names) {

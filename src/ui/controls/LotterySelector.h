@@ -8,20 +8,20 @@
 
 namespace numora {
 
-// The main window's lottery selector: an editable drop-down list of lottery
-// names that keeps its entries sorted alphabetically (ignoring case). Typed
-// text never becomes an entry. `dropDownClosed` is emitted each time the list
-// closes, once the entry chosen there (if any) has become the selected one.
-// While it holds no entry, its empty edit field tells how to add a lottery.
+// A lottery selector (the main window's, the profile editor's): an editable
+// drop-down list of lottery names that keeps its entries sorted
+// alphabetically (ignoring case). Typed text stays as typed: it is never
+// completed from the entries and never becomes one. `dropDownClosed` is
+// emitted each time the list closes, once the entry chosen there (if any) has
+// become the selected one.
 class LotterySelector : public QComboBox {
     Q_OBJECT
 
 public:
-    static constexpr char kNoLotteryHint[] = "Add a lottery: Lottery menu";
-    static constexpr char kNoLotteryTip[] =
-        "No lottery yet: add one with Add Lottery Type in the Lottery menu or on the toolbar.";
-
     explicit LotterySelector(QWidget* parent = nullptr);
+
+    // What the empty edit field and the tooltip say while there is no entry.
+    void setHintWhenEmpty(const QString& hint, const QString& tip);
 
     // Replaces the entries with these names, sorted.
     void setNames(const std::vector<std::string>& names);
@@ -46,6 +46,8 @@ Q_SIGNALS:
 private:
     void showHintWhenEmpty();
 
+    QString emptyHint_;
+    QString emptyTip_;
     bool dropDownOpen_ = false;
 };
 

@@ -56,7 +56,10 @@ void ProfileEditor::runOpening() {
     // empty, without a word.
     loadSettings();
     fillList();
-    controls_.lottery->selectName(state_.current.name);
+    // The name box keeps the current lottery's name, listed or not: a listed
+    // name that merely begins with it would stand above this lottery's values,
+    // and Save would write them over that other lottery.
+    showFields();
 }
 
 bool ProfileEditor::loadSettings() {

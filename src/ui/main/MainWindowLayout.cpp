@@ -7,6 +7,7 @@
 
 #include "ui/services/DeviceWindow.h"
 #include "ui/main/MainWindowShapes.h"
+#include "ui/main/MainWindowTexts.h"
 #include "ui/art/Pictures.h"
 #include "ui/controls/BallDisplay.h"
 #include "ui/controls/CommandBar.h"
@@ -35,6 +36,8 @@ IconButton* makeButton(QWidget& window, const char* objectName, const QString& c
 MainWindowControls makeControls(QDialog& window, const AppState& state, const DevicePaths& device) {
     MainWindowControls controls;
     controls.selector = new LotterySelector(&window);
+    controls.selector->setHintWhenEmpty(QString::fromLatin1(mainwindow::kNoLotteryHint),
+                                        QString::fromLatin1(mainwindow::kNoLotteryTip));
     controls.pick = makeButton(window, "pickButton", QString::fromLatin1(kPickCaption));
     controls.pick->setDefault(true);
     controls.pastDraws = makeButton(window, "pastDrawsButton");

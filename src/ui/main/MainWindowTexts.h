@@ -7,6 +7,11 @@ namespace numora::mainwindow {
 
 inline constexpr char kTitle[] = "Numora";
 
+// The empty lottery selector's hint and tooltip.
+inline constexpr char kNoLotteryHint[] = "Add a lottery: Lottery menu";
+inline constexpr char kNoLotteryTip[] =
+    "No lottery yet: add one with Add Lottery Type in the Lottery menu or on the toolbar.";
+
 inline constexpr char kStatusReady[] = "Ready";
 inline constexpr char kStatusRandomMode[] = "RANDOM MODE";
 inline constexpr char kStatusAnalyzing[] = "Analyzing!";

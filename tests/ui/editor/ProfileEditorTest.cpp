@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/AppState.h"
@@ -57,9 +58,10 @@ protected:
     QLineEdit& box(const char* name) const { return control<QLineEdit>(name); }
     void click(const char* button) const { control<QPushButton>(button).click(); }
 
-    // Types the name and the four numbers into the form.
+    // Types the name, key by key as a user does, and the four numbers into the form.
     void fillIn(const char* name, const char* balls, const char* lowest, const char* highest, const char* bonus) const {
-        lottery().setEditText(QString::fromLatin1(name));
+        lottery().lineEdit()->clear();
+        QTest::keyClicks(lottery().lineEdit(), QString::fromLatin1(name));
         const std::pair<const char*, const char*> numbers[] = {
             {"ballsEdit", balls}, {"lowestBallEdit", lowest}, {"highestBallEdit", highest}, {"highestBonusEdit", bonus}};
         for (const auto& [boxName, text] : numbers) box(boxName).setText(QString::fromLatin1(text));
@@ -106,6 +108,39 @@ TEST_F(ProfileEditorTest, opensOnTheCurrentLotteryANewOneGetsTheNextIndexAndItsK
     EXPECT_EQ(lottery().names(), (std::vector<std::string>{"Daily", "Keno", "Lotto", "Lotto 649"}));
     EXPECT_EQ(form(), "Daily 4 0 9 0 - x x -");
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(ProfileEditorTest, aTypedNameIsSavedAsTypedEvenWhereItBeginsAListedName) {
+    open();
+    fillIn("Ken", "5", "1", "40", "0");
+    EXPECT_EQ(lottery().currentText(), QStringLiteral("Ken"));
+    click("saveButton");
+    EXPECT_EQ(state.current.name, "Ken");
+    EXPECT_EQ(settingsBytes(),
+              testing::utf16WithMark(std::u16string(kThreeLotteries).insert(kThreeLotteries.find(u"\r\n[Lotto]"),
+                                                                            u"Game3=Ken\r\n") +
+                                     u"\r\n[Ken]\r\nBalls=5\r\nMin=1\r\nMax=40\r\nBonus=0\r\nRepeat=No\r\n"
+                                     u"Sort=Yes\r\nPowerBall=No\r\nShowBonus=Yes\r\n"));
+}
+
+TEST_F(ProfileEditorTest, aCurrentLotteryThatIsNotListedShowsItsNameAndSaveAloneListsIt) {
+    // A first run: no settings file, the built-in lottery current.
+    std::filesystem::remove(settingsFile());
+    state.current = LotteryProfile{"PBall"};
+    open();
+    EXPECT_EQ(form(), "PBall 6 1 49 49 - - - -");
+    EXPECT_EQ(lottery().lineEdit()->placeholderText(), QString());
+    click("saveButton");
+    EXPECT_EQ(editor->result(), ProfileEditor::kSaved);
+    EXPECT_EQ(settingsBytes(), testing::utf16WithMark(u"\r\n[LotteryList]\r\nGame0=PBall\r\n\r\n[PBall]\r\nBalls=6\r\n"
+                                                      u"Min=1\r\nMax=49\r\nBonus=49\r\nRepeat=No\r\nSort=No\r\n"
+                                                      u"PowerBall=No\r\nShowBonus=No\r\n"));
+
+    // A current name that only begins a listed one stays its own.
+    writeSettings(kThreeLotteries);
+    state.current.name = "Ken";
+    open();
+    EXPECT_EQ(lottery().currentText(), QStringLiteral("Ken"));
 }
 
 TEST_F(ProfileEditorTest, aBadFieldOrAFailedSaveKeepsTheEditorOpenNamingTheBoxWithTheFocusThere) {

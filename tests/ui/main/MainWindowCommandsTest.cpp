@@ -76,20 +76,21 @@ TEST_F(MainWindowCommandsTest, eachLayoutHoldsEveryControlWithItsLabelsInsideThe
 
 
 
-TEST_F(MainWindowCommandsTest, aLotteryAddedInTheEditorIsListedAndChosenWhenTheEditorCloses) {
+TEST_F(MainWindowCommandsTest, aLotteryTypedInTheEditorIsListedAsTypedAndChosenWhenTheEditorCloses) {
     open();
     withModal([this] { trigger("addLotteryTypeAction"); }, [](QWidget& editor) {
         auto& name = *editor.findChild<LotterySelector*>(QStringLiteral("lotterySelector"));
         EXPECT_EQ(name.currentText(), QStringLiteral("Lotto"));
-        name.setEditText(QStringLiteral("Lotto 649"));
+        name.lineEdit()->clear();
+        QTest::keyClicks(name.lineEdit(), QStringLiteral("Lott"));
         editor.findChild<QLineEdit*>(QStringLiteral("highestBonusEdit"))->setText(QStringLiteral("10"));
         editor.findChild<QPushButton*>(QStringLiteral("saveButton"))->click();
     });
-    EXPECT_EQ(selector().names(), (std::vector<std::string>{"Lotto", "Lotto 649"}));
-    EXPECT_EQ(selector().currentText(), QStringLiteral("Lotto 649"));
-    EXPECT_EQ(state.current, (LotteryProfile{"Lotto 649", 6, 1, 49, 10, false, true, false, true}));
-    EXPECT_EQ(pickList().lines(), welcomeFor("Lotto 649", "6 Balls, from 1 to 49"));
-    EXPECT_EQ(profile.readText(kLotteryNameOption.section, kLotteryNameOption.key, ""), "Lotto 649");
+    EXPECT_EQ(selector().names(), (std::vector<std::string>{"Lott", "Lotto"}));
+    EXPECT_EQ(selector().currentText(), QStringLiteral("Lott"));
+    EXPECT_EQ(state.current, (LotteryProfile{"Lott", 6, 1, 49, 10, false, true, false, true}));
+    EXPECT_EQ(pickList().lines(), welcomeFor("Lott", "6 Balls, from 1 to 49"));
+    EXPECT_EQ(profile.readText(kLotteryNameOption.section, kLotteryNameOption.key, ""), "Lott");
 }
 
 TEST_F(MainWindowCommandsTest, advancedStoresWhateverClosesItAndTheNextPickUsesTheNewModel) {

@@ -1,5 +1,6 @@
 #include <QLineEdit>
 
+#include "ui/main/MainWindowTexts.h"
 #include "ui/support/MainWindowFixture.h"
 
 namespace numora {
@@ -120,7 +121,7 @@ TEST_F(MainWindowLotteryTest, closingWritesTheBuiltInProfileOnAFirstRunAndReport
     profile = InMemoryAppProfile{};
     open();
     // The empty selector tells how to add a lottery; the welcome stays as it is.
-    EXPECT_EQ(selector().lineEdit()->placeholderText(), QString::fromLatin1(LotterySelector::kNoLotteryHint));
+    EXPECT_EQ(selector().lineEdit()->placeholderText(), QString::fromLatin1(mainwindow::kNoLotteryHint));
     EXPECT_EQ(pickList().lines(), welcomeFor("PBall"));
     window->reject();
     EXPECT_TRUE(prompter.messages.empty());
