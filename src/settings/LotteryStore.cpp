@@ -77,9 +77,8 @@ std::vector<std::pair<std::string_view, std::string>> lotteryProfileEntries(cons
     return entries;
 }
 
-bool writeLotteryProfile(SettingsFile& settings, const LotteryProfile& profile) {
+void setLotteryProfile(SettingsFile& settings, const LotteryProfile& profile) {
     for (const auto& [key, value] : lotteryProfileEntries(profile)) settings.SetString(profile.name, key, value);
-    return settings.Save();
 }
 
 int addLotteryName(SettingsFile& settings, std::string_view name) {
@@ -102,7 +101,8 @@ LotterySave saveLottery(SettingsFile& settings, LotteryProfile profile) {
     } else {
         profile.name = *found;
     }
-    return {profile.name, writeLotteryProfile(settings, profile)};
+    setLotteryProfile(settings, profile);
+    return {profile.name, settings.Save()};
 }
 
 LotteryDeletion deleteLottery(SettingsFile& settings, std::string_view name) {

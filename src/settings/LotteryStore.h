@@ -30,9 +30,8 @@ void readLotteryProfile(const SettingsFile& settings, std::string_view name, Lot
 std::vector<std::pair<std::string_view, std::string>> lotteryProfileEntries(const LotteryProfile& profile);
 
 // Writes the eight keys of profile into its section (a new section receives
-// them in the stored order; existing keys keep their places), then saves the
-// file. Returns the result of the save.
-bool writeLotteryProfile(SettingsFile& settings, const LotteryProfile& profile);
+// them in the stored order; existing keys keep their places). Does not save.
+void setLotteryProfile(SettingsFile& settings, const LotteryProfile& profile);
 
 // Lists a name at the lowest index whose entry is missing or empty; returns
 // that index. Does not save.

@@ -107,9 +107,12 @@ void MainWindow::done(int result) {
 
 void MainWindow::runClosing() {
     takeControlValues();
-    writeLotteryProfile(settings_, services_.state.current);
+    setLotteryProfile(settings_, services_.state.current);
     SaveOptions(services_.profile, services_.state.options, services_.state.current.name);
     if (!settings_.Save()) services_.prompter.report(mainwindow::kSettingsNotSaved);
+    // Written once, and checked: the store does not write itself again as the
+    // window goes.
+    settings_.Clear();
 }
 
 void MainWindow::takeControlValues() { lotteryField_ = controls_.selector->currentText(); }

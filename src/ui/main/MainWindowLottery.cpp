@@ -45,8 +45,12 @@ void MainWindow::addLotteryType() {
     AppState& state = services_.state;
     lotteryField_ = QString::fromStdString(state.current.name);
     showFieldValues();
-    ProfileEditor editor(state, services_.device, services_.prompter, services_.screen, this);
-    editor.exec();
+    {
+        // The editor's store writes itself once more as the editor goes, so
+        // the editor goes before the file is read again.
+        ProfileEditor editor(state, services_.device, services_.prompter, services_.screen, this);
+        editor.exec();
+    }
     update();
 
     settings_.Clear();

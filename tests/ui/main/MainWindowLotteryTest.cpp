@@ -116,6 +116,19 @@ TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutA
     EXPECT_EQ(prompter.messages.size(), 1u);
 }
 
+TEST_F(MainWindowLotteryTest, theEditorWritesItsLastBeforeTheMainWindowReadsTheLotteriesAgain) {
+    writeLotteries({{"Keno", 7, 1, 80, 0}});
+    open();
+    withModal([this] { trigger("addLotteryTypeAction"); }, [this](QWidget& editor) {
+        // The file goes while the editor is open: choosing a lottery then ends the editor.
+        std::filesystem::remove(settingsFile());
+        chooseEntry(*editor.findChild<LotterySelector*>(QStringLiteral("lotterySelector")), "Keno");
+    });
+    SettingsFile stored;
+    stored.Load(settingsFile());
+    EXPECT_EQ(selector().names(), readLotteryList(stored));
+}
+
 TEST_F(MainWindowLotteryTest, closingWritesTheBuiltInProfileOnAFirstRunAndReportsAnUnwritableDataFolder) {
     std::filesystem::remove(settingsFile());
     profile = InMemoryAppProfile{};
@@ -132,6 +145,10 @@ TEST_F(MainWindowLotteryTest, closingWritesTheBuiltInProfileOnAFirstRunAndReport
     readLotteryProfile(written, "PBall", read);
     EXPECT_EQ(read, LotteryProfile{"PBall"});
     EXPECT_EQ(storedLotteryName(), "PBall");
+    // Closing wrote the file; the window going writes nothing more.
+    std::filesystem::remove(settingsFile());
+    window.reset();
+    EXPECT_FALSE(std::filesystem::exists(settingsFile()));
 
     setOption(kDataFolderOption, "\\No Such Folder");
     open();
