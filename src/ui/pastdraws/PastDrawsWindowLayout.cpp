@@ -193,15 +193,16 @@ void arrangeLandscape(QDialog& window, PastDrawsControls& controls, QVBoxLayout&
     addList(column, controls);
 }
 
-// The name beside the info line, then the boxes, the date, the buttons and
-// the list.
+// The name, the boxes, the date after its label (the square screen is short
+// of height), the buttons, the info line and the list.
 void arrangeSquare(QDialog&, PastDrawsControls& controls, QVBoxLayout& column) {
-    QHBoxLayout* title = addRow(column);
-    title->addWidget(controls.lotteryName);
-    title->addWidget(controls.info, 1);
+    addRow(column)->addWidget(controls.lotteryName);
     addNumberBoxes(*addRow(column), controls);
-    addDateRows(column, controls);
+    QHBoxLayout* date = addRow(column);
+    date->addWidget(controls.drawDateLabel);
+    date->addWidget(controls.drawDate, 1);
     addButtons(*addRow(column), controls);
+    addRow(column)->addWidget(controls.info);
     addList(column, controls);
 }
 

@@ -18,12 +18,17 @@ TEST_F(PastDrawsWindowTest, eachLayoutHoldsEveryControlInsideTheWindowWithItsLab
     } layouts[] = {{{240, 320}, {240, 294}, "Past draws for", nullptr},
                    {{320, 240}, {320, 214}, nullptr, "Enter oldest draws first.  "},
                    {{240, 240}, {240, 214}, nullptr, nullptr}};
+    state.current.name = "Lotto Max Extra Plus";  // the longest a name can be
     for (const auto& layout : layouts) {
         SCOPED_TRACE(layout.screen.height);
         PastDrawsWindow& shown = open(layout.screen);
         EXPECT_EQ(shown.size(), layout.size);
         EXPECT_EQ(shown.windowTitle(), QStringLiteral("Past Draws"));
         expectEveryControlInside(shown);
+        // The info line has a row of its own under the buttons, wide enough to read.
+        const QRect infoLine = control<QLineEdit>(QStringLiteral("infoLine")).geometry();
+        EXPECT_GT(infoLine.top(), control<QPushButton>(QStringLiteral("addButton")).geometry().bottom());
+        EXPECT_GE(infoLine.width(), shown.width() / 2);
         for (const auto& [name, text] : {std::pair("pastDrawsForLabel", layout.pastDrawsFor),
                                          std::pair("oldestFirstLabel", layout.oldestFirst)}) {
             const auto* label = shown.findChild<QLabel*>(QString::fromLatin1(name));
