@@ -18,7 +18,7 @@ inline constexpr char kHelp[] = "Help";
 
 inline constexpr char kDeleteQuestion[] = "Delete this draw?\nARE YOU SURE?";
 inline constexpr char kCsvFilter[] = "*.csv";
-// Add, Import Draws and the close question, when the draw file was not read whole.
+// Add, Insert, Delete and Import Draws, when the draw file was not read whole.
 inline constexpr char kNotSavedOver[] =
     "The draw file %s could not be read whole, so Numora does not save over it.\n"
     "Export Draws can keep a copy of the draws shown.";

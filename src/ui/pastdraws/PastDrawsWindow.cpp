@@ -137,8 +137,9 @@ void PastDrawsWindow::refuse(const DrawCheckFailure& failure) {
 }
 
 // A draw file that is there but was not read whole is never saved over, so
-// nothing that could not be read is lost; the window says so before Add,
-// Import Draws and the close question rather than after.
+// nothing that could not be read is lost. The draws shown cannot change
+// either: Add, Insert, Delete and Import Draws are refused with a word when
+// they are tried, rather than changes that could never be saved.
 bool PastDrawsWindow::refuseSaving() {
     if (loaded_.maySaveOver()) return false;
     const std::string file = DrawFile::deviceName(services_.state.dataFolder, profile_.name);
@@ -161,7 +162,7 @@ void PastDrawsWindow::addToList() {
 
 void PastDrawsWindow::insertDraw() {
     const auto row = controls_.list->selectedRow();
-    if (!row) return;
+    if (!row || refuseSaving()) return;
     const auto draw = checkedDraw();
     if (!draw) return;
     // Above the selected row, and in the draws just before its draw.
@@ -170,7 +171,7 @@ void PastDrawsWindow::insertDraw() {
 }
 
 void PastDrawsWindow::deleteDraw(int row) {
-    if (!services_.prompter.ask(pastdraws::kDeleteQuestion)) return;
+    if (refuseSaving() || !services_.prompter.ask(pastdraws::kDeleteQuestion)) return;
     const std::size_t position = model_->drawPosition(row);
     model_->removeDraw(row, [&] { editor_.remove(position); });
 }
@@ -191,7 +192,7 @@ void PastDrawsWindow::done(int result) {
 
 void PastDrawsWindow::runClosing() {
     const auto question = editor_.closeQuestion();
-    if (!question || refuseSaving() || !services_.prompter.ask(*question)) return;
+    if (!question || !services_.prompter.ask(*question)) return;
     const std::string failure = editor_.saveOnClose();
     if (!failure.empty()) services_.prompter.report(failure);
 }
