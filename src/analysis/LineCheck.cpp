@@ -52,6 +52,25 @@ std::string matchLabel(const LineMatch& match) {
     return formatText(match.bonusMatched ? kMatchLabelWithBonus : kMatchLabel, match.mainMatches);
 }
 
+PicksCheck checkPicks(const std::vector<std::optional<PickedLine>>& picks, const DrawRecord& draw,
+                      const LotteryProfile& profile) {
+    PicksCheck check;
+    std::optional<LineMatch> best;
+    for (const std::optional<PickedLine>& pick : picks) {
+        if (!pick) {
+            check.labels.emplace_back();
+            continue;
+        }
+        const LineMatch match = matchLine(*pick, draw, profile);
+        if (!best || match.betterThan(*best)) {
+            best = match;
+            check.best = check.labels.size();
+        }
+        check.labels.push_back(matchLabel(match));
+    }
+    return check;
+}
+
 std::vector<std::int32_t> datesDrawn(const PickedLine& line, const DrawList& draws, const LotteryProfile& profile) {
     std::vector<std::int32_t> dates;
     const auto numbers = completeLineNumbers(line, profile);

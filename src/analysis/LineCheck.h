@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,19 @@ LineMatch matchLine(const PickedLine& line, const DrawRecord& draw, const Lotter
 // A draw's fields as a line, to be written as the pick list writes lines.
 PickedLine drawAsLine(const DrawRecord& draw);
 std::string matchLabel(const LineMatch& match);
+
+// Picks checked against one draw: a label for each, and the best of them.
+struct PicksCheck {
+    // In the picks' order; empty for an entry that is not a pick.
+    std::vector<std::string> labels;
+    // The pick with the most main numbers, then the bonus; of equally good
+    // ones the first. None without a pick.
+    std::optional<std::size_t> best;
+};
+
+// Checks each pick (an entry without a line is passed over) against the draw.
+PicksCheck checkPicks(const std::vector<std::optional<PickedLine>>& picks, const DrawRecord& draw,
+                      const LotteryProfile& profile);
 
 // The dates of the draws whose main numbers are exactly the line's, in list
 // order; none for a line without a number in each of its slots.

@@ -25,6 +25,8 @@ constexpr std::size_t kLatestDraw = 1;
 constexpr char kCheckedDraw[] = "draw of %s: %s";
 constexpr char kLineResult[] = "%s   %s";
 constexpr char kLineBestResult[] = "%s   %s   %s";
+// Of several lines, the one that matched best.
+constexpr char kBestLine[] = "best: %s   %s";
 constexpr char kDrawnOn[] = "   drawn on %s";
 constexpr char kNoDraws[] = "%s has no past draws to check against";
 constexpr char kNoDrawThatDay[] = "%s has no draw on %s";
@@ -129,14 +131,20 @@ int runCheck(CliContext& context, const std::vector<std::string>& words) {
     }
     const auto positions = drawsToCheck(context, *lottery, date);
     if (!positions) return EXIT_FAILURE;
+    const std::vector<std::optional<PickedLine>> picks(lines->begin(), lines->end());
     for (const std::size_t position : *positions) {
         const DrawRecord& draw = lottery->draws.at(position);
         const std::string drawn = makeLineText(drawAsLine(draw), profile);
         context.out << formatText(kCheckedDraw, isoDate(draw.date, context.time).c_str(), drawn.c_str()) << '\n';
-        for (const PickedLine& line : *lines) {
-            context.out << formatText(kLineResult, lineText(line, profile).c_str(),
-                                      matchLabel(matchLine(line, draw, profile)).c_str())
-                        << drawnBefore(context, line, *lottery) << '\n';
+        const PicksCheck checked = checkPicks(picks, draw, profile);
+        for (std::size_t i = 0; i < lines->size(); ++i) {
+            context.out << formatText(kLineResult, lineText((*lines)[i], profile).c_str(), checked.labels[i].c_str())
+                        << drawnBefore(context, (*lines)[i], *lottery) << '\n';
+        }
+        if (lines->size() > 1 && checked.best) {
+            context.out << formatText(kBestLine, lineText((*lines)[*checked.best], profile).c_str(),
+                                      checked.labels[*checked.best].c_str())
+                        << '\n';
         }
     }
     return EXIT_SUCCESS;

@@ -92,10 +92,12 @@ const std::vector<CliCommand>& cliCommands() {
          "Checks each line against the lottery's latest draw by date (or the draws of the\n"
          "--date day) and writes it with how many main numbers it matched, \"+1\" when its\n"
          "bonus matched too (\"4+1\", \"3\", \"0\"), and the dates its main numbers were\n"
-         "ever drawn on. A line is written as the pick list writes it (\"03  09  17  23  40  41  - 07\",\n"
-         "quoted) or as numbers separated by spaces or commas, a number past the lottery's\n"
-         "balls being the bonus. Without lines, the picks of the exported picks file are\n"
-         "checked.\n"
+         "ever drawn on. Of several lines, the one that matched best (most main numbers,\n"
+         "then the bonus; of equal ones the first) follows as \"best: LINE   LABEL\", as\n"
+         "Check Picks selects it. A line is written as the pick list writes it\n"
+         "(\"03  09  17  23  40  41  - 07\", quoted) or as numbers separated by spaces or\n"
+         "commas, a number past the lottery's balls being the bonus. Without lines, the\n"
+         "picks of the exported picks file are checked.\n"
          "  --date YYYY-MM-DD  the draws of that day instead of the latest\n"
          "  --all              each line's best match over every draw, with its date",
          runCheck, CommandAccess::Reads},

@@ -42,6 +42,21 @@ TEST(LineCheck, mainNumbersMatchAsASetWithTheBonusApart) {
     EXPECT_FALSE(matchLine(lineOf({1, 2, 3, 4, 5, 6}, -1), drawOf(0, {1, 2, 3, 4, 5, 6}, -1), kLotto649).bonusMatched);
 }
 
+TEST(LineCheck, picksGetTheirLabelsAndTheBestIsTheFirstOfTheMostNumbersThenTheBonus) {
+    const DrawRecord draw = drawOf(0, {1, 2, 3, 4, 5, 6}, 7);
+    std::vector<std::optional<PickedLine>> picks{std::nullopt, lineOf({1, 2, 3, 10, 11, 12}, 8),
+                                                 lineOf({1, 2, 3, 20, 21, 22}, 9), lineOf({1, 2, 10, 11, 12, 13}, 7)};
+    PicksCheck checked = checkPicks(picks, draw, kLotto649);
+    EXPECT_EQ(checked.labels, (std::vector<std::string>{"", "3", "3", "2+1"}));
+    EXPECT_EQ(checked.best, 1u);  // the tie goes to the first; the bonus does not make up for a number
+
+    picks.push_back(lineOf({1, 2, 3, 30, 31, 32}, 7));
+    checked = checkPicks(picks, draw, kLotto649);
+    EXPECT_EQ(checked.labels.back(), "3+1");
+    EXPECT_EQ(checked.best, 4u);
+    EXPECT_EQ(checkPicks({std::nullopt}, draw, kLotto649).best, std::nullopt);
+}
+
 TEST(LineCheck, repeatedDigitsMatchOnlyAsOftenAsBothHoldThem) {
     const DrawRecord draw = drawOf(0, {1, 1, 2, -1, -1, -1, -1});
     EXPECT_EQ(matchLabel(matchLine(lineOf({1, 1, 1}), draw, kPick3)), "2");

@@ -49,7 +49,8 @@ TEST_F(AnalysisCommands, checkLabelsEachLineAgainstTheLatestDrawADayOrEveryDraw)
               "draw of 2024-05-25: 14  21  31  37  39  42  - 19\n"
               "03  11  12  14  41  43  - 13   1   drawn on 2024-05-18\n"
               "14  21  31  37  39  42  - 19   6+1   drawn on 2024-05-25\n"
-              "03  18  20  25  39  43    1   drawn on 2024-05-22\n");
+              "03  18  20  25  39  43    1   drawn on 2024-05-22\n"
+              "best: 14  21  31  37  39  42  - 19   6+1\n");
 
     std::vector<std::string> words = lines;
     words.insert(words.begin() + 1, {"--date", "2024-05-22"});

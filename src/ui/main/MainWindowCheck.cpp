@@ -78,23 +78,9 @@ void MainWindow::checkPicks() {
     if (dialog.exec() != QDialog::Accepted || dialog.chosen() < 0) return;
     checkedDraw_ = draws_.at(latest[static_cast<std::size_t>(dialog.chosen())]);
 
-    std::vector<std::string> labels;
-    std::optional<LineMatch> best;
-    int bestRow = 0;
-    for (const auto& pick : picks) {
-        if (!pick) {
-            labels.emplace_back();
-            continue;
-        }
-        const LineMatch match = matchLine(*pick, *checkedDraw_, lottery);
-        labels.push_back(matchLabel(match));
-        if (!best || match.betterThan(*best)) {
-            best = match;
-            bestRow = static_cast<int>(labels.size()) - 1;
-        }
-    }
-    list.setLabels(labels);
-    list.setCurrentItem(list.topLevelItem(bestRow));
+    const PicksCheck checked = numora::checkPicks(picks, *checkedDraw_, lottery);
+    list.setLabels(checked.labels);
+    list.setCurrentItem(list.topLevelItem(static_cast<int>(checked.best.value_or(0))));
     pickListTapped();
     markCheckedBalls();
 }
