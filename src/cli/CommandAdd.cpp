@@ -20,8 +20,6 @@ constexpr const char* kPowerBallFlag = "--powerball";
 constexpr const char* kShowBonusFlag = "--show-bonus";
 
 constexpr std::string_view kOptionRequired = "this option is required: ";
-constexpr std::string_view kPowerBallWithBonus =
-    "--powerball and --show-bonus cannot be used together: a lottery shows a PowerBall or a bonus number";
 
 // The options of the four numbers, in the order of kProfileNumberFields.
 constexpr std::array<const char*, kProfileNumberFields.size()> kNumberOptions{kBallsOption, kMinOption, kMaxOption,
@@ -58,10 +56,6 @@ std::optional<LotteryProfile> profileFromWords(CliContext& context, const std::v
     profile.sort = arguments->has(kSortFlag);
     profile.powerBall = arguments->has(kPowerBallFlag);
     profile.showBonus = arguments->has(kShowBonusFlag);
-    if (profile.powerBall && profile.showBonus) {
-        commandFailed(context, kAddCommandName, kPowerBallWithBonus);
-        return std::nullopt;
-    }
     return profile;
 }
 
@@ -72,7 +66,9 @@ int runAdd(CliContext& context, const std::vector<std::string>& words) {
     if (!profile) return EXIT_FAILURE;
     CommandSettings settings(context, kAddCommandName);
     if (!settings.load()) return EXIT_FAILURE;
-    return settings.reportSave(saveLottery(settings.file(), *profile).saved) ? EXIT_SUCCESS : EXIT_FAILURE;
+    const LotterySave saved = saveLottery(settings.file(), *profile);
+    if (!saved.refusal.empty()) return commandFailed(context, kAddCommandName, saved.refusal);
+    return settings.reportSave(saved.saved) ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
 }  // namespace numora

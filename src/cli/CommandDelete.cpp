@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <cstdlib>
 
 #include "CommandSettings.h"
@@ -10,7 +9,6 @@ namespace numora {
 namespace {
 
 constexpr std::string_view kNotListed = "no lottery of that name is listed (names are matched exactly): ";
-constexpr std::string_view kLastLottery = "the last remaining lottery cannot be deleted";
 
 }  // namespace
 
@@ -21,12 +19,10 @@ int runDelete(CliContext& context, const std::vector<std::string>& words) {
     CommandSettings settings(context, kDeleteCommandName);
     if (!settings.load()) return EXIT_FAILURE;
 
-    const std::vector<std::string> listed = readLotteryList(settings.file());
-    if (std::ranges::find(listed, name) == listed.end()) {
-        return commandFailed(context, kDeleteCommandName, std::string(kNotListed) + name);
-    }
-    if (listed.size() < 2) return commandFailed(context, kDeleteCommandName, kLastLottery);
-    return settings.reportSave(deleteLottery(settings.file(), name).saved) ? EXIT_SUCCESS : EXIT_FAILURE;
+    const LotteryDeletion deletion = deleteLottery(settings.file(), name);
+    if (!deletion.listed) return commandFailed(context, kDeleteCommandName, std::string(kNotListed) + name);
+    if (!deletion.refusal.empty()) return commandFailed(context, kDeleteCommandName, deletion.refusal);
+    return settings.reportSave(deletion.saved) ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
 }  // namespace numora

@@ -90,6 +90,7 @@ int addLotteryName(SettingsFile& settings, std::string_view name) {
 }
 
 LotterySave saveLottery(SettingsFile& settings, LotteryProfile profile) {
+    if (profile.powerBall && profile.showBonus) return {profile.name, false, kPowerBallWithShowBonus};
     const std::vector<std::string> listed = readLotteryList(settings);
     const auto spelling = [&](auto matches) { return std::ranges::find_if(listed, matches); };
     auto found = spelling([&](const std::string& item) { return item == profile.name; });
@@ -102,20 +103,24 @@ LotterySave saveLottery(SettingsFile& settings, LotteryProfile profile) {
         profile.name = *found;
     }
     setLotteryProfile(settings, profile);
-    return {profile.name, settings.Save()};
+    return {profile.name, settings.Save(), {}};
 }
 
 LotteryDeletion deleteLottery(SettingsFile& settings, std::string_view name) {
     LotteryDeletion deletion;
     const std::optional<int> index = listedIndex(settings, name);
     if (!index) return deletion;
+    deletion.listed = true;
+    if (readLotteryList(settings).size() < kFewestLotteriesToDelete) {
+        deletion.refusal = kLastLotteryKept;
+        return deletion;
+    }
     int last = *index;
     std::string next;
     while (settings.GetString(kLotteryListSection, listKey(last + 1), next)) {
         settings.SetString(kLotteryListSection, listKey(last), next);
         ++last;
     }
-    deletion.listed = true;
     deletion.entryDeleted = settings.Delete(kLotteryListSection, listKey(last));
     deletion.sectionDeleted = settings.Delete(name);
     deletion.saved = settings.Save();

@@ -37,17 +37,27 @@ void setLotteryProfile(SettingsFile& settings, const LotteryProfile& profile);
 // that index. Does not save.
 int addLotteryName(SettingsFile& settings, std::string_view name);
 
+// The rules of the lottery list that every caller meets, with the texts a
+// refused change is told by.
+inline constexpr char kPowerBallWithShowBonus[] =
+    "PowerBall and ShowBonus exclude each other: a lottery shows a PowerBall or a bonus number.";
+inline constexpr char kLastLotteryKept[] = "The last lottery cannot be deleted.";
+// A lottery can be deleted only while the list holds at least this many.
+inline constexpr std::size_t kFewestLotteriesToDelete = 2;
+
 // What saving a lottery did.
 struct LotterySave {
-    std::string name;  // the name the profile was written under
+    std::string name;     // the name the profile was written under
     bool saved = false;
+    std::string refusal;  // why nothing was written, when the profile breaks a rule
 };
 
 // What the profile editor's Save does to the file: a name that is not listed
 // in any capitals is listed at the lowest free index and its profile written
 // under it; a name listed in other capitals changes that listed lottery, whose
 // section is named by the listed spelling (a section named as typed would be
-// one that no list entry reaches). Then saves.
+// one that no list entry reaches). Then saves. A profile with both PowerBall
+// and ShowBonus is refused and nothing is written.
 LotterySave saveLottery(SettingsFile& settings, LotteryProfile profile);
 
 // What deleting a lottery did.
@@ -56,13 +66,15 @@ struct LotteryDeletion {
     bool entryDeleted = false;    // and removed from the list
     bool sectionDeleted = false;  // its section existed and was removed
     bool saved = false;           // the file was saved afterwards
+    std::string refusal;          // why a listed lottery was kept
 };
 
 // Deletes a lottery: its list entry, matched exactly, and its section. The
 // entries after it move down by one, so the list keeps no gap and the
 // lotteries listed after it stay visible. Saves when the name was listed;
-// a name that is not listed changes nothing. The lottery's draw file is not
-// touched: what the user recorded outlives its profile.
+// a name that is not listed changes nothing, and the last listed lottery is
+// refused. The lottery's draw file is not touched: what the user recorded
+// outlives its profile.
 LotteryDeletion deleteLottery(SettingsFile& settings, std::string_view name);
 
 // The list item to select for the current lottery: an item equal to the name

@@ -67,8 +67,7 @@ TEST_F(SettingsCommands, addRefusesValuesOutOfRangeUnsafeNamesAndBothBonusKindsW
              {add("X", "six", "1", "49", "0"), "add: --balls: Please enter an integer.\n"},
              {{"X", "--balls", "6", "--min", "1", "--bonus", "0"}, "add: this option is required: --max\n"},
              {add("X", "6", "1", "49", "9", {"--powerball", "--show-bonus"}),
-              "add: --powerball and --show-bonus cannot be used together: a lottery shows a PowerBall or a bonus "
-              "number\n"},
+              "add: PowerBall and ShowBonus exclude each other: a lottery shows a PowerBall or a bonus number.\n"},
              {add("../X", "6", "1", "49", "0"), "add: A lottery name cannot contain the character \"/\".\n"},
              {{"X", "--colour", "red"}, "add: unknown option --colour\n"}}) {
         EXPECT_NE(run(runAdd, words), 0) << message;
@@ -101,7 +100,7 @@ TEST_F(SettingsCommands, deleteMovesLaterLotteriesUpAndRefusesUnlistedNamesAndTh
     EXPECT_EQ(run(runDelete, {"Daily"}), 0) << err.str();
     EXPECT_EQ(run(runDelete, {"Lotto 649"}), 0);
     EXPECT_NE(run(runDelete, {"Daily Plus"}), 0);
-    EXPECT_EQ(err.str(), "delete: the last remaining lottery cannot be deleted\n");
+    EXPECT_EQ(err.str(), "delete: The last lottery cannot be deleted.\n");
     EXPECT_EQ(settingsBytes(), testing::utf16WithMark(u"\r\n[LotteryList]\r\nGame0=Daily Plus\r\n"));
 }
 

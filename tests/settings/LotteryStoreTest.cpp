@@ -38,7 +38,7 @@ TEST_F(LotteryStore, profileReadKeepsMissingNumbersAndClearsMissingFlags) {
     EXPECT_EQ(profile, (LotteryProfile{"lotto", 7, 0, 36, 20, false, false, false, false}));
 }
 
-TEST_F(LotteryStore, savingWritesTheEightKeysInOrderAndANameListedInOtherCapitalsChangesTheListedLottery) {
+TEST_F(LotteryStore, savingWritesTheEightKeysInOrderRefusesBothBonusKindsAndANameListedInOtherCapitalsChangesTheListedLottery) {
     load(u"[LotteryList]\r\nGame0=Daily\r\n[Daily]\r\nSort=Yes\r\nNote=kept\r\n");
     const auto saved = [&](const LotteryProfile& profile) {
         const LotterySave save = saveLottery(settings, profile);
@@ -53,6 +53,12 @@ TEST_F(LotteryStore, savingWritesTheEightKeysInOrderAndANameListedInOtherCapital
                             u"\r\n[Keno]\r\nBalls=7\r\nMin=1\r\nMax=80\r\nBonus=0\r\nRepeat=No\r\nSort=Yes\r\n"
                             u"PowerBall=No\r\nShowBonus=No\r\n"));
 
+    // A lottery shows a PowerBall or a bonus number, never both.
+    const std::string before = settings.serialize();
+    EXPECT_EQ(saveLottery(settings, LotteryProfile{"Keno", 7, 1, 80, 9, false, true, true, true}).refusal,
+              kPowerBallWithShowBonus);
+    EXPECT_EQ(settings.serialize(), before);
+
     // Two entries that differ only in capitals: the one spelled exactly wins.
     addLotteryName(settings, "KENO");
     EXPECT_EQ(saved(LotteryProfile{"KENO", 3, 0, 9, 0}), "KENO saved");
@@ -60,7 +66,7 @@ TEST_F(LotteryStore, savingWritesTheEightKeysInOrderAndANameListedInOtherCapital
     EXPECT_EQ(readLotteryList(settings), (std::vector<std::string>{"Daily", "Keno", "KENO"}));
 }
 
-TEST_F(LotteryStore, deletingMovesTheLaterEntriesDownSoNoneIsHiddenAndANameNotListedExactlyChangesNothing) {
+TEST_F(LotteryStore, deletingMovesTheLaterEntriesDownKeepsTheLastAndANameNotListedExactlyChangesNothing) {
     load(u"[LotteryList]\r\nGame0=A\r\nGame1=B\r\nGame2=C\r\nGame3=D\r\n[A]\r\nBalls=6\r\n[B]\r\nBalls=6\r\n"
          u"[C]\r\nBalls=6\r\n[c]\r\nBalls=6\r\n");
     const auto deleted = [&](const std::string& name) {
@@ -77,6 +83,10 @@ TEST_F(LotteryStore, deletingMovesTheLaterEntriesDownSoNoneIsHiddenAndANameNotLi
                             u"\r\n[C]\r\nBalls=6\r\n\r\n[c]\r\nBalls=6\r\n"));
     EXPECT_EQ(deleted("D"), (std::array{true, true, false, true}));
     EXPECT_EQ(readLotteryList(settings), (std::vector<std::string>{"A", "C"}));
+    // The last lottery stays.
+    deleteLottery(settings, "A");
+    EXPECT_EQ(deleteLottery(settings, "C").refusal, kLastLotteryKept);
+    EXPECT_EQ(readLotteryList(settings), std::vector<std::string>{"C"});
 }
 
 TEST(LotteryList, findPrefersAnEqualNameThenLooksForAPrefixFromTheSecondItem) {

@@ -23,8 +23,6 @@ constexpr char kCannotLoad[] =
 constexpr const char* kDeleteQuestionFormat = "Delete %s?\nSelect SAVE to save the changes when exiting.";
 constexpr char kCannotDeleteIndex[] = "Could not delete Index";
 constexpr char kCannotDeleteSection[] = "Could not delete Section";
-// The last remaining lottery cannot be deleted.
-constexpr int kFewestToDelete = 2;
 
 }  // namespace
 
@@ -69,7 +67,7 @@ bool ProfileEditor::loadSettings() {
 
 void ProfileEditor::fillList() {
     controls_.lottery->setNames(readLotteryList(settings_));
-    controls_.remove->setEnabled(controls_.lottery->count() >= kFewestToDelete);
+    controls_.remove->setEnabled(static_cast<std::size_t>(controls_.lottery->count()) >= kFewestLotteriesToDelete);
 }
 
 void ProfileEditor::chooseLottery() {
@@ -88,6 +86,10 @@ void ProfileEditor::chooseLottery() {
 void ProfileEditor::save() {
     if (!takeFields(NameCheck::UsableName)) return;
     const LotterySave saved = saveLottery(settings_, fields_);
+    if (!saved.refusal.empty()) {
+        prompter_.report(saved.refusal);
+        return;
+    }
     state_.current = fields_;
     state_.current.name = saved.name;
     // The editor stays open after a failed save, so that nothing typed is lost.
@@ -103,6 +105,10 @@ void ProfileEditor::deleteLottery() {
     if (!prompter_.ask(formatText(kDeleteQuestionFormat, fields_.name.c_str()))) return;
     if (!loadSettings()) return;
     const LotteryDeletion deletion = numora::deleteLottery(settings_, fields_.name);
+    if (!deletion.refusal.empty()) {
+        prompter_.report(deletion.refusal);
+        return;
+    }
     if (deletion.listed) {
         fillList();
         if (!deletion.entryDeleted) prompter_.report(kCannotDeleteIndex);

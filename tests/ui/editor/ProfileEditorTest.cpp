@@ -9,6 +9,7 @@
 
 #include "app/AppState.h"
 #include "app/DeviceInstall.h"
+#include "settings/LotteryStore.h"
 #include "settings/SettingsLocation.h"
 #include "support/RecordingPrompter.h"
 #include "ui/support/DeviceRoot.h"
@@ -267,6 +268,14 @@ TEST_F(ProfileEditorTest, powerBallAndShowBonusExcludeEachOtherAndHelpOpensEditH
     EXPECT_EQ(std::pair(powerBall.isChecked(), showBonus.isChecked()), std::pair(false, true));
     showBonus.click();
     EXPECT_EQ(std::pair(powerBall.isChecked(), showBonus.isChecked()), std::pair(false, false));
+    // Ticked together some other way, the store refuses them and the editor says so.
+    powerBall.setChecked(true);
+    showBonus.setChecked(true);
+    const std::string before = settingsBytes();
+    click("saveButton");
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{kPowerBallWithShowBonus});
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(settingsBytes(), before);
 
     EXPECT_EQ(modalOpenedBy([this] { click("helpButton"); }), "editHelpScreen");
 }

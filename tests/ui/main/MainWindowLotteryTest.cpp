@@ -106,7 +106,7 @@ TEST_F(MainWindowLotteryTest, addLotteryTypeRereadsTheListAndAListClosedWithoutA
     // With no lottery listed, the lottery and the picks stay.
     pick();
     const std::vector<std::string> picks = pickList().lines();
-    removeLotteries({"Alpha", "Daily", "zeta"});
+    testing::writeBytes(settingsFile(), testing::utf16WithMark(u"\r\n[LotteryList]\r\n"));
     modalOpenedBy([this] { trigger("addLotteryTypeAction"); });
     EXPECT_EQ(selector().count(), 0);
     EXPECT_FALSE(selector().lineEdit()->placeholderText().isEmpty());
