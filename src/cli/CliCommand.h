@@ -60,7 +60,7 @@ struct CliCommand {
     const char* name;
     const char* usage;    // "show LOTTERY"
     const char* summary;  // one line for the program's --help
-    const char* help;     // the command's --help text after its usage line
+    std::string help;     // the command's --help text after its usage line
     int (*run)(CliContext& context, const std::vector<std::string>& words);
     CommandAccess access;
 };

@@ -7,6 +7,7 @@
 #include "LotteryDraws.h"
 #include "analysis/LineCheck.h"
 #include "analysis/LineEntry.h"
+#include "draws/IsoDateText.h"
 #include "app/AppState.h"
 #include "picking/LineText.h"
 #include "picking/PickListText.h"
@@ -124,7 +125,7 @@ int runCheck(CliContext& context, const std::vector<std::string>& words) {
             const DrawRecord& best = lottery->draws.at(bestMatchingDraw(line, lottery->draws, profile));
             context.out << formatText(kLineBestResult, lineText(line, profile).c_str(),
                                       matchLabel(matchLine(line, best, profile)).c_str(),
-                                      isoDate(best.date, context.time).c_str())
+                                      isoDateText(best.date, context.time).c_str())
                         << drawnBefore(context, line, *lottery) << '\n';
         }
         return EXIT_SUCCESS;
@@ -135,7 +136,7 @@ int runCheck(CliContext& context, const std::vector<std::string>& words) {
     for (const std::size_t position : *positions) {
         const DrawRecord& draw = lottery->draws.at(position);
         const std::string drawn = makeLineText(drawAsLine(draw), profile);
-        context.out << formatText(kCheckedDraw, isoDate(draw.date, context.time).c_str(), drawn.c_str()) << '\n';
+        context.out << formatText(kCheckedDraw, isoDateText(draw.date, context.time).c_str(), drawn.c_str()) << '\n';
         const PicksCheck checked = checkPicks(picks, draw, profile);
         for (std::size_t i = 0; i < lines->size(); ++i) {
             context.out << formatText(kLineResult, lineText((*lines)[i], profile).c_str(), checked.labels[i].c_str())

@@ -1,7 +1,32 @@
 #include "CliCommand.h"
 #include "Commands.h"
+#include "settings/ProfileLimits.h"
 
 namespace numora {
+
+namespace {
+
+// The add command's help, with the ranges and the name length the profile
+// editor accepts.
+std::string addHelp() {
+    return "Writes the lottery's profile into the settings file. A new name is listed at the\n"
+           "lowest free index; a name already listed in other capitals changes that listed\n"
+           "lottery.\n"
+           "  --balls N       balls in a line, " + limitsText(kBallsLimits) + "\n"
+           "  --min N         lowest ball, " + limitsText(kLowestBallLimits) + "\n"
+           "  --max N         highest ball, " + limitsText(kHighestBallLimits) + "\n"
+           "  --bonus N       highest bonus or PowerBall number, " + limitsText(kHighestBonusLimits) +
+           " (0: no bonus)\n"
+           "  --repeat        numbers may repeat in a line\n"
+           "  --sort          sort the numbers of each line\n"
+           "  --powerball     show a PowerBall (not with --show-bonus)\n"
+           "  --show-bonus    show a bonus number (not with --powerball)\n"
+           "A name may have up to " + std::to_string(kLongestLotteryName) +
+           " characters; it cannot be empty, contain \\ / : * ? \" < > | ]\n"
+           "or \"..\", begin or end with a space, or end with a dot.";
+}
+
+}  // namespace
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -17,19 +42,7 @@ const std::vector<CliCommand>& cliCommands() {
         {kAddCommandName,
          "add LOTTERY --balls N --min N --max N --bonus N [--repeat] [--sort] [--powerball] [--show-bonus]",
          "add a lottery or change its profile",
-         "Writes the lottery's profile into the settings file. A new name is listed at the\n"
-         "lowest free index; a name already listed in other capitals changes that listed\n"
-         "lottery.\n"
-         "  --balls N       balls in a line, 3 to 7\n"
-         "  --min N         lowest ball, 0 or 1\n"
-         "  --max N         highest ball, 3 to 99\n"
-         "  --bonus N       highest bonus or PowerBall number, 0 to 99 (0: no bonus)\n"
-         "  --repeat        numbers may repeat in a line\n"
-         "  --sort          sort the numbers of each line\n"
-         "  --powerball     show a PowerBall (not with --show-bonus)\n"
-         "  --show-bonus    show a bonus number (not with --powerball)\n"
-         "A name may have up to 20 characters; it cannot be empty, contain \\ / : * ? \" < > | ]\n"
-         "or \"..\", begin or end with a space, or end with a dot.",
+         addHelp(),
          runAdd, CommandAccess::Writes},
         {kDeleteCommandName, "delete LOTTERY", "delete a lottery",
          "Removes the lottery from the list (the lotteries after it move up one place) and\n"

@@ -5,7 +5,7 @@
 #include "Commands.h"
 #include "LastDrawsOption.h"
 #include "LotteryDraws.h"
-#include "analysis/Trends.h"
+#include "analysis/TrendTexts.h"
 #include "platform/FormatText.h"
 
 namespace numora {
@@ -17,30 +17,29 @@ constexpr const char* kCsvFlag = "--csv";
 constexpr char kHeading[] = "%s: the last %d of %d draws";
 constexpr char kMainBalls[] = "main balls";
 constexpr char kBonusBalls[] = "bonus";
-constexpr char kSetHeading[] = "%s: %d counted, %.2f expected for each number by chance";
-constexpr char kTableHeading[] = "No.  Count  Expected  Since";
-constexpr char kTableRow[] = "%2.2d   %5d  %8.2f  %5s";
-constexpr char kNeverSeen[] = "-";
+constexpr char kSetHeading[] = "%s: %d counted, %s expected for each number by chance";
+// The columns as wide as their headings.
+constexpr char kTableHeading[] = "%-3s  %5s  %8s  %5s";
+constexpr char kTableRow[] = "%2.2d   %5d  %8s  %5s";
 constexpr char kCsvHeading[] = "ball,number,count,expected,since";
 constexpr char kCsvMain[] = "main";
 constexpr char kCsvBonus[] = "bonus";
 constexpr char kCsvRow[] = "%s,%d,%d,%.4f,%s";
 
-std::string sinceText(const NumberTrend& trend, const char* never) {
-    return trend.drawsSinceSeen ? std::to_string(*trend.drawsSinceSeen) : never;
-}
-
 void writeTable(std::ostream& out, const char* name, const TrendSet& set) {
-    out << formatText(kSetHeading, name, set.ballsCounted, set.expected) << '\n' << kTableHeading << '\n';
+    const std::string expected = expectedCountText(set.expected);
+    out << formatText(kSetHeading, name, set.ballsCounted, expected.c_str()) << '\n'
+        << formatText(kTableHeading, kTrendColumns[0], kTrendColumns[1], kTrendColumns[2], kTrendColumns[3]) << '\n';
     for (const NumberTrend& trend : set.numbers) {
-        out << formatText(kTableRow, trend.number, trend.count, set.expected, sinceText(trend, kNeverSeen).c_str())
-            << '\n';
+        out << formatText(kTableRow, trend.number, trend.count, expected.c_str(), drawsSinceText(trend).c_str()) << '\n';
     }
 }
 
+// A number never drawn has an empty cell.
 void writeCsv(std::ostream& out, const char* kind, const TrendSet& set) {
     for (const NumberTrend& trend : set.numbers) {
-        out << formatText(kCsvRow, kind, trend.number, trend.count, set.expected, sinceText(trend, "").c_str()) << '\n';
+        const std::string since = trend.drawsSinceSeen ? std::to_string(*trend.drawsSinceSeen) : std::string();
+        out << formatText(kCsvRow, kind, trend.number, trend.count, set.expected, since.c_str()) << '\n';
     }
 }
 

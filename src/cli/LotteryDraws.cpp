@@ -2,14 +2,15 @@
 
 #include "CommandSettings.h"
 #include "app/AppState.h"
+#include "draws/IsoDateText.h"
 #include "platform/FormatText.h"
-#include "platform/LocalTime.h"
 
 namespace numora {
 
 namespace {
 
-constexpr char kDrawLineFormat[] = "%04d-%02d-%02d,%d,%d,%d,%d,%d,%d,%d,%d";
+// After the date: ball1 to ball7 and the bonus.
+constexpr char kDrawNumbersFormat[] = ",%d,%d,%d,%d,%d,%d,%d,%d";
 
 }  // namespace
 
@@ -38,9 +39,8 @@ std::optional<LotteryDraws> loadWholeLotteryDraws(CliContext& context, std::stri
 }
 
 std::string drawsLine(const DrawRecord& draw, const LocalTime& time) {
-    const CalendarTime date = time.fromSeconds(draw.date);
-    return formatText(kDrawLineFormat, date.year, date.month, date.day, draw.ball1, draw.ball2, draw.ball3,
-                      draw.ball4, draw.ball5, draw.ball6, draw.ball7, draw.bonus);
+    return isoDateText(draw.date, time) + formatText(kDrawNumbersFormat, draw.ball1, draw.ball2, draw.ball3,
+                                                     draw.ball4, draw.ball5, draw.ball6, draw.ball7, draw.bonus);
 }
 
 }  // namespace numora

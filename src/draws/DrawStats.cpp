@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <array>
 
+#include "settings/ProfileLimits.h"
+
 namespace numora {
 
 namespace {
-constexpr int kLowestCounted = 0;
-constexpr int kHighestCounted = 99;
+// The numbers a profile the editor accepts can hold.
+constexpr int kLowestCounted = kLowestBallLimits.lowest;
+constexpr int kHighestCounted = kHighestBallLimits.highest;
 constexpr int kAlwaysCountedBalls = 3;
 }  // namespace
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "picking/NumberScores.h"
-#include "settings/ProfileLimits.h"
+#include "settings/ProfileFields.h"
 
 namespace numora {
 
@@ -13,32 +13,25 @@ namespace {
 static_assert(kBallsLimits.highest <= PickedLine::kSlotCount);
 static_assert(kLowestBallLimits.lowest >= 0 && kHighestBallLimits.highest < NumberScores::kSize);
 
-bool within(int value, ProfileFieldLimits limits) { return value >= limits.lowest && value <= limits.highest; }
-
-bool profileInRange(const LotteryProfile& profile) {
-    return within(profile.balls, kBallsLimits) && within(profile.min, kLowestBallLimits) &&
-           within(profile.max, kHighestBallLimits) && within(profile.bonus, kHighestBonusLimits);
-}
-
 int numbersInRange(const LotteryProfile& profile) { return profile.max - profile.min + 1; }
 
 }  // namespace
 
 std::string_view analysedLineRefusal(const LotteryProfile& profile) {
-    if (!profileInRange(profile)) return kRefusalProfileOutOfRange;
+    if (!profileWithinLimits(profile)) return kRefusalProfileOutOfRange;
     if (!profile.repeat && numbersInRange(profile) < PickedLine::kSlotCount) return kRefusalTooFewForCandidates;
     return {};
 }
 
 std::string_view randomLineRefusal(const LotteryProfile& profile) {
-    if (!profileInRange(profile)) return kRefusalProfileOutOfRange;
+    if (!profileWithinLimits(profile)) return kRefusalProfileOutOfRange;
     if (numbersInRange(profile) < profile.balls) return kRefusalTooFewForLine;
     return {};
 }
 
 std::string_view bonusRefusal(const LotteryProfile& profile,
                               const std::array<int, PickedLine::kSlotCount>& slots, bool avoidSlots) {
-    if (!profileInRange(profile)) return kRefusalProfileOutOfRange;
+    if (!profileWithinLimits(profile)) return kRefusalProfileOutOfRange;
     if (!avoidSlots) return {};
     for (int number = profile.min; number <= profile.bonus; ++number) {
         if (std::find(slots.begin(), slots.end(), number) == slots.end()) return {};

@@ -12,9 +12,10 @@ namespace numora {
 // the line asked for is refused with one of these texts, and no number is
 // drawn. The settings file can be edited by hand, so the profile editor's
 // ranges are checked again here.
+// The editor names the value out of range, and what it accepts, when the
+// profile is saved there.
 inline constexpr char kRefusalProfileOutOfRange[] =
-    "Cannot pick: the lottery's profile is out of range (3 to 7 balls, lowest ball 0 or 1, "
-    "highest ball 3 to 99, highest bonus 0 to 99).";
+    "Cannot pick: the lottery's profile is out of range. Add Lottery Type names the value to change.";
 inline constexpr char kRefusalTooFewForCandidates[] =
     "Cannot pick: numbers may not repeat, so an analysed line needs at least 7 numbers "
     "from the lowest to the highest ball.";

@@ -1,5 +1,7 @@
 #include "settings/ProfileFields.h"
 
+#include <algorithm>
+
 #include "platform/Utf16.h"
 #include "settings/LotteryStore.h"
 
@@ -16,6 +18,12 @@ std::optional<std::string> nameProblem(std::string_view name, NameCheck check) {
 }
 
 }  // namespace
+
+bool profileWithinLimits(const LotteryProfile& profile) {
+    return std::ranges::all_of(kProfileNumberFields, [&](const ProfileNumberField& number) {
+        return withinLimits(profile.*number.value, number.limits);
+    });
+}
 
 std::optional<ProfileFieldProblem> takeProfileFields(const ProfileFieldTexts& texts, NameCheck check,
                                                      LotteryProfile& profile) {

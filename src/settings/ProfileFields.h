@@ -29,6 +29,10 @@ inline constexpr std::array<ProfileNumberField, 4> kProfileNumberFields{{
     {ProfileField::HighestBonus, "Highest Bonus", kHighestBonusLimits, &LotteryProfile::bonus},
 }};
 
+// True when each of the profile's four numbers is one its field accepts. The
+// settings file can be edited by hand, so what is read may not be.
+bool profileWithinLimits(const LotteryProfile& profile);
+
 // The texts of the name and the number fields as typed.
 struct ProfileFieldTexts {
     std::string name;

@@ -10,6 +10,8 @@ constexpr std::string_view kNotAnIntegerMessage = "Please enter an integer.";
 constexpr std::string_view kRangeMessageStart = "Please enter an integer between ";
 constexpr std::string_view kRangeMessageMiddle = " and ";
 constexpr std::string_view kRangeMessageEnd = ".";
+constexpr std::string_view kRangeTo = " to ";
+constexpr std::string_view kRangeOr = " or ";
 
 std::string_view trimSpaces(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -18,6 +20,11 @@ std::string_view trimSpaces(std::string_view text) {
 }
 
 }  // namespace
+
+std::string limitsText(ProfileFieldLimits limits) {
+    const std::string_view between = limits.highest == limits.lowest + 1 ? kRangeOr : kRangeTo;
+    return std::to_string(limits.lowest) + std::string(between) + std::to_string(limits.highest);
+}
 
 std::string profileRangeMessage(ProfileFieldLimits limits) {
     return std::string(kRangeMessageStart) + std::to_string(limits.lowest) + std::string(kRangeMessageMiddle) +
@@ -35,7 +42,7 @@ std::optional<int> parseProfileNumber(std::string_view text, ProfileFieldLimits 
         message = kNotAnIntegerMessage;
         return std::nullopt;
     }
-    if (code == std::errc::result_out_of_range || number < limits.lowest || number > limits.highest) {
+    if (code == std::errc::result_out_of_range || !withinLimits(number, limits)) {
         message = profileRangeMessage(limits);
         return std::nullopt;
     }

@@ -21,6 +21,13 @@ inline constexpr ProfileFieldLimits kHighestBonusLimits{0, 99};
 // The longest lottery name, in UTF-16 code units (the editor's field limit).
 inline constexpr std::size_t kLongestLotteryName = 20;
 
+inline constexpr bool withinLimits(int value, ProfileFieldLimits limits) {
+    return value >= limits.lowest && value <= limits.highest;
+}
+
+// "3 to 7", or "0 or 1" for two neighbouring numbers.
+std::string limitsText(ProfileFieldLimits limits);
+
 // "Please enter an integer between 3 and 7."
 std::string profileRangeMessage(ProfileFieldLimits limits);
 

@@ -10,6 +10,7 @@
 
 #include <array>
 
+#include "analysis/TrendTexts.h"
 #include "draws/NumberText.h"
 #include "platform/FormatText.h"
 #include "ui/controls/TrendsChart.h"
@@ -27,8 +28,6 @@ constexpr char kBonus[] = "Bonus";
 constexpr char kClose[] = "Close";
 constexpr char kSummary[] = "%d of %d draws";
 constexpr char kNoDraws[] = "No past draws";
-constexpr char kExpectedCell[] = "%.2f";
-constexpr char kNeverSeen[] = "-";
 
 // The draw counts to choose from; 0 stands for all.
 constexpr std::array kLastChoices{10, 25, 50, 100, 0};
@@ -41,7 +40,6 @@ struct OrderChoice {
 constexpr std::array kOrders{OrderChoice{"Number", TrendOrder::Number, 0}, OrderChoice{"Count", TrendOrder::Count, 1},
                              OrderChoice{"Since seen", TrendOrder::DrawsSinceSeen, 3}};
 
-constexpr std::array kColumns{"No.", "Count", "Expected", "Since"};
 constexpr int kFontPixelSize = 11;
 constexpr QSize kPortraitClient(240, 294);
 constexpr int kSpacing = 3;
@@ -90,7 +88,7 @@ TrendsWindow::TrendsWindow(const DrawList& draws, const LotteryProfile& lottery,
     table_->setUniformRowHeights(true);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     QStringList headings;
-    for (const char* heading : kColumns) headings << QString::fromLatin1(heading);
+    for (const char* heading : kTrendColumns) headings << QString::fromLatin1(heading);
     table_->setHeaderLabels(headings);
     table_->header()->setStretchLastSection(false);
     table_->header()->setSectionResizeMode(QHeaderView::Stretch);
@@ -143,13 +141,12 @@ void TrendsWindow::refresh() {
                                                               static_cast<int>(trends.drawsKept))));
     table_->clear();
     std::vector<ChartBar> bars;
-    const QString expected = QString::fromStdString(formatText(kExpectedCell, set.expected));
+    const QString expected = QString::fromStdString(expectedCountText(set.expected));
     for (const NumberTrend& trend : rows) {
-        const QString since =
-            trend.drawsSinceSeen ? QString::number(*trend.drawsSinceSeen) : QString::fromLatin1(kNeverSeen);
         auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(twoDigitText(trend.number)),
-                                                     QString::number(trend.count), expected, since});
-        for (int cell = 1; cell < static_cast<int>(kColumns.size()); ++cell)
+                                                     QString::number(trend.count), expected,
+                                                     QString::fromStdString(drawsSinceText(trend))});
+        for (int cell = 1; cell < static_cast<int>(kTrendColumns.size()); ++cell)
             item->setTextAlignment(cell, Qt::AlignRight);
         table_->addTopLevelItem(item);
         bars.push_back({trend.number, trend.count});
