@@ -45,6 +45,12 @@ TEST(LineEntry, aLineThatIsNotTheLotterysSaysWhy) {
         EXPECT_FALSE(entry.line) << text;
         EXPECT_EQ(entry.error, error);
     }
+
+    // The bonus is held to the highest bonus, the balls to the highest ball.
+    const LotteryProfile fiveOf69{"5 of 69", 5, 1, 69, 26, false, true, true, false};
+    EXPECT_EQ(readLineEntry("65 66 67 68 69 26", fiveOf69).line, lineOf({65, 66, 67, 68, 69}, 26));
+    EXPECT_EQ(readLineEntry("1 2 3 4 5 27", fiveOf69).error, "\"1 2 3 4 5 27\": the bonus 27 is not from 1 to 26");
+    EXPECT_EQ(readLineEntry("1 2 3 4 70 26", fiveOf69).error, "\"1 2 3 4 70 26\": 70 is not a ball from 1 to 69");
 }
 
 }  // namespace

@@ -55,6 +55,15 @@ TEST(DrawCheck, eachCheckFailsWithItsMessageFocusAndResetAndOnlyWhereTheProfileA
     }
 }
 
+TEST(DrawCheck, theBonusIsHeldToTheHighestBonusAndTheBallsToTheHighestBall) {
+    const LotteryProfile fiveOf69{.name = "5 of 69", .balls = 5, .max = 69, .bonus = 26, .powerBall = true};
+    EXPECT_EQ(checkEnteredDraw({65, 66, 67, 68, 69, 0, 0, 26}, fiveOf69), std::nullopt);
+    EXPECT_EQ(checkEnteredDraw({1, 2, 3, 4, 5, 0, 0, 27}, fiveOf69),
+              (DrawCheckFailure{"Bonus or PowerBall must be a smaller number.", kBonusBox, false}));
+    EXPECT_EQ(checkEnteredDraw({1, 2, 3, 4, 70, 0, 0, 26}, fiveOf69),
+              (DrawCheckFailure{"Ball 5 must be a smaller number.", 4, true}));
+}
+
 TEST(EnteredDrawText, wholeNumbersAreReadAndTheFirstBoxWithoutOneIsNamedAndKept) {
     const EnteredDrawTexts typed{"1", "02", "49", "0", "0", "0", "0", "2147483647"};
     EXPECT_EQ(std::get<EnteredDraw>(readEnteredDraw(typed)), (EnteredDraw{1, 2, 49, 0, 0, 0, 0, 2147483647}));

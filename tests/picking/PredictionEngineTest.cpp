@@ -82,6 +82,26 @@ TEST(PredictionEngine, patternPredictionFavoursLinesWithAStepAsWorkedOutByHand) 
               (PickedLine{{9, 1, 7, 3, 6, 2, 8}, -1}));
 }
 
+TEST(PredictionEngine, numbersThatMayRepeatGetNoPatternAdjustment) {
+    // The draws hold steps and runs, so pattern prediction changes the line
+    // of a lottery whose numbers do not repeat.
+    const DrawList draws = testing::sampleDraws(40);
+    CrtRandom random;
+    PredictionEngine engine(random);
+    RecordingProgress progress;
+    const auto line = [&](bool repeat, bool pattern, int lines) {
+        LotteryProfile lotto = lotteryProfile(6, 1, 49);
+        lotto.repeat = repeat;
+        return engine.PredictLine(lotto, draws, {.model = 1, .pattern = pattern}, lines, progress).line;
+    };
+    int changedWithoutRepeat = 0;
+    for (int lines = 0; lines < 10; ++lines) {
+        EXPECT_EQ(line(true, true, lines), line(true, false, lines)) << lines;
+        if (line(false, true, lines) != line(false, false, lines)) ++changedWithoutRepeat;
+    }
+    EXPECT_GT(changedWithoutRepeat, 0);
+}
+
 TEST(PredictionEngine, profilesTooSmallForTheirDrawsAreRefusedAndTheSmallestRangeWorks) {
     CrtRandom random;
     PredictionEngine engine(random);
