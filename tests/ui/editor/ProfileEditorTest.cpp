@@ -150,11 +150,7 @@ TEST_F(ProfileEditorTest, aBadFieldOrAFailedSaveKeepsTheEditorOpenNamingTheBoxWi
         const char* control;
         const char* message;
     } cases[] = {
-        {{"New", "8", "1", "49", "0"}, "ballsEdit", "Number of Balls: Please enter an integer between 3 and 7."},
-        {{"New", "6", "2", "49", "0"}, "lowestBallEdit", "Lowest Ball: Please enter an integer between 0 and 1."},
         {{"New", "6", "1", "100", "0"}, "highestBallEdit", "Highest Ball: Please enter an integer between 3 and 99."},
-        {{"New", "6", "1", "49", "100"}, "highestBonusEdit",
-         "Highest Bonus: Please enter an integer between 0 and 99."},
         {{"", "6", "1", "49", "0"}, "lotterySelector", "A lottery name cannot be empty."},
     };
     open();

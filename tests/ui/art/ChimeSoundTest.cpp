@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "support/TestFiles.h"
-#include "ui/services/SoundPlayer.h"
 
 namespace numora::art {
 namespace {
@@ -41,20 +39,6 @@ TEST(ChimeSound, isAMonoSixteenBitPcmWaveFileThatFadesInAndOutWithoutClipping) {
     EXPECT_LT(peak, 32000);
     EXPECT_LT(loudness(0), 200);  // no click at either end
     EXPECT_LT(loudness(samples - 1), 200);
-}
-
-TEST(SoundPlayer, playsAFileThatIsThereAndIgnoresAMissingOne) {
-    testing::ScratchFolder folder;
-    SoundPlayer player;
-    player.play(folder / "nothing.wav");
-    player.play(folder.path());
-    player.play({});
-    EXPECT_TRUE(player.source().isEmpty());
-
-    testing::writeBytes(folder / "chime.wav", art::chimeWaveBytes());
-    player.play(folder / "chime.wav");
-    player.play(folder / "chime.wav");  // again while it may still play
-    EXPECT_EQ(player.source(), QUrl::fromLocalFile(QString::fromStdString((folder / "chime.wav").string())));
 }
 
 }  // namespace
