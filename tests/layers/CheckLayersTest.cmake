@@ -1,5 +1,6 @@
-# Feeds the layer check small source trees: each backward or sideways include
-# form must fail it, and includes that look down or stay in their layer must not.
+# Feeds the layer check small source trees (include-cases.txt): each backward
+# or sideways include form must fail it, and includes that look down or stay
+# in their layer must not.
 #   cmake -DCHECK=<CheckLayers.cmake> -DWORK=<scratch folder> -P CheckLayersTest.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -26,23 +27,14 @@ function(expect_check file line expected)
   endif()
 endfunction()
 
-expect_check(draws/Merge.cpp "#include \"picking/Scores.h\"" fails)
-expect_check(draws/Merge.cpp "#include <picking/Scores.h>" fails)
-expect_check(draws/Merge.cpp "  #  include \"../picking/Scores.h\"" fails)
-expect_check(draws/table/Rows.cpp "#include \"../../picking/Scores.h\"" fails)
-expect_check(platform/Paths.h "#include <app/AppState.h>" fails)
-expect_check(analysis/Trends.cpp "#include \"wheels/Cover.h\"" fails)
-expect_check(wheels/Cover.cpp "#include \"plays/Tickets.h\"" fails)
-expect_check(qt/Locale.cpp "#include \"ui/Window.h\"" fails)
-expect_check(cli/Main.cpp "#include <ui/Window.h>" fails)
-
-expect_check(picking/Scores.cpp "#include \"picking/Scores.h\"" passes)
-expect_check(picking/Scores.cpp "#include \"Scores.h\"" passes)
-expect_check(plays/Tickets.cpp "#include <wheels/Cover.h>" passes)
-expect_check(draws/table/Rows.cpp "#include \"../DrawList.h\"" passes)
-expect_check(app/Start.cpp "#include \"../picking/Scores.h\"" passes)
-expect_check(ui/Window.cpp "#include <QWidget>" passes)
-expect_check(draws/Merge.cpp "#include <string>" passes)
+# Each line of the cases: "fails" or "passes", the file, the include line.
+file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/include-cases.txt" cases)
+foreach(case IN LISTS cases)
+  if(NOT case MATCHES "^(fails|passes) ([^ ]+) (.*)$")
+    message(FATAL_ERROR "Not a case: ${case}")
+  endif()
+  expect_check("${CMAKE_MATCH_2}" "${CMAKE_MATCH_3}" "${CMAKE_MATCH_1}")
+endforeach()
 
 if(failures)
   message(FATAL_ERROR "The layer check misjudged:${failures}")
