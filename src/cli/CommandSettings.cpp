@@ -8,6 +8,7 @@
 
 #include "app/AppState.h"
 #include "platform/DevicePaths.h"
+#include "platform/FileProblem.h"
 #include "settings/LotteryStore.h"
 #include "settings/SettingsLocation.h"
 
@@ -38,7 +39,8 @@ bool CommandSettings::load() {
     }
     std::error_code error;
     if (file_.Load(*hostPath) || (!std::filesystem::exists(*hostPath, error) && !error)) return true;
-    commandFailed(context_, command_, std::string(kCannotRead) + hostPath->string());
+    commandFailed(context_, command_,
+                  withCauseAfterColon(std::string(kCannotRead) + hostPath->string(), file_.failure()));
     return false;
 }
 
@@ -54,7 +56,10 @@ std::optional<LotteryProfile> CommandSettings::lotteryProfile(const std::string&
 }
 
 bool CommandSettings::reportSave(bool saved) const {
-    if (!saved) commandFailed(context_, command_, std::string(kCannotSave) + file_.fileName().string());
+    if (!saved) {
+        commandFailed(context_, command_,
+                      withCauseAfterColon(std::string(kCannotSave) + file_.fileName().string(), file_.failure()));
+    }
     return saved;
 }
 

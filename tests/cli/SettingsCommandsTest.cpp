@@ -77,16 +77,28 @@ TEST_F(SettingsCommands, addRefusesValuesOutOfRangeUnsafeNamesAndBothBonusKindsW
     EXPECT_EQ(settingsBytes(), testing::utf16WithMark(kThreeLotteries));
 }
 
-TEST_F(SettingsCommands, settingsFileThatCannotBeReadIsNotReplaced) {
-    for (const auto type : {std::filesystem::file_type::directory, std::filesystem::file_type::fifo}) {
+TEST_F(SettingsCommands, settingsFileThatCannotBeReadIsNotReplacedAndTheMessageSaysWhy) {
+    using Type = std::filesystem::file_type;
+    // Cut short inside Lotto 649's "PowerBall=Yes": half a character and what followed it are gone.
+    const std::string whole = testing::utf16WithMark(kThreeLotteries);
+    const std::string cut = whole.substr(0, whole.size() - 17);
+    const struct {
+        Type type;
+        std::string cause;
+    } cases[] = {{Type::directory, "it is a folder, not a file"},
+                 {Type::fifo, "it is a pipe, not a file"},
+                 {Type::regular, "it is cut short: its UTF-16 text ends in half a character"}};
+    for (const auto& [type, cause] : cases) {
         std::filesystem::remove_all(settingsFile);
-        if (type == std::filesystem::file_type::directory) std::filesystem::create_directory(settingsFile);
-        if (type == std::filesystem::file_type::fifo) ::mkfifo(settingsFile.c_str(), 0600);  // opening it would wait
+        if (type == Type::directory) std::filesystem::create_directory(settingsFile);
+        if (type == Type::fifo) ::mkfifo(settingsFile.c_str(), 0600);  // opening it would wait
+        if (type == Type::regular) testing::writeBytes(settingsFile, cut);
         EXPECT_NE(run(runAdd, add("Daily", "3", "0", "9", "0")), 0);
-        EXPECT_EQ(err.str(), "add: cannot read the settings file " + settingsFile.string() + "\n");
-        EXPECT_NE(run(runLotteries, {}), 0);
+        EXPECT_EQ(err.str(), "add: cannot read the settings file " + settingsFile.string() + ": " + cause + "\n");
+        EXPECT_NE(run(runShow, {"Lotto 649"}), 0);
         EXPECT_EQ(std::filesystem::symlink_status(settingsFile).type(), type);
     }
+    EXPECT_EQ(settingsBytes(), cut);
 
     state.dataFolder = "\\..\\Elsewhere";
     EXPECT_NE(run(runLotteries, {}), 0);

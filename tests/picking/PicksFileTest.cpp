@@ -27,7 +27,7 @@ TEST(PicksFile, saveReplacesTheFileOrReportsTheExportError) {
 
     const PicksExportResult missing = PicksFile::save(device, "\\No Such Folder", {"A"});
     EXPECT_EQ(missing.ok, false);
-    EXPECT_EQ(missing.message, "ERROR 1003! Unable to open Export File");
+    EXPECT_EQ(missing.message, "ERROR 1003! Unable to open Export File\n(its folder does not exist)");
     EXPECT_EQ(PicksFile::save(device, "\\..\\outside", {"A"}).message, PicksFile::kErrorCannotOpen);
 }
 

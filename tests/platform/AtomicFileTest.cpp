@@ -82,20 +82,22 @@ TEST(AtomicFile, replacesTheWholeFileAndAWriteThatFailsHalfWayLeavesTheOldFileAn
     EXPECT_EQ(testing::readBytes(path), std::string("new\0bytes", 9));
     {
         FileSizeLimit limit(100);
-        EXPECT_FALSE(writeFileAtomically(path, std::string(1000, 'x')));
+        const FileWriteResult full = writeFileAtomically(path, std::string(1000, 'x'));
+        EXPECT_FALSE(full.ok);
+        EXPECT_EQ(full.cause, "file too large");
     }
     EXPECT_EQ(testing::readBytes(path), std::string("new\0bytes", 9));
     EXPECT_EQ(filesIn(dir.path()), std::set<std::string>{"a.dat"});
 }
 
-TEST(AtomicFile, missingFolderOrSomethingOtherThanAFileInTheWayFails) {
+TEST(AtomicFile, missingFolderOrSomethingOtherThanAFileInTheWayFailsAndSaysWhy) {
     testing::ScratchFolder dir;
-    EXPECT_FALSE(writeFileAtomically(dir.path() / "missing" / "a.dat", "x"));
+    EXPECT_EQ(writeFileAtomically(dir.path() / "missing" / "a.dat", "x").cause, "its folder does not exist");
     std::filesystem::create_directories(dir.path() / "busy" / "inside");
-    EXPECT_FALSE(writeFileAtomically(dir.path() / "busy", "x"));
+    EXPECT_EQ(writeFileAtomically(dir.path() / "busy", "x").cause, "it is a folder, not a file");
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "busy" / "inside"));
     ASSERT_EQ(::mkfifo((dir.path() / "pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(writeFileAtomically(dir.path() / "pipe", "x"));
+    EXPECT_EQ(writeFileAtomically(dir.path() / "pipe", "x").cause, "it is a pipe, not a file");
     EXPECT_TRUE(std::filesystem::is_fifo(dir.path() / "pipe"));
     EXPECT_EQ(filesIn(dir.path()), (std::set<std::string>{"busy", "pipe"}));
 }
@@ -166,7 +168,7 @@ TEST(AtomicFile, folderIsFlushedOnceTheNewFileHasTakenTheOldOnesName) {
             atFolderFlush.push_back(testing::readBytes(path));
         }
     };
-    const bool saved = writeFileAtomically(path, "new");
+    const bool saved = writeFileAtomically(path, "new").ok;
     syncWatcher() = nullptr;
     EXPECT_TRUE(saved);
     EXPECT_EQ(atFolderFlush, std::vector<std::string>{"new"});
