@@ -9,6 +9,7 @@
 #include "app/AppState.h"
 #include "platform/DevicePaths.h"
 #include "platform/FileProblem.h"
+#include "platform/PrintableText.h"
 #include "settings/LotteryStore.h"
 #include "settings/SettingsLocation.h"
 
@@ -64,7 +65,7 @@ bool CommandSettings::reportSave(bool saved) const {
 }
 
 int commandFailed(CliContext& context, std::string_view command, std::string_view message) {
-    context.err << command << ": " << message << '\n';
+    context.err << command << ": " << printableText(message) << '\n';
     return EXIT_FAILURE;
 }
 

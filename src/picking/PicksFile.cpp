@@ -66,12 +66,12 @@ PicksExportResult save(const DevicePaths& device, std::string_view dataFolder, c
     return {true, exportedMessage(name)};
 }
 
-std::optional<std::vector<std::string>> load(const DevicePaths& device, std::string_view dataFolder) {
+PicksFileLines load(const DevicePaths& device, std::string_view dataFolder) {
     const auto host = device.toHost(deviceName(dataFolder));
-    if (!host) return std::nullopt;
+    if (!host) return {std::nullopt, true, {}};
     const WholeFile file = readWholeFile(*host, kLargestFile);
-    if (!file.read()) return std::nullopt;
-    return decode(file.bytes);
+    if (!file.read()) return {std::nullopt, file.status == WholeFileStatus::Missing, file.cause};
+    return {decode(file.bytes), false, {}};
 }
 
 }  // namespace numora::PicksFile

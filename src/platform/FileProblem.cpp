@@ -1,5 +1,7 @@
 #include "platform/FileProblem.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
 #include <cstring>
 
@@ -22,6 +24,7 @@ const char* kindInWords(std::filesystem::file_type type) {
     case Type::character:
     case Type::block: return "a device";
     case Type::socket: return "a socket";
+    case Type::symlink: return "a symbolic link";
     default: return "something else";
     }
 }
@@ -35,6 +38,18 @@ std::string sizeInWords(std::uint64_t bytes) {
 }  // namespace
 
 std::string notAFileCause(std::filesystem::file_type type) { return formatText(kNotAFile, kindInWords(type)); }
+
+std::string notAFileCauseOfMode(unsigned int mode) {
+    using Type = std::filesystem::file_type;
+    Type type = Type::unknown;
+    if (S_ISDIR(mode)) type = Type::directory;
+    if (S_ISFIFO(mode)) type = Type::fifo;
+    if (S_ISCHR(mode)) type = Type::character;
+    if (S_ISBLK(mode)) type = Type::block;
+    if (S_ISSOCK(mode)) type = Type::socket;
+    if (S_ISLNK(mode)) type = Type::symlink;
+    return notAFileCause(type);
+}
 
 std::string tooLargeCause(std::uint64_t largestBytes) {
     return formatText(kLargerThan, sizeInWords(largestBytes).c_str());

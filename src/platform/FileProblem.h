@@ -13,6 +13,8 @@ namespace numora {
 
 // Something other than a regular file stands at the path.
 std::string notAFileCause(std::filesystem::file_type type);
+// The same by the mode the system's stat gives for the path.
+std::string notAFileCauseOfMode(unsigned int mode);
 // A file larger than a reader takes: "it is larger than 16 MB".
 std::string tooLargeCause(std::uint64_t largestBytes);
 // A failed system call, by its error number: "permission denied".

@@ -21,17 +21,7 @@ WholeFile failureFor(int error) {
     return {status, {}, systemErrorCause(error)};
 }
 
-std::filesystem::file_type typeOf(mode_t mode) {
-    using Type = std::filesystem::file_type;
-    if (S_ISDIR(mode)) return Type::directory;
-    if (S_ISFIFO(mode)) return Type::fifo;
-    if (S_ISCHR(mode)) return Type::character;
-    if (S_ISBLK(mode)) return Type::block;
-    if (S_ISSOCK(mode)) return Type::socket;
-    return Type::unknown;
-}
-
-WholeFile notAFile(mode_t mode) { return {WholeFileStatus::NotAFile, {}, notAFileCause(typeOf(mode))}; }
+WholeFile notAFile(mode_t mode) { return {WholeFileStatus::NotAFile, {}, notAFileCauseOfMode(mode)}; }
 
 WholeFile tooLarge(std::uint64_t maxBytes) { return {WholeFileStatus::TooLarge, {}, tooLargeCause(maxBytes)}; }
 

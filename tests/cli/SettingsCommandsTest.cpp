@@ -41,6 +41,11 @@ TEST_F(SettingsCommands, lotteriesAndShowReadTheFileWithoutWritingIt) {
     EXPECT_EQ(err.str(), "lotteries: takes no arguments\n");
     EXPECT_EQ(settingsBytes(), testing::utf16WithMark(kThreeLotteries));
 
+    // A name edited by hand to retitle the terminal is shown escaped.
+    writeSettings(u"\r\n[LotteryList]\r\nGame0=Lotto\x1B]0;owned\x07\r\n");
+    EXPECT_EQ(run(runLotteries, {}), 0);
+    EXPECT_EQ(out.str(), "Lotto\\x1B]0;owned\\x07\n");
+
     std::filesystem::remove(settingsFile);
     EXPECT_EQ(run(runLotteries, {}), 0);
     EXPECT_EQ(out.str(), "");

@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <functional>
 #include <set>
 
 #include "platform/AtomicFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -30,27 +29,6 @@ extern "C" int fsync(int fd) {
 
 namespace numora {
 namespace {
-
-// Limits the size of files this process writes, so a write fails half-way the
-// way it does on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 std::set<std::string> filesIn(const std::filesystem::path& folder) {
     std::set<std::string> names;
@@ -81,7 +59,7 @@ TEST(AtomicFile, replacesTheWholeFileAndAWriteThatFailsHalfWayLeavesTheOldFileAn
     EXPECT_TRUE(writeFileAtomically(path, std::string("new\0bytes", 9)));
     EXPECT_EQ(testing::readBytes(path), std::string("new\0bytes", 9));
     {
-        FileSizeLimit limit(100);
+        testing::FileSizeLimit limit(100);
         const FileWriteResult full = writeFileAtomically(path, std::string(1000, 'x'));
         EXPECT_FALSE(full.ok);
         EXPECT_EQ(full.cause, "file too large");

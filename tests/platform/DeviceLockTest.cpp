@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -94,8 +95,15 @@ TEST_F(DeviceLockTest, aFolderThatTakesNoFileGoesOnUnlockedButAnUnusableLockFile
     const DeviceLock folderInItsPlace = DeviceLock::take(device, kDataFolder, "numora");
     EXPECT_EQ(folderInItsPlace.status(), DeviceLock::Status::Failed);
     EXPECT_EQ(folderInItsPlace.refused(), true);
-    EXPECT_EQ(folderInItsPlace.message().rfind("cannot lock the device root with " + lockFile.string(), 0), 0u)
-        << folderInItsPlace.message();
+    EXPECT_EQ(folderInItsPlace.message(),
+              "cannot lock the device root with " + lockFile.string() + ": it is a folder, not a file");
+
+    std::filesystem::remove(lockFile);
+    ASSERT_EQ(::mkfifo(lockFile.c_str(), 0600), 0);
+    const DeviceLock pipeInItsPlace = DeviceLock::take(device, kDataFolder, "numora");
+    EXPECT_EQ(pipeInItsPlace.refused(), true);
+    EXPECT_EQ(pipeInItsPlace.message(),
+              "cannot lock the device root with " + lockFile.string() + ": it is a pipe, not a file");
 }
 
 }  // namespace
