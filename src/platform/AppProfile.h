@@ -9,7 +9,8 @@
 namespace numora {
 
 // The per-user option store: values by section and key, text or integer.
-// A read of a value that was never written yields the caller's default.
+// A read of a value that was never written yields the caller's default. A
+// write returns whether the value was stored.
 class AppProfile {
 public:
     virtual ~AppProfile() = default;
@@ -17,6 +18,12 @@ public:
     virtual int readInt(std::string_view section, std::string_view key, int fallback) const = 0;
     virtual bool writeText(std::string_view section, std::string_view key, std::string_view value) = 0;
     virtual bool writeInt(std::string_view section, std::string_view key, int value) = 0;
+
+    // Why the store cannot be used at all, or else why its last write failed,
+    // as words that follow "Numora" ("cannot use the options file X: it is a
+    // pipe, not a file"); empty while all is well. A store that cannot be
+    // used reads every value as its default and refuses every write.
+    virtual std::string failure() const { return {}; }
 };
 
 // An AppProfile that lives in memory only; for tests and for a run that

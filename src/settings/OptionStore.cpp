@@ -23,12 +23,12 @@ bool readFlag(const AppProfile& profile, const FlagOptionKey& option) {
     return text.find(kTrueText) != std::string::npos;
 }
 
-void writeText(AppProfile& profile, const TextOptionKey& option, std::string_view value) {
-    profile.writeText(option.section, option.key, value);
+bool writeText(AppProfile& profile, const TextOptionKey& option, std::string_view value) {
+    return profile.writeText(option.section, option.key, value);
 }
 
-void writeFlag(AppProfile& profile, const FlagOptionKey& option, bool value) {
-    profile.writeText(option.section, option.key, value ? kTrueText : kFalseText);
+bool writeFlag(AppProfile& profile, const FlagOptionKey& option, bool value) {
+    return profile.writeText(option.section, option.key, value ? kTrueText : kFalseText);
 }
 
 void readSoundFiles(const AppProfile& profile, Options& options) {
@@ -36,10 +36,9 @@ void readSoundFiles(const AppProfile& profile, Options& options) {
     options.startSound = readText(profile, kStartSoundOption);
 }
 
-void writeSoundOptions(AppProfile& profile, const Options& options) {
-    writeFlag(profile, kSoundOption, options.playSounds);
-    writeText(profile, kPickSoundOption, options.pickSound);
-    writeText(profile, kStartSoundOption, options.startSound);
+bool writeSoundFiles(AppProfile& profile, const Options& options) {
+    return writeText(profile, kPickSoundOption, options.pickSound) &&
+           writeText(profile, kStartSoundOption, options.startSound);
 }
 
 }  // namespace
@@ -60,9 +59,9 @@ void LoadOptions(const AppProfile& profile, Options& options, std::string& dataF
     lotteryName = readText(profile, kLotteryNameOption);
 }
 
-void SaveOptions(AppProfile& profile, const Options& options, std::string_view lotteryName) {
-    writeSoundOptions(profile, options);
-    writeText(profile, kLotteryNameOption, lotteryName);
+bool SaveOptions(AppProfile& profile, const Options& options, std::string_view lotteryName) {
+    return writeFlag(profile, kSoundOption, options.playSounds) && writeSoundFiles(profile, options) &&
+           writeText(profile, kLotteryNameOption, lotteryName);
 }
 
 void readAllAdvancedOptions(const AppProfile& profile, Options& options) {
@@ -70,13 +69,12 @@ void readAllAdvancedOptions(const AppProfile& profile, Options& options) {
     options.playSounds = readFlag(profile, kSoundOption);
 }
 
-void writeAdvancedOptions(AppProfile& profile, const Options& options) {
-    writeFlag(profile, kPatternOption, options.pattern);
-    writeFlag(profile, kStyleOption, options.moreWeightToLessFrequent);
-    writeFlag(profile, kSoundOption, options.playSounds);
-    profile.writeInt(kForecastModelOption.section, kForecastModelOption.key, options.model);
-    writeText(profile, kPickSoundOption, options.pickSound);
-    writeText(profile, kStartSoundOption, options.startSound);
+bool writeAdvancedOptions(AppProfile& profile, const Options& options) {
+    return writeFlag(profile, kPatternOption, options.pattern) &&
+           writeFlag(profile, kStyleOption, options.moreWeightToLessFrequent) &&
+           writeFlag(profile, kSoundOption, options.playSounds) &&
+           profile.writeInt(kForecastModelOption.section, kForecastModelOption.key, options.model) &&
+           writeSoundFiles(profile, options);
 }
 
 }  // namespace numora

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "SettingsCommandFixture.h"
 #include "app/StartUp.h"
+#include "support/FailingAppProfile.h"
 
 namespace numora {
 namespace {
@@ -151,6 +152,43 @@ TEST_F(SettingsCommands, optionsShowsTheSixAdvancedValuesAndStoresAllOfThemWhenO
         EXPECT_EQ(err.str(), message);
     }
     EXPECT_EQ(profile.readInt("Advanced", "Hyper", -1), 2);
+}
+
+TEST_F(SettingsCommands, aStoredModelOutOfRangeIsNamedWithHowToChangeItAndKeptByOptions) {
+    profile.writeInt("Advanced", "Hyper", 99);
+    loadStartValues(state, profile, time);
+    const std::string refused =
+        ": the forecasting model stored as Hyper=99 is not 0, 1 or 2: give --model, or store one with numora-cli "
+        "options --model N\n";
+    EXPECT_NE(run(runPick, {"Lotto 649"}), 0);
+    EXPECT_EQ(err.str(), "pick" + refused);
+    EXPECT_NE(run(runBacktest, {"Lotto 649"}), 0);
+    EXPECT_EQ(err.str(), "backtest" + refused);
+
+    const std::string kept =
+        "options: the forecasting model stored as Hyper=99 is not 0, 1 or 2; pick and backtest refuse it until "
+        "--model stores another\n";
+    EXPECT_EQ(options({}), 0);
+    EXPECT_EQ(out.str().substr(0, 9), "Hyper=99\n");
+    EXPECT_EQ(err.str(), kept);
+    EXPECT_EQ(options({"--no-sound"}), 0);
+    EXPECT_EQ(err.str(), kept);
+    EXPECT_EQ(profile.readText("Advanced", "Sound", "") + profile.readText("Advanced", "Hyper", ""), "FALSE99");
+    EXPECT_EQ(options({"--model", "1"}), 0);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(profile.readInt("Advanced", "Hyper", -1), 1);
+}
+
+TEST_F(SettingsCommands, optionsThatCannotBeStoredFailTheCommandAndSayWhy) {
+    testing::FailingAppProfile failing(2);
+    CliContext context{state, device, failing, locale, time, out, err};
+    EXPECT_EQ(runOptions(context, {"--no-sound"}), 1);
+    EXPECT_EQ(err.str(), std::string("options: The options were not stored: Numora ") +
+                             testing::FailingAppProfile::kFailure + ".\n");
+    EXPECT_EQ(out.str(), "");
+    err.str({});
+    EXPECT_EQ(runOptions(context, {}), 0);  // nothing to store
+    EXPECT_EQ(err.str(), "");
 }
 
 }  // namespace
