@@ -4,8 +4,18 @@
 #include <QEvent>
 
 #include <cstdio>
+#include <ostream>
+
+#include "ui/services/QtPrompter.h"
 
 namespace numora {
+
+namespace {
+
+constexpr char kMessagePrefix[] = "numora: ";
+constexpr char kAnsweredNo[] = " (answered No)";
+
+}  // namespace
 
 StartCheck::StartCheck(QDialog& window) : window_(window) { window_.installEventFilter(this); }
 
@@ -24,6 +34,19 @@ bool StartCheck::eventFilter(QObject* watched, QEvent* event) {
             Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
+}
+
+StartCheckPrompter::StartCheckPrompter(std::ostream& out) : out_(out) {}
+
+void StartCheckPrompter::report(const std::string& text, PromptIcon) {
+    spoke_ = true;
+    out_ << kMessagePrefix << QtPrompter::displayText(text).toStdString() << '\n' << std::flush;
+}
+
+bool StartCheckPrompter::ask(const std::string& question) {
+    spoke_ = true;
+    out_ << kMessagePrefix << QtPrompter::displayText(question).toStdString() << kAnsweredNo << '\n' << std::flush;
+    return false;
 }
 
 }  // namespace numora
