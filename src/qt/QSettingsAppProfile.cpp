@@ -86,22 +86,26 @@ int QSettingsAppProfile::readInt(std::string_view section, std::string_view key,
 }
 
 bool QSettingsAppProfile::writeText(std::string_view section, std::string_view key, std::string_view value) {
-    return write(settingsKey(section, key), toQString(value));
+    return writeAll({{section, key, value}});
 }
 
 bool QSettingsAppProfile::writeInt(std::string_view section, std::string_view key, int value) {
-    return write(settingsKey(section, key), value);
+    return writeAll({{section, key, value}});
 }
 
 std::string QSettingsAppProfile::failure() const {
     return unusableBecause_.empty() ? lastWriteFailure_ : unusableBecause_;
 }
 
-bool QSettingsAppProfile::write(const QString& key, const QVariant& value) {
+bool QSettingsAppProfile::writeAll(const std::vector<ProfileValue>& values) {
     if (!settings_) return false;
     lastWriteFailure_ = writeObstacle();
     if (!lastWriteFailure_.empty()) return false;
-    settings_->setValue(key, value);
+    for (const ProfileValue& stored : values) {
+        const auto* text = std::get_if<std::string_view>(&stored.value);
+        settings_->setValue(settingsKey(stored.section, stored.key),
+                            text ? QVariant(toQString(*text)) : QVariant(std::get<int>(stored.value)));
+    }
     settings_->sync();
     if (settings_->status() == QSettings::NoError) return true;
     lastWriteFailure_ = formatText(kCannotWrite, local(file_).c_str());

@@ -36,10 +36,11 @@ public:
     int readInt(std::string_view section, std::string_view key, int fallback) const override;
     bool writeText(std::string_view section, std::string_view key, std::string_view value) override;
     bool writeInt(std::string_view section, std::string_view key, int value) override;
+    // One write of the file for all the values.
+    bool writeAll(const std::vector<ProfileValue>& values) override;
     std::string failure() const override;
 
 private:
-    bool write(const QString& key, const QVariant& value);
     // Why a write cannot be made now; empty when it can.
     std::string writeObstacle() const;
 

@@ -23,22 +23,17 @@ bool readFlag(const AppProfile& profile, const FlagOptionKey& option) {
     return text.find(kTrueText) != std::string::npos;
 }
 
-bool writeText(AppProfile& profile, const TextOptionKey& option, std::string_view value) {
-    return profile.writeText(option.section, option.key, value);
+ProfileValue textValue(const TextOptionKey& option, std::string_view value) {
+    return {option.section, option.key, value};
 }
 
-bool writeFlag(AppProfile& profile, const FlagOptionKey& option, bool value) {
-    return profile.writeText(option.section, option.key, value ? kTrueText : kFalseText);
+ProfileValue flagValue(const FlagOptionKey& option, bool value) {
+    return {option.section, option.key, value ? kTrueText : kFalseText};
 }
 
 void readSoundFiles(const AppProfile& profile, Options& options) {
     options.pickSound = readText(profile, kPickSoundOption);
     options.startSound = readText(profile, kStartSoundOption);
-}
-
-bool writeSoundFiles(AppProfile& profile, const Options& options) {
-    return writeText(profile, kPickSoundOption, options.pickSound) &&
-           writeText(profile, kStartSoundOption, options.startSound);
 }
 
 }  // namespace
@@ -60,8 +55,10 @@ void LoadOptions(const AppProfile& profile, Options& options, std::string& dataF
 }
 
 bool SaveOptions(AppProfile& profile, const Options& options, std::string_view lotteryName) {
-    return writeFlag(profile, kSoundOption, options.playSounds) && writeSoundFiles(profile, options) &&
-           writeText(profile, kLotteryNameOption, lotteryName);
+    return profile.writeAll({flagValue(kSoundOption, options.playSounds),
+                             textValue(kPickSoundOption, options.pickSound),
+                             textValue(kStartSoundOption, options.startSound),
+                             textValue(kLotteryNameOption, lotteryName)});
 }
 
 void readAllAdvancedOptions(const AppProfile& profile, Options& options) {
@@ -70,11 +67,12 @@ void readAllAdvancedOptions(const AppProfile& profile, Options& options) {
 }
 
 bool writeAdvancedOptions(AppProfile& profile, const Options& options) {
-    return writeFlag(profile, kPatternOption, options.pattern) &&
-           writeFlag(profile, kStyleOption, options.moreWeightToLessFrequent) &&
-           writeFlag(profile, kSoundOption, options.playSounds) &&
-           profile.writeInt(kForecastModelOption.section, kForecastModelOption.key, options.model) &&
-           writeSoundFiles(profile, options);
+    return profile.writeAll({flagValue(kPatternOption, options.pattern),
+                             flagValue(kStyleOption, options.moreWeightToLessFrequent),
+                             flagValue(kSoundOption, options.playSounds),
+                             {kForecastModelOption.section, kForecastModelOption.key, options.model},
+                             textValue(kPickSoundOption, options.pickSound),
+                             textValue(kStartSoundOption, options.startSound)});
 }
 
 }  // namespace numora

@@ -21,16 +21,16 @@ void readAdvancedOptions(const AppProfile& profile, Options& options);
 // "Name" (the current lottery's name).
 void LoadOptions(const AppProfile& profile, Options& options, std::string& dataFolder, std::string& lotteryName);
 
-// Advanced "Sound", "Wav1", "Wav2" and Options "Name". False when a write
-// failed (the profile's failure says why); the writes after it are not tried.
+// Advanced "Sound", "Wav1", "Wav2" and Options "Name", stored together. False
+// when they were not stored (the profile's failure says why).
 bool SaveOptions(AppProfile& profile, const Options& options, std::string_view lotteryName);
 
 // What the Advanced dialog shows when it opens: the six Advanced values.
 void readAllAdvancedOptions(const AppProfile& profile, Options& options);
 
 // What the Advanced dialog stores when it closes, in this order: "Pattern",
-// "Style", "Sound", "Hyper", "Wav1", "Wav2". False when a write failed, as
-// for SaveOptions.
+// "Style", "Sound", "Hyper", "Wav1", "Wav2", stored together. False when
+// they were not stored, as for SaveOptions.
 bool writeAdvancedOptions(AppProfile& profile, const Options& options);
 
 // What is told when the option store cannot be used at all, or when options
