@@ -56,6 +56,9 @@ QSettingsAppProfile::QSettingsAppProfile(const QString& iniFile, std::chrono::mi
         return;
     }
     settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+    // QSettings reads a section's text only when it is first asked for: have
+    // it read them all now, so that damage anywhere is found before a write.
+    settings_->allKeys();
     if (settings_->status() != QSettings::NoError) {
         // Writing would replace the file with what could be read of it.
         unusableBecause_ = formatText(kCannotUseFile, local(file_).c_str(), kNotOptions);

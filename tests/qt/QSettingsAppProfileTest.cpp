@@ -48,17 +48,22 @@ TEST(QSettingsAppProfile, whatCannotBeReadAsOptionsLeavesTheDefaultsAndTheFileAs
     testing::writeBytes(path("Huge.conf"), "[Advanced]\nHyper=2\n");
     std::filesystem::resize_file(path("Huge.conf"), std::uintmax_t{20} << 30);  // sparse: takes no room
     testing::writeBytes(path("Damaged.conf"), "[Advanced]\nHyper=2\n[Adv\nanced\x01\n");
+    // Damage that QSettings finds only once it reads the section's text.
+    testing::writeBytes(path("Inside.conf"), "[A\xB3" "dvanced[Advanced]\nHyper=2\nP]\na");
     std::filesystem::create_symlink("/dev/zero", path("Device.conf"));
     const std::pair<const char*, std::string> cases[] = {
         {"Folder.conf", "it is a folder, not a file"},
         {"Pipe.conf", "it is a pipe, not a file"},
         {"Huge.conf", "it is larger than 1 MB"},
         {"Damaged.conf", "its text is not options that Numora can read"},
+        {"Inside.conf", "its text is not options that Numora can read"},
         {"Device.conf", "it is a device, not a file"},
     };
     for (const auto& [name, cause] : cases) {
         const auto type = std::filesystem::status(path(name)).type();
-        const std::string bytes = std::string(name) == "Damaged.conf" ? testing::readBytes(path(name)) : "";
+        const std::string bytes = type == std::filesystem::file_type::regular && std::string(name) != "Huge.conf"
+                                      ? testing::readBytes(path(name))
+                                      : "";
         QSettingsAppProfile profile(dir.filePath(QString::fromLatin1(name)));
         EXPECT_EQ(profile.failure(), "cannot use the options file " + path(name).string() + ": " + cause);
         EXPECT_EQ(profile.readInt("Advanced", "Hyper", 1), 1) << name;
