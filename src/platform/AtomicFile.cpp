@@ -31,16 +31,9 @@ constexpr mode_t kNewFileMode = 0666;
 constexpr mode_t kPermissionBits = 07777;
 constexpr char kNoFileName[] = "it names no file";
 constexpr char kLinkLoop[] = "its symbolic links lead nowhere or round in a loop";
-// A file's folder is not there: what is left of the system's words for it.
-constexpr char kNoFolder[] = "its folder does not exist";
-constexpr char kFileForFolder[] = "a file stands where its folder belongs";
 
 FileWriteResult failed(std::string cause) { return {false, std::move(cause)}; }
-FileWriteResult failedWith(int error) {
-    if (error == ENOENT) return failed(kNoFolder);
-    if (error == ENOTDIR) return failed(kFileForFolder);
-    return failed(systemErrorCause(error));
-}
+FileWriteResult failedWith(int error) { return failed(writeErrorCause(error)); }
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 
 #include "platform/FormatText.h"
@@ -13,6 +14,8 @@ namespace {
 
 constexpr char kNotAFile[] = "it is %s, not a file";
 constexpr char kLargerThan[] = "it is larger than %s";
+constexpr char kNoFolder[] = "its folder does not exist";
+constexpr char kFileForFolder[] = "a file stands where its folder belongs";
 constexpr std::uint64_t kKilobyte = 1024;
 constexpr std::uint64_t kMegabyte = kKilobyte * kKilobyte;
 
@@ -63,6 +66,12 @@ std::string systemErrorCause(int error) {
         words[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(words[0])));
     }
     return words;
+}
+
+std::string writeErrorCause(int error) {
+    if (error == ENOENT) return kNoFolder;
+    if (error == ENOTDIR) return kFileForFolder;
+    return systemErrorCause(error);
 }
 
 std::string withCause(std::string_view message, std::string_view cause) {

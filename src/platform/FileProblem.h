@@ -19,6 +19,9 @@ std::string notAFileCauseOfMode(unsigned int mode);
 std::string tooLargeCause(std::uint64_t largestBytes);
 // A failed system call, by its error number: "permission denied".
 std::string systemErrorCause(int error);
+// The same for a file that was to be written, whose folder a missing path
+// names: "its folder does not exist", "a file stands where its folder belongs".
+std::string writeErrorCause(int error);
 
 // A message of the program followed by its cause on a line of its own, in
 // brackets; the message alone when there is no cause. Texts the program keeps

@@ -5,6 +5,11 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "platform/FileProblem.h"
 #include "platform/FormatText.h"
@@ -41,6 +46,19 @@ std::string local(const QString& path) { return QFile::encodeName(path).toStdStr
 std::string unreadableCause(const QString& path) {
     const WholeFile read = readWholeFile(local(path), kLargestFile);
     return read.read() || read.status == WholeFileStatus::Missing ? std::string() : read.cause;
+}
+
+// Why QSettings, which keeps its reasons, may have failed to write the file:
+// what is wrong with its folder, or a full disk; empty when none of these.
+std::string writeFailureCause(const QString& file) {
+    const std::string folder = local(QFileInfo(file).absolutePath());
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) return writeErrorCause(errno);
+    if (!S_ISDIR(info.st_mode)) return writeErrorCause(ENOTDIR);
+    if (::access(folder.c_str(), W_OK) != 0) return systemErrorCause(errno);
+    struct statvfs disk {};
+    if (::statvfs(folder.c_str(), &disk) == 0 && disk.f_bavail == 0) return systemErrorCause(ENOSPC);
+    return {};
 }
 
 }  // namespace
@@ -111,7 +129,7 @@ bool QSettingsAppProfile::writeAll(const std::vector<ProfileValue>& values) {
     }
     settings_->sync();
     if (settings_->status() == QSettings::NoError) return true;
-    lastWriteFailure_ = formatText(kCannotWrite, local(file_).c_str());
+    lastWriteFailure_ = withCauseAfterColon(formatText(kCannotWrite, local(file_).c_str()), writeFailureCause(file_));
     return false;
 }
 
