@@ -16,6 +16,7 @@
 #include "platform/DevicePaths.h"
 #include "platform/FormatText.h"
 #include "platform/LocalTime.h"
+#include "platform/PrintableText.h"
 #include "settings/OptionStore.h"
 #include "qt/DeviceRoot.h"
 #include "qt/QtLocaleInfo.h"
@@ -111,7 +112,7 @@ std::variant<ProgramCall, int> readProgramWords(const std::vector<std::string>& 
 int runCall(const ProgramCall& call, AppProfile& profile, std::ostream& out, std::ostream& err) {
     // A store that cannot be used is told of, and the command goes on with the defaults.
     if (const std::string failure = profile.failure(); !failure.empty()) {
-        err << kProgramName << ": " << formatText(kOptionsUnusableFormat, failure.c_str()) << "\n";
+        err << kProgramName << ": " << printableText(formatText(kOptionsUnusableFormat, failure.c_str())) << "\n";
     }
     const DevicePaths device(call.root);
     const SystemLocalTime time;

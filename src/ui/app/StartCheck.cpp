@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "platform/PrintableText.h"
 #include "ui/services/QtPrompter.h"
 
 namespace numora {
@@ -14,6 +15,9 @@ namespace {
 
 constexpr char kMessagePrefix[] = "numora: ";
 constexpr char kAnsweredNo[] = " (answered No)";
+
+// A message as a box would show it, made safe for a terminal.
+std::string shown(const std::string& text) { return printableText(QtPrompter::displayText(text).toStdString()); }
 
 }  // namespace
 
@@ -40,12 +44,12 @@ StartCheckPrompter::StartCheckPrompter(std::ostream& out) : out_(out) {}
 
 void StartCheckPrompter::report(const std::string& text, PromptIcon) {
     spoke_ = true;
-    out_ << kMessagePrefix << QtPrompter::displayText(text).toStdString() << '\n' << std::flush;
+    out_ << kMessagePrefix << shown(text) << '\n' << std::flush;
 }
 
 bool StartCheckPrompter::ask(const std::string& question) {
     spoke_ = true;
-    out_ << kMessagePrefix << QtPrompter::displayText(question).toStdString() << kAnsweredNo << '\n' << std::flush;
+    out_ << kMessagePrefix << shown(question) << kAnsweredNo << '\n' << std::flush;
     return false;
 }
 

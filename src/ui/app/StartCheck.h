@@ -27,8 +27,9 @@ private:
 };
 
 // The messages of a start check, for the script that runs it: each goes to
-// the error stream instead of a message box that would wait for a tap, and a
-// question is answered No. Any message fails the check.
+// the error stream, control characters escaped, instead of a message box that
+// would wait for a tap, and a question is answered No. Any message fails the
+// check.
 class StartCheckPrompter final : public Prompter {
 public:
     explicit StartCheckPrompter(std::ostream& out);

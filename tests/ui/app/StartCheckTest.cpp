@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <sstream>
+
 #include "platform/DeviceLock.h"
 #include "qt/DeviceRoot.h"
 #include "qt/QSettingsAppProfile.h"
@@ -27,6 +29,18 @@ TEST(StartCheck, closesTheWindowAsItsCloseButtonWouldOnceItIsPaintedAndSaysSo) {
     const int result = window.exec();
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), StartCheck::kStartedLine);
     EXPECT_EQ(result, QDialog::Accepted);
+}
+
+TEST(StartCheck, messagesAreWrittenAsABoxShowsThemSafeForATerminalAndQuestionsAnsweredNo) {
+    std::ostringstream out;
+    StartCheckPrompter prompter(out);
+    EXPECT_FALSE(prompter.spoke());
+    prompter.report("Exported to\r \\My Documents\x1B]0;owned\x07");
+    EXPECT_FALSE(prompter.ask("Save changes?"));
+    EXPECT_TRUE(prompter.spoke());
+    EXPECT_EQ(out.str(),
+              "numora: Exported to\n \\My Documents\\x1B]0;owned\\x07\n"
+              "numora: Save changes? (answered No)\n");
 }
 
 // What a start check of the program wrote, and its exit status.
