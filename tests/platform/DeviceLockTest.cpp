@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <csignal>
+#include <memory>
 
 #include "platform/DeviceLock.h"
 #include "platform/DevicePaths.h"
+#include "support/HoldingProcess.h"
 #include "support/TestFiles.h"
 
 namespace numora {
@@ -14,40 +13,13 @@ namespace {
 
 constexpr char kDataFolder[] = "\\Program Files\\Numora";
 
-// A process that takes the lock and waits to be killed; killed at the latest
-// when the test ends, so a failed check never leaves it behind.
-class LockHolderProcess {
-public:
-    explicit LockHolderProcess(const DevicePaths& device) {
-        int ready[2];
-        if (::pipe(ready) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            const DeviceLock lock = DeviceLock::take(device, kDataFolder, "numora");
-            const char held = lock.status() == DeviceLock::Status::Held ? 'y' : 'n';
-            [[maybe_unused]] const ssize_t written = ::write(ready[1], &held, 1);
-            ::pause();
-            ::_exit(0);
-        }
-        char held = 'n';
-        holds_ = pid_ > 0 && ::read(ready[0], &held, 1) == 1 && held == 'y';
-        ::close(ready[0]);
-        ::close(ready[1]);
-    }
-    ~LockHolderProcess() { kill(); }
-
-    bool holds() const { return holds_; }
-    void kill() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-    }
-
-private:
-    pid_t pid_ = -1;
-    bool holds_ = false;
-};
+// A process that holds the data folder's lock until it is killed.
+testing::HoldingProcess lockHolder(const DevicePaths& device) {
+    return testing::HoldingProcess([&device]() -> std::shared_ptr<void> {
+        auto lock = std::make_shared<DeviceLock>(DeviceLock::take(device, kDataFolder, "numora"));
+        return lock->status() == DeviceLock::Status::Held ? lock : nullptr;
+    });
+}
 
 class DeviceLockTest : public ::testing::Test {
 protected:
@@ -79,7 +51,7 @@ TEST_F(DeviceLockTest, oneHolderAtATimeAndTheRefusedOneIsToldWho) {
 }
 
 TEST_F(DeviceLockTest, aHolderThatIsKilledLetsGo) {
-    LockHolderProcess holder(device);
+    testing::HoldingProcess holder = lockHolder(device);
     ASSERT_EQ(holder.holds(), true);
     EXPECT_EQ(DeviceLock::take(device, kDataFolder, "numora-cli add").status(), DeviceLock::Status::Busy);
     holder.kill();

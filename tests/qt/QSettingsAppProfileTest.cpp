@@ -5,16 +5,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <csignal>
 
 #include "platform/AppProfile.h"
 #include "platform/DevicePaths.h"
 #include "qt/DeviceRoot.h"
 #include "qt/QSettingsAppProfile.h"
 #include "support/FileSizeLimit.h"
+#include "support/HoldingProcess.h"
 #include "support/TestFiles.h"
 
 namespace numora {
@@ -76,41 +73,6 @@ TEST(QSettingsAppProfile, whatCannotBeReadAsOptionsLeavesTheDefaultsAndTheFileAs
     EXPECT_EQ(std::filesystem::file_size(path("Huge.conf")), std::uintmax_t{20} << 30);
 }
 
-// A process that holds the options' lock file as QSettings does while it
-// writes, until it is killed (at the latest when the test ends).
-class OptionsWriterProcess {
-public:
-    explicit OptionsWriterProcess(const QString& lockFile) {
-        int ready[2];
-        if (::pipe(ready) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            QLockFile lock(lockFile);
-            const char held = lock.tryLock() ? 'y' : 'n';
-            [[maybe_unused]] const ssize_t written = ::write(ready[1], &held, 1);
-            ::pause();
-            ::_exit(0);
-        }
-        char held = 'n';
-        holds_ = pid_ > 0 && ::read(ready[0], &held, 1) == 1 && held == 'y';
-        ::close(ready[0]);
-        ::close(ready[1]);
-    }
-    ~OptionsWriterProcess() { kill(); }
-
-    bool holds() const { return holds_; }
-    void kill() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-    }
-
-private:
-    pid_t pid_ = -1;
-    bool holds_ = false;
-};
-
 TEST(QSettingsAppProfile, aWriteWaitsForTheLockOnlySoLongAndSaysWhatStandsInItsWay) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Numora.conf"));
@@ -131,7 +93,11 @@ TEST(QSettingsAppProfile, aWriteWaitsForTheLockOnlySoLongAndSaysWhatStandsInItsW
               "cannot use the lock file " + lock.string() + " of the options: it is a pipe, not a file");
     std::filesystem::remove(lock);
 
-    OptionsWriterProcess writer(QFile::decodeName(lock.c_str()));
+    // Another writer of the options, holding the lock as QSettings does while it writes.
+    testing::HoldingProcess writer([&lock]() -> std::shared_ptr<void> {
+        auto held = std::make_shared<QLockFile>(QFile::decodeName(lock.c_str()));
+        return held->tryLock() ? held : nullptr;
+    });
     ASSERT_TRUE(writer.holds());
     QElapsedTimer waited;
     waited.start();
