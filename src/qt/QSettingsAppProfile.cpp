@@ -1,5 +1,6 @@
 #include "QSettingsAppProfile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +28,9 @@ constexpr char kLockFileEnding[] = ".lock";
 constexpr char kCannotUseFile[] = "cannot use the options file %s: %s";
 constexpr char kNotOptions[] = "its text is not options that Numora can read";
 constexpr char kCannotUseLock[] = "cannot use the lock file %s of the options: %s";
-constexpr char kLockHeld[] = "found the lock file %s of the options held by another program";
+constexpr char kLockHeld[] = "found the lock file %s of the options held by %s, process %lld on %s";
+// A writer writes who it is into its lock file as soon as it has made it.
+constexpr std::chrono::seconds kLockFileWritten{1};
 constexpr char kCannotWrite[] = "cannot write the options file %s";
 
 QString settingsKey(std::string_view section, std::string_view key) {
@@ -46,6 +49,14 @@ std::string local(const QString& path) { return QFile::encodeName(path).toStdStr
 std::string unreadableCause(const QString& path) {
     const WholeFile read = readWholeFile(local(path), kLargestFile);
     return read.read() || read.status == WholeFileStatus::Missing ? std::string() : read.cause;
+}
+
+// A lock file that a writer killed as it made it left empty: no one holds it,
+// though QSettings would take it for held for half a minute.
+void removeEmptyLeftover(const QString& lockFile) {
+    const QFileInfo info(lockFile);
+    const QDateTime madeBefore = QDateTime::currentDateTimeUtc().addSecs(-kLockFileWritten.count());
+    if (info.isFile() && info.size() == 0 && info.lastModified().toUTC() < madeBefore) QFile::remove(lockFile);
 }
 
 // Why QSettings, which keeps its reasons, may have failed to write the file:
@@ -142,12 +153,19 @@ std::string QSettingsAppProfile::writeObstacle() const {
     if (const std::string cause = unreadableCause(lockFile); !cause.empty()) {
         return formatText(kCannotUseLock, local(lockFile).c_str(), cause.c_str());
     }
-    // QSettings waits for its lock without a limit: wait here, with one, until
-    // the lock is free. A lock left by a program that has ended is free.
+    // QSettings waits for its lock for as long as half a minute, or for ever
+    // when it cannot clear it: wait here, for less, until the lock is free. A
+    // lock left by a program that has ended is free.
+    removeEmptyLeftover(lockFile);
     QDir().mkpath(QFileInfo(file_).absolutePath());
     QLockFile lock(lockFile);
     if (!lock.tryLock(static_cast<int>(lockWait_.count())) && lock.error() == QLockFile::LockFailedError) {
-        return formatText(kLockHeld, local(lockFile).c_str());
+        qint64 process = 0;
+        QString host;
+        QString program;
+        lock.getLockInfo(&process, &host, &program);
+        return formatText(kLockHeld, local(lockFile).c_str(), program.toStdString().c_str(),
+                          static_cast<long long>(process), host.toStdString().c_str());
     }
     return {};
 }
