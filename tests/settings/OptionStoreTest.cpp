@@ -2,7 +2,6 @@
 
 #include "platform/AppProfile.h"
 #include "settings/OptionStore.h"
-#include "support/FailingAppProfile.h"
 
 namespace numora {
 namespace {
@@ -66,21 +65,6 @@ TEST(OptionStore, saveOptionsWritesSoundsAndNameWhileTheDialogWritesEveryAdvance
     Options read;
     readAllAdvancedOptions(profile, read);
     EXPECT_EQ(read, state.options);
-}
-
-TEST(OptionStore, aWriteThatFailsFailsTheWholeSaveAndTheWritesAfterItAreNotTried) {
-    const Options options{2, false, true, false, "\\pick.wav", "\\start.wav"};
-    testing::FailingAppProfile full(3);
-    EXPECT_FALSE(writeAdvancedOptions(full, options));
-    EXPECT_EQ(full.writesTried, 4);  // Pattern, Style, Sound stored; Hyper failed
-    EXPECT_TRUE(full.stored.contains("Advanced", "Sound"));
-    EXPECT_FALSE(full.stored.contains("Advanced", "Wav1"));
-
-    testing::FailingAppProfile none;
-    EXPECT_FALSE(SaveOptions(none, options, "Lotto"));
-    EXPECT_EQ(none.writesTried, 1);
-    InMemoryAppProfile working;
-    EXPECT_TRUE(SaveOptions(working, options, "Lotto") && writeAdvancedOptions(working, options));
 }
 
 }  // namespace
