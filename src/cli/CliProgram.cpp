@@ -16,6 +16,8 @@
 #include "platform/DevicePaths.h"
 #include "platform/FormatText.h"
 #include "platform/LocalTime.h"
+#include "platform/PrintableText.h"
+#include "settings/OptionStore.h"
 #include "qt/DeviceRoot.h"
 #include "qt/QtLocaleInfo.h"
 
@@ -108,6 +110,10 @@ std::variant<ProgramCall, int> readProgramWords(const std::vector<std::string>& 
 // Runs a command on its device: a command that only reads needs a device
 // root; one that writes sets one up and holds its lock while it runs.
 int runCall(const ProgramCall& call, AppProfile& profile, std::ostream& out, std::ostream& err) {
+    // A store that cannot be used is told of, and the command goes on with the defaults.
+    if (const std::string failure = profile.failure(); !failure.empty()) {
+        err << kProgramName << ": " << printableText(formatText(kOptionsUnusableFormat, failure.c_str())) << "\n";
+    }
     const DevicePaths device(call.root);
     const SystemLocalTime time;
     const QtLocaleInfo locale;

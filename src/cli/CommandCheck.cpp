@@ -33,6 +33,7 @@ constexpr char kNoDraws[] = "%s has no past draws to check against";
 constexpr char kNoDrawThatDay[] = "%s has no draw on %s";
 constexpr char kNotADate[] = "--date: \"%s\" is not a date written YYYY-MM-DD";
 constexpr char kNoPicksFile[] = "no lines given and no picks file %s (export the picks first)";
+constexpr char kUnreadablePicksFile[] = "no lines given and the picks file %s cannot be read: %s";
 constexpr char kNoPicksInFile[] = "no lines given and the picks file %s holds no picks";
 constexpr std::string_view kDateWithAll = "--date and --all cannot be used together";
 
@@ -51,9 +52,12 @@ std::optional<std::vector<PickedLine>> linesToCheck(CliContext& context, const s
     std::vector<std::string> texts = given;
     if (texts.empty()) {
         const std::string file = PicksFile::deviceName(context.state.dataFolder);
-        const auto exported = PicksFile::load(context.device, context.state.dataFolder);
+        const PicksFileLines read = PicksFile::load(context.device, context.state.dataFolder);
+        const auto& exported = read.lines;
         if (!exported) {
-            commandFailed(context, kCheckCommandName, formatText(kNoPicksFile, file.c_str()));
+            commandFailed(context, kCheckCommandName,
+                          read.missing ? formatText(kNoPicksFile, file.c_str())
+                                       : formatText(kUnreadablePicksFile, file.c_str(), read.cause.c_str()));
             return std::nullopt;
         }
         // A list of welcome lines, or the erased list's line, holds no picks.

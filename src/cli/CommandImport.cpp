@@ -44,15 +44,12 @@ int runImport(CliContext& context, const std::vector<std::string>& words) {
     if (!lottery->loaded.maySaveOver()) {
         return commandFailed(context, kImportCommandName, lottery->loaded.message);
     }
-    // A file that cannot be read goes to the lenient import, which says why.
     std::string problem;
     const auto bytes = readImportFile(file, problem);
+    if (!bytes) return commandFailed(context, kImportCommandName, problem);
     const DrawReader reader = readerName ? (*readerName == kTableReader ? DrawReader::Table : DrawReader::Lenient)
-                                         : (bytes ? chooseReader(*bytes) : DrawReader::Lenient);
-    if (reader == DrawReader::Table) {
-        if (!bytes) return commandFailed(context, kImportCommandName, problem);
-        return runTableImport(context, *lottery, *bytes, dryRun);
-    }
+                                         : chooseReader(*bytes);
+    if (reader == DrawReader::Table) return runTableImport(context, *lottery, *bytes, dryRun);
 
     const LotteryProfile& profile = lottery->profile;
     const DrawSaver save = [&](const DrawList& merged) {

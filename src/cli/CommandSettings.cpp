@@ -8,6 +8,8 @@
 
 #include "app/AppState.h"
 #include "platform/DevicePaths.h"
+#include "platform/FileProblem.h"
+#include "platform/PrintableText.h"
 #include "settings/LotteryStore.h"
 #include "settings/SettingsLocation.h"
 
@@ -38,7 +40,8 @@ bool CommandSettings::load() {
     }
     std::error_code error;
     if (file_.Load(*hostPath) || (!std::filesystem::exists(*hostPath, error) && !error)) return true;
-    commandFailed(context_, command_, std::string(kCannotRead) + hostPath->string());
+    commandFailed(context_, command_,
+                  withCauseAfterColon(std::string(kCannotRead) + hostPath->string(), file_.failure()));
     return false;
 }
 
@@ -54,12 +57,15 @@ std::optional<LotteryProfile> CommandSettings::lotteryProfile(const std::string&
 }
 
 bool CommandSettings::reportSave(bool saved) const {
-    if (!saved) commandFailed(context_, command_, std::string(kCannotSave) + file_.fileName().string());
+    if (!saved) {
+        commandFailed(context_, command_,
+                      withCauseAfterColon(std::string(kCannotSave) + file_.fileName().string(), file_.failure()));
+    }
     return saved;
 }
 
 int commandFailed(CliContext& context, std::string_view command, std::string_view message) {
-    context.err << command << ": " << message << '\n';
+    context.err << command << ": " << printableText(message) << '\n';
     return EXIT_FAILURE;
 }
 

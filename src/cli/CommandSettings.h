@@ -40,7 +40,8 @@ private:
     SettingsFile file_;
 };
 
-// Writes "command: message" to the error stream; returns the failure status.
+// Writes "command: message" to the error stream, control characters escaped
+// (a message may quote a file); returns the failure status.
 int commandFailed(CliContext& context, std::string_view command, std::string_view message);
 
 // A command's words parsed with its options; the command takes exactly one

@@ -2,6 +2,7 @@
 
 #include "CommandSettings.h"
 #include "app/AppState.h"
+#include "platform/FormatText.h"
 
 namespace numora {
 
@@ -9,6 +10,9 @@ namespace {
 
 constexpr int kHighestModel = static_cast<int>(ForecastModel::MonteCarlo);
 constexpr std::string_view kUnknownModel = "--model: the forecasting model is 0, 1 or 2";
+constexpr char kStoredModelRefused[] =
+    "the forecasting model stored as %s=%d is not 0, 1 or 2: give --model, or store one with "
+    "numora-cli options --model N";
 constexpr std::string_view kOppositeFlags = " cannot be used together";
 
 }  // namespace
@@ -24,12 +28,21 @@ bool applySwitch(CliContext& context, std::string_view command, const CliArgumen
     return true;
 }
 
+bool isForecastModel(int model) { return model >= 0 && model <= kHighestModel; }
+
 std::optional<Options> pickOptionsFromWords(CliContext& context, std::string_view command,
-                                            const CliArguments& arguments) {
+                                            const CliArguments& arguments, StoredModelRule storedModel) {
     Options options = context.state.options;
     std::string error;
     const auto model = arguments.intValue(kModelOption, options.model, error);
-    if (model && (*model < 0 || *model > kHighestModel)) error = kUnknownModel;
+    const bool given = arguments.value(kModelOption).has_value();
+    if (model && !isForecastModel(*model)) {
+        if (given) {
+            error = kUnknownModel;
+        } else if (storedModel == StoredModelRule::Refuse) {
+            error = formatText(kStoredModelRefused, std::string(kForecastModelOption.key).c_str(), *model);
+        }
+    }
     if (!error.empty()) {
         commandFailed(context, command, error);
         return std::nullopt;

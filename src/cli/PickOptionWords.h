@@ -21,8 +21,17 @@ inline constexpr const char* kNoWeightFlag = "--no-weight";
 bool applySwitch(CliContext& context, std::string_view command, const CliArguments& arguments, const char* on,
                  const char* off, bool& flag);
 
+// What becomes of a stored forecasting model that is not 0, 1 or 2 when no
+// --model is given: a pick refuses it, naming the stored option and how to
+// change it; the options command keeps it, as the Advanced window does.
+enum class StoredModelRule { Refuse, Keep };
+
 // The stored options with the words' changes, or nullopt after a message.
 std::optional<Options> pickOptionsFromWords(CliContext& context, std::string_view command,
-                                            const CliArguments& arguments);
+                                            const CliArguments& arguments,
+                                            StoredModelRule storedModel = StoredModelRule::Refuse);
+
+// Whether a forecasting model is one of the three.
+bool isForecastModel(int model);
 
 }  // namespace numora

@@ -7,6 +7,7 @@
 #include "platform/FormatText.h"
 #include "draws/NumberText.h"
 #include "platform/AtomicFile.h"
+#include "platform/FileProblem.h"
 #include "platform/Utf16.h"
 
 namespace numora {
@@ -70,8 +71,9 @@ CsvExportResult writeExportFile(const DevicePaths& device, const std::string& de
     const auto file = device.toHost(deviceFile);
     std::error_code ignored;
     if (folder) std::filesystem::create_directories(*folder, ignored);
-    if (!file || !writeFileAtomically(*file, bytes)) {
-        result.message = kCannotCreate;
+    const FileWriteResult written = writeFileAtomically(file, bytes);
+    if (!written) {
+        result.message = withCause(kCannotCreate, written.cause);
         return result;
     }
     result.ok = true;

@@ -1,6 +1,7 @@
 #include "draws/DrawFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileProblem.h"
 #include "platform/DevicePaths.h"
 #include "platform/FormatText.h"
 #include "platform/WholeFile.h"
@@ -185,8 +186,10 @@ DrawFileResult save(const DevicePaths& device, std::string_view dataFolder, std:
                 formatText(kErrorTooManyDraws, name.c_str(), static_cast<int>(kMostDraws))};
     }
     const auto host = device.toHost(name);
-    if (!host || !writeFileAtomically(*host, encode(draws))) {
-        return {DrawFileResult::Status::CannotCreate, formatText(kErrorCannotCreate, name.c_str())};
+    const FileWriteResult written = writeFileAtomically(host, encode(draws));
+    if (!written) {
+        return {DrawFileResult::Status::CannotCreate,
+                withCause(formatText(kErrorCannotCreate, name.c_str()), written.cause)};
     }
     return {};
 }

@@ -5,6 +5,7 @@
 
 #include "platform/DevicePaths.h"
 #include "platform/AtomicFile.h"
+#include "platform/FileProblem.h"
 #include "platform/Utf16.h"
 #include "platform/WholeFile.h"
 
@@ -60,16 +61,17 @@ std::vector<std::string> decode(std::string_view bytes) {
 PicksExportResult save(const DevicePaths& device, std::string_view dataFolder, const std::vector<std::string>& lines) {
     const std::string name = deviceName(dataFolder);
     const auto host = device.toHost(name);
-    if (!host || !writeFileAtomically(*host, encode(lines))) return {false, kErrorCannotOpen};
+    const FileWriteResult written = writeFileAtomically(host, encode(lines));
+    if (!written) return {false, withCause(kErrorCannotOpen, written.cause)};
     return {true, exportedMessage(name)};
 }
 
-std::optional<std::vector<std::string>> load(const DevicePaths& device, std::string_view dataFolder) {
+PicksFileLines load(const DevicePaths& device, std::string_view dataFolder) {
     const auto host = device.toHost(deviceName(dataFolder));
-    if (!host) return std::nullopt;
+    if (!host) return {std::nullopt, true, {}};
     const WholeFile file = readWholeFile(*host, kLargestFile);
-    if (!file.read()) return std::nullopt;
-    return decode(file.bytes);
+    if (!file.read()) return {std::nullopt, file.status == WholeFileStatus::Missing, file.cause};
+    return {decode(file.bytes), false, {}};
 }
 
 }  // namespace numora::PicksFile

@@ -16,6 +16,13 @@ struct PicksExportResult {
     std::string message;
 };
 
+// The lines of the last export, or why there are none to read.
+struct PicksFileLines {
+    std::optional<std::vector<std::string>> lines;  // nullopt when the file was not read
+    bool missing = false;                            // there is no picks file at all
+    std::string cause;                               // why it was not read, in words that follow a colon
+};
+
 // The picks file "<data folder>\LottoExport.txt", replaced at every export:
 //
 //   "Your lucky lotto numbers for this draw!" CR LF
@@ -41,9 +48,9 @@ std::vector<std::string> decode(std::string_view bytes);
 
 // Writes the file; the message names its device path on success.
 PicksExportResult save(const DevicePaths& device, std::string_view dataFolder, const std::vector<std::string>& lines);
-// The lines of the last export; nullopt when there is no file to read (none,
-// or not a regular file, or one larger than 16 MB).
-std::optional<std::vector<std::string>> load(const DevicePaths& device, std::string_view dataFolder);
+// The lines of the last export; none when there is no file, or when what
+// stands there is not a regular file of at most 16 MB.
+PicksFileLines load(const DevicePaths& device, std::string_view dataFolder);
 
 }  // namespace PicksFile
 }  // namespace numora

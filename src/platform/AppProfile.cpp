@@ -10,6 +10,16 @@ std::pair<std::string, std::string> keyOf(std::string_view section, std::string_
 }
 }  // namespace
 
+bool AppProfile::writeAll(const std::vector<ProfileValue>& values) {
+    for (const ProfileValue& stored : values) {
+        const auto* text = std::get_if<std::string_view>(&stored.value);
+        const bool written = text ? writeText(stored.section, stored.key, *text)
+                                  : writeInt(stored.section, stored.key, std::get<int>(stored.value));
+        if (!written) return false;
+    }
+    return true;
+}
+
 std::string InMemoryAppProfile::readText(std::string_view section, std::string_view key,
                                          std::string_view fallback) const {
     const auto found = values_.find(keyOf(section, key));

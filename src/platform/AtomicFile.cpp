@@ -11,6 +11,9 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <utility>
+
+#include "platform/FileProblem.h"
 
 namespace numora {
 
@@ -26,6 +29,11 @@ constexpr int kNameAttempts = 100;
 // Open applies the umask to this.
 constexpr mode_t kNewFileMode = 0666;
 constexpr mode_t kPermissionBits = 07777;
+constexpr char kNoFileName[] = "it names no file";
+constexpr char kLinkLoop[] = "its symbolic links lead nowhere or round in a loop";
+
+FileWriteResult failed(std::string cause) { return {false, std::move(cause)}; }
+FileWriteResult failedWith(int error) { return failed(writeErrorCause(error)); }
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -100,40 +108,58 @@ int createTemporary(const fs::path& folder, const std::string& prefix, std::stri
     return -1;
 }
 
-bool syncFolder(const fs::path& folder) {
+FileWriteResult syncFolder(const fs::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return failedWith(errno);
     // A file system that cannot flush a folder says EINVAL; there is nothing more to do then.
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
-    return synced;
+    return error == 0 || error == EINVAL ? FileWriteResult{} : failedWith(error);
+}
+
+// Writes the bytes to the new temporary file with the old file's mode, and
+// flushes and closes it. 0, or the error number of what failed.
+int fillTemporary(int fd, const struct stat* old, std::string_view bytes) {
+    int error = 0;
+    if ((old != nullptr && ::fchmod(fd, old->st_mode & kPermissionBits) != 0) || !writeAll(fd, bytes) ||
+        ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0) error = errno;
+    return error;
 }
 
 }  // namespace
 
-bool writeFileAtomically(const fs::path& path, std::string_view bytes) {
-    if (path.empty() || path.filename().empty()) return false;
+FileWriteResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
+    if (path.empty() || path.filename().empty()) return failed(kNoFileName);
     const auto target = finalTarget(path);
-    if (!target || target->filename().empty()) return false;
+    if (!target || target->filename().empty()) return failed(kLinkLoop);
     struct stat old {};
     const bool replacing = ::stat(target->c_str(), &old) == 0;
-    if (replacing ? !S_ISREG(old.st_mode) : errno != ENOENT) return false;
+    if (!replacing && errno != ENOENT) return failedWith(errno);
+    if (replacing && !S_ISREG(old.st_mode)) {
+        std::error_code ignored;
+        return failed(notAFileCause(fs::status(*target, ignored).type()));
+    }
 
     const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
     const std::string prefix = temporaryPrefix(*target);
     removeStaleTemporaries(folder, prefix);
     std::string temporary;
     const int fd = createTemporary(folder, prefix, temporary);
-    if (fd < 0) return false;
-    bool ok = (!replacing || ::fchmod(fd, old.st_mode & kPermissionBits) == 0) && writeAll(fd, bytes) &&
-              ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temporary.c_str(), target->c_str()) == 0;
-    if (!ok) {
+    if (fd < 0) return failedWith(errno);
+    int error = fillTemporary(fd, replacing ? &old : nullptr, bytes);
+    if (error == 0 && ::rename(temporary.c_str(), target->c_str()) != 0) error = errno;
+    if (error != 0) {
         ::unlink(temporary.c_str());
-        return false;
+        return failedWith(error);
     }
     return syncFolder(folder);
+}
+
+FileWriteResult writeFileAtomically(const std::optional<fs::path>& path, std::string_view bytes) {
+    return path ? writeFileAtomically(*path, bytes) : FileWriteResult{false, {}};
 }
 
 }  // namespace numora

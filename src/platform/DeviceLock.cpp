@@ -7,10 +7,10 @@
 
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <utility>
 
 #include "platform/DevicePaths.h"
+#include "platform/FileProblem.h"
 #include "platform/FormatText.h"
 
 namespace numora {
@@ -51,6 +51,14 @@ void writeHolder(int descriptor, const std::string& holder) {
 
 bool meansNoNewFiles(int error) { return error == ENOENT || error == ENOTDIR || error == EROFS; }
 
+// Why the lock file could not be opened: what stands in its place when that
+// is not a file, else the system's words.
+std::string openFailureCause(const std::filesystem::path& lockFile, int error) {
+    struct stat info {};
+    if (::lstat(lockFile.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return notAFileCauseOfMode(info.st_mode);
+    return systemErrorCause(error);
+}
+
 }  // namespace
 
 DeviceLock DeviceLock::take(const DevicePaths& device, std::string_view dataFolder, std::string_view program) {
@@ -60,8 +68,8 @@ DeviceLock DeviceLock::take(const DevicePaths& device, std::string_view dataFold
 }
 
 DeviceLock DeviceLock::take(const std::filesystem::path& lockFile, std::string_view program) {
-    const auto failed = [&](int error) {
-        return DeviceLock(Status::Failed, -1, formatText(kCannotLock, lockFile.c_str(), std::strerror(error)));
+    const auto failed = [&](const std::string& cause) {
+        return DeviceLock(Status::Failed, -1, formatText(kCannotLock, lockFile.c_str(), cause.c_str()));
     };
     int descriptor = ::open(lockFile.c_str(), O_RDWR | O_CREAT | kOpenFlags, kNewFileMode);
     if (descriptor < 0 && errno == EACCES) {
@@ -71,16 +79,16 @@ DeviceLock DeviceLock::take(const std::filesystem::path& lockFile, std::string_v
     if (descriptor < 0) {
         const int error = errno;
         if (meansNoNewFiles(error)) return {Status::Unavailable, -1, {}};
-        return failed(error);
+        return failed(openFailureCause(lockFile, error));
     }
     // Closes the file on every way out; only a lock that is held clears it.
     DeviceLock lock(Status::Failed, descriptor, {});
     struct stat info {};
-    if (::fstat(descriptor, &info) != 0) return failed(errno);
-    if (!S_ISREG(info.st_mode)) return failed(EINVAL);
+    if (::fstat(descriptor, &info) != 0) return failed(systemErrorCause(errno));
+    if (!S_ISREG(info.st_mode)) return failed(notAFileCauseOfMode(info.st_mode));
     if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
-        if (error != EWOULDBLOCK) return failed(error);
+        if (error != EWOULDBLOCK) return failed(systemErrorCause(error));
         const std::string holder = readHolder(descriptor);
         return {Status::Busy, -1, holder.empty() ? std::string(kAlreadyOpen)
                                                  : formatText(kAlreadyOpenBy, kAlreadyOpen, holder.c_str())};

@@ -18,6 +18,9 @@ enum class WholeFileStatus {
 struct WholeFile {
     WholeFileStatus status = WholeFileStatus::Missing;
     std::string bytes;
+    // Why the file was not read, in words that follow a colon ("it is a
+    // folder, not a file"); empty when it was.
+    std::string cause;
 
     bool read() const { return status == WholeFileStatus::Read; }
 };

@@ -23,23 +23,17 @@ bool readFlag(const AppProfile& profile, const FlagOptionKey& option) {
     return text.find(kTrueText) != std::string::npos;
 }
 
-void writeText(AppProfile& profile, const TextOptionKey& option, std::string_view value) {
-    profile.writeText(option.section, option.key, value);
+ProfileValue textValue(const TextOptionKey& option, std::string_view value) {
+    return {option.section, option.key, value};
 }
 
-void writeFlag(AppProfile& profile, const FlagOptionKey& option, bool value) {
-    profile.writeText(option.section, option.key, value ? kTrueText : kFalseText);
+ProfileValue flagValue(const FlagOptionKey& option, bool value) {
+    return {option.section, option.key, value ? kTrueText : kFalseText};
 }
 
 void readSoundFiles(const AppProfile& profile, Options& options) {
     options.pickSound = readText(profile, kPickSoundOption);
     options.startSound = readText(profile, kStartSoundOption);
-}
-
-void writeSoundOptions(AppProfile& profile, const Options& options) {
-    writeFlag(profile, kSoundOption, options.playSounds);
-    writeText(profile, kPickSoundOption, options.pickSound);
-    writeText(profile, kStartSoundOption, options.startSound);
 }
 
 }  // namespace
@@ -60,9 +54,11 @@ void LoadOptions(const AppProfile& profile, Options& options, std::string& dataF
     lotteryName = readText(profile, kLotteryNameOption);
 }
 
-void SaveOptions(AppProfile& profile, const Options& options, std::string_view lotteryName) {
-    writeSoundOptions(profile, options);
-    writeText(profile, kLotteryNameOption, lotteryName);
+bool SaveOptions(AppProfile& profile, const Options& options, std::string_view lotteryName) {
+    return profile.writeAll({flagValue(kSoundOption, options.playSounds),
+                             textValue(kPickSoundOption, options.pickSound),
+                             textValue(kStartSoundOption, options.startSound),
+                             textValue(kLotteryNameOption, lotteryName)});
 }
 
 void readAllAdvancedOptions(const AppProfile& profile, Options& options) {
@@ -70,13 +66,13 @@ void readAllAdvancedOptions(const AppProfile& profile, Options& options) {
     options.playSounds = readFlag(profile, kSoundOption);
 }
 
-void writeAdvancedOptions(AppProfile& profile, const Options& options) {
-    writeFlag(profile, kPatternOption, options.pattern);
-    writeFlag(profile, kStyleOption, options.moreWeightToLessFrequent);
-    writeFlag(profile, kSoundOption, options.playSounds);
-    profile.writeInt(kForecastModelOption.section, kForecastModelOption.key, options.model);
-    writeText(profile, kPickSoundOption, options.pickSound);
-    writeText(profile, kStartSoundOption, options.startSound);
+bool writeAdvancedOptions(AppProfile& profile, const Options& options) {
+    return profile.writeAll({flagValue(kPatternOption, options.pattern),
+                             flagValue(kStyleOption, options.moreWeightToLessFrequent),
+                             flagValue(kSoundOption, options.playSounds),
+                             {kForecastModelOption.section, kForecastModelOption.key, options.model},
+                             textValue(kPickSoundOption, options.pickSound),
+                             textValue(kStartSoundOption, options.startSound)});
 }
 
 }  // namespace numora

@@ -21,14 +21,22 @@ void readAdvancedOptions(const AppProfile& profile, Options& options);
 // "Name" (the current lottery's name).
 void LoadOptions(const AppProfile& profile, Options& options, std::string& dataFolder, std::string& lotteryName);
 
-// Advanced "Sound", "Wav1", "Wav2" and Options "Name".
-void SaveOptions(AppProfile& profile, const Options& options, std::string_view lotteryName);
+// Advanced "Sound", "Wav1", "Wav2" and Options "Name", stored together. False
+// when they were not stored (the profile's failure says why).
+bool SaveOptions(AppProfile& profile, const Options& options, std::string_view lotteryName);
 
 // What the Advanced dialog shows when it opens: the six Advanced values.
 void readAllAdvancedOptions(const AppProfile& profile, Options& options);
 
 // What the Advanced dialog stores when it closes, in this order: "Pattern",
-// "Style", "Sound", "Hyper", "Wav1", "Wav2".
-void writeAdvancedOptions(AppProfile& profile, const Options& options);
+// "Style", "Sound", "Hyper", "Wav1", "Wav2", stored together. False when
+// they were not stored, as for SaveOptions.
+bool writeAdvancedOptions(AppProfile& profile, const Options& options);
+
+// What is told when the option store cannot be used at all, or when options
+// were not stored; %s is the store's failure, which follows "Numora".
+inline constexpr char kOptionsUnusableFormat[] =
+    "Numora %s; it goes on with the default options and leaves the file as it is.";
+inline constexpr char kOptionsNotStoredFormat[] = "The options were not stored: Numora %s.";
 
 }  // namespace numora

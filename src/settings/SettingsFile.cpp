@@ -62,6 +62,7 @@ SettingsFile::~SettingsFile() {
 
 void SettingsFile::Clear() {
     fileName_.clear();
+    failure_.clear();
     sectionOrder_.clear();
     sections_.clear();
 }
@@ -70,6 +71,7 @@ bool SettingsFile::Load(const std::filesystem::path& fileName) {
     Clear();
     fileName_ = fileName;
     const WholeFile file = readWholeFile(fileName, kLargestFile);
+    failure_ = file.cause;
     if (file.read() && parse(file.bytes)) return true;
     // A missing file is created by the next save. A file that is there but
     // cannot be read, or whose text cannot be decoded, is not taken as the
@@ -82,7 +84,9 @@ bool SettingsFile::Load(const std::filesystem::path& fileName) {
 bool SettingsFile::Save(const std::optional<std::filesystem::path>& fileName) {
     if (fileName) fileName_ = *fileName;
     if (fileName_.empty()) return false;
-    return writeFileAtomically(fileName_, serialize());
+    const FileWriteResult written = writeFileAtomically(fileName_, serialize());
+    failure_ = written.cause;
+    return written.ok;
 }
 
 bool SettingsFile::GetString(std::string_view section, std::string_view key, std::string& out) const {

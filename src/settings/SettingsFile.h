@@ -37,7 +37,8 @@ private:
 // A file without the mark is read as UTF-16 when it has zero bytes (the byte
 // order told by where they stand, or by the mark FE FF), otherwise as UTF-8
 // text, or as Latin-1 when it is not valid UTF-8; it is written back with the
-// mark. A zero code unit ends the text.
+// mark. A zero code unit ends the text. UTF-16 of an odd number of bytes was
+// cut short and is not read.
 //
 // No operation shows a message or throws; results are true when done. A store
 // that has a file name saves itself to it when destroyed.
@@ -52,8 +53,9 @@ public:
     // Replaces the store with the file's contents and remembers the name. A
     // missing file gives false and an empty store that still remembers the
     // name. A file that is there but cannot be read whole (not a regular file,
-    // larger than 16 MB, zero bytes that are not UTF-16 text) gives false and
-    // an empty store without a name, so nothing is saved over it.
+    // larger than 16 MB, zero bytes that are not UTF-16 text, UTF-16 cut
+    // short) gives false and an empty store without a name, so nothing is
+    // saved over it until the file is mended or removed.
     bool Load(const std::filesystem::path& fileName);
     // Saves to the given name (which then becomes the remembered one), or to
     // the remembered name when none is given; false without a name. The file
@@ -73,12 +75,15 @@ public:
     bool Delete(std::string_view section, std::optional<std::string_view> key = std::nullopt);
 
     const std::filesystem::path& fileName() const { return fileName_; }
+    // Why the last Load, Save or parse failed, in words that follow a colon
+    // ("it is a folder, not a file"); empty when there is nothing to tell.
+    const std::string& failure() const { return failure_; }
     const std::vector<std::string>& sections() const { return sectionOrder_; }
     const SettingsSection* section(std::string_view name) const;
 
     // The file's bytes for the store, and the store for a file's bytes (the
     // file name is kept); false, with an empty store, for bytes whose text
-    // cannot be decoded.
+    // cannot be decoded whole.
     std::string serialize() const;
     bool parse(std::string_view bytes);
 
@@ -86,6 +91,7 @@ private:
     SettingsSection& sectionNamed(std::string_view name);
 
     std::filesystem::path fileName_;
+    std::string failure_;
     std::vector<std::string> sectionOrder_;
     std::map<std::string, SettingsSection, std::less<>> sections_;
 };

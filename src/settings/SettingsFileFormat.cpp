@@ -7,7 +7,9 @@
 // Reading is the state machine below; it accepts more than the writer makes
 // (blank lines, spaces around "=", a last line without its line end), and
 // reads UTF-16 of either byte order with or without its mark, and 8-bit text.
-// A zero code unit ends the text.
+// A zero code unit ends the text. UTF-16 bytes of an odd number are a file cut
+// short, not whole text: they are not read at all, so that the store is never
+// saved over what was cut.
 
 #include <algorithm>
 #include <optional>
@@ -28,6 +30,8 @@ constexpr char16_t kEquals = u'=';
 constexpr char16_t kCarriageReturn = u'\r';
 constexpr char16_t kLineFeed = u'\n';
 constexpr std::u16string_view kLineEnd = u"\r\n";
+constexpr char kCutShort[] = "it is cut short: its UTF-16 text ends in half a character";
+constexpr char kNotText[] = "its bytes are not text";
 
 void appendLittleEndian(std::string& bytes, std::u16string_view text) {
     for (const char16_t unit : text) {
@@ -44,7 +48,7 @@ bool startsWith(std::string_view bytes, unsigned char first, unsigned char secon
 }
 
 // The code units of UTF-16 bytes up to the first zero unit, which ends the
-// text; a trailing odd byte is dropped.
+// text.
 std::u16string unitsOf(std::string_view bytes, ByteOrder order) {
     std::u16string units;
     units.reserve(bytes.size() / 2);
@@ -91,14 +95,31 @@ std::u16string unitsOfEightBitText(std::string_view bytes) {
     return units;
 }
 
-// The text of a settings file's bytes; nullopt when it cannot be decoded.
-std::optional<std::u16string> decodedText(std::string_view bytes) {
-    if (startsWith(bytes, kMarkFirstByte, kMarkSecondByte)) return unitsOf(bytes.substr(2), ByteOrder::LittleEndian);
-    if (startsWith(bytes, kMarkSecondByte, kMarkFirstByte)) return unitsOf(bytes.substr(2), ByteOrder::BigEndian);
-    if (bytes.find('\0') == std::string_view::npos) return unitsOfEightBitText(bytes);
-    const auto order = orderByZeroBytes(bytes);
-    if (!order) return std::nullopt;
-    return unitsOf(bytes, *order);
+// The text of a settings file's bytes; nullopt, with the words for why, when
+// it cannot be decoded whole.
+std::optional<std::u16string> decodedText(std::string_view bytes, const char*& problem) {
+    constexpr std::size_t kMarkBytes = 2;
+    std::optional<ByteOrder> order;
+    std::size_t textStart = kMarkBytes;
+    if (startsWith(bytes, kMarkFirstByte, kMarkSecondByte)) {
+        order = ByteOrder::LittleEndian;
+    } else if (startsWith(bytes, kMarkSecondByte, kMarkFirstByte)) {
+        order = ByteOrder::BigEndian;
+    } else if (bytes.find('\0') == std::string_view::npos) {
+        return unitsOfEightBitText(bytes);
+    } else {
+        order = orderByZeroBytes(bytes);
+        textStart = 0;
+    }
+    if (!order) {
+        problem = kNotText;
+        return std::nullopt;
+    }
+    if (bytes.size() % 2 != 0) {
+        problem = kCutShort;
+        return std::nullopt;
+    }
+    return unitsOf(bytes.substr(textStart), *order);
 }
 
 bool isAsciiLetterOrDigit(char16_t unit) {
@@ -136,8 +157,13 @@ std::string SettingsFile::serialize() const {
 bool SettingsFile::parse(std::string_view bytes) {
     sectionOrder_.clear();
     sections_.clear();
-    const auto text = decodedText(bytes);
-    if (!text) return false;
+    failure_.clear();
+    const char* problem = nullptr;
+    const auto text = decodedText(bytes, problem);
+    if (!text) {
+        failure_ = problem;
+        return false;
+    }
     const std::u16string_view view(*text);
 
     ReadState state = ReadState::BeforeSection;

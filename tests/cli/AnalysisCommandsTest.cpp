@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <cstdio>
 
 #include "Commands.h"
@@ -79,6 +81,26 @@ TEST_F(AnalysisCommands, checkWithoutLinesReadsThePicksOfTheExportedPicksFile) {
     ASSERT_TRUE(PicksFile::save(device, state.dataFolder, {"07  07  00 ", "01  01  01 "}).ok);
     EXPECT_EQ(run(runCheck, {"Pick 3", "--all"}), 0) << err.str();
     EXPECT_EQ(out.str(), "07  07  00    3   2020-01-02   drawn on 2020-01-02\n01  01  01    2   2020-01-01\n");
+
+    // A line that would retitle and clear the terminal is shown escaped.
+    ASSERT_TRUE(PicksFile::save(device, state.dataFolder, {"\x1B]0;owned\x07\x1B[2J\xC2\x9B" "1 2 3"}).ok);
+    expectFailure(runCheck, {"Pick 3"}, "check: \"\\x1B]0;owned\\x07\\x1B[2J\\u009B1 2 3\" is not a line of numbers");
+}
+
+TEST_F(AnalysisCommands, checkSaysWhyAPicksFileThatIsThereCannotBeRead) {
+    saveDraws("Pick 3", {drawOf(day(2020, 1, 1), {1, 2, 1})});
+    const std::filesystem::path picks = dataFolder / "LottoExport.txt";
+    const std::string unreadable = "check: no lines given and the picks file \\Program Files\\Numora\\LottoExport.txt "
+                                   "cannot be read: ";
+    std::filesystem::create_directory(picks);
+    expectFailure(runCheck, {"Pick 3"}, unreadable + "it is a folder, not a file");
+    std::filesystem::remove(picks);
+    ASSERT_EQ(::mkfifo(picks.c_str(), 0600), 0);
+    expectFailure(runCheck, {"Pick 3"}, unreadable + "it is a pipe, not a file");
+    std::filesystem::remove(picks);
+    testing::writeBytes(picks, "");
+    std::filesystem::resize_file(picks, std::uintmax_t{50} << 30);  // sparse: no room is taken
+    expectFailure(runCheck, {"Pick 3"}, unreadable + "it is larger than 16 MB");
 }
 
 TEST_F(AnalysisCommands, checkRefusesWhatItCannotCheck) {

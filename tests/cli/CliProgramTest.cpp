@@ -1,4 +1,5 @@
 #include <QStandardPaths>
+#include <sys/stat.h>
 
 #include "CliProgram.h"
 #include "SettingsCommandFixture.h"
@@ -108,6 +109,35 @@ TEST_F(CliProgramTest, optionsLiveInsideTheRootSoRootsNeverShareThem) {
     EXPECT_EQ(std::filesystem::exists(root / "Data" / "A" / "Numora.ini"), true);
     EXPECT_EQ(std::filesystem::exists(settingsFile), false);
     EXPECT_EQ(std::filesystem::exists(other / "Program Files" / "Numora" / "Numora.ini"), true);
+}
+
+TEST_F(CliProgramTest, anOptionsFileThatCannotBeUsedIsToldAndLeftAsItIsWhileCommandsGoOnWithTheDefaults) {
+    const std::filesystem::path store = root / "Windows" / "Corvane" / "Numora.conf";
+    std::filesystem::create_directories(store.parent_path());
+    ASSERT_EQ(::mkfifo(store.c_str(), 0600), 0);  // reading it would wait for ever
+    const std::string told = "numora-cli: Numora cannot use the options file " + store.string() +
+                             ": it is a pipe, not a file; it goes on with the default options and leaves the file "
+                             "as it is.\n";
+    EXPECT_EQ(programOn(root.path(), kAddLotto), 0);
+    EXPECT_EQ(err.str(), told);
+    EXPECT_EQ(programOn(root.path(), {"options", "--model", "2"}), 1);
+    EXPECT_EQ(err.str(), told + "options: The options were not stored: Numora cannot use the options file " +
+                             store.string() + ": it is a pipe, not a file.\n");
+    EXPECT_EQ(std::filesystem::is_fifo(store), true);
+
+    std::filesystem::remove(store);
+    testing::writeBytes(store, "");
+    std::filesystem::resize_file(store, std::uintmax_t{20} << 30);  // sparse: takes no room
+    EXPECT_EQ(programOn(root.path(), {"lotteries"}), 0);
+    EXPECT_EQ(out.str(), "Lotto\n");
+    EXPECT_NE(err.str().find("it is larger than 1 MB"), std::string::npos) << err.str();
+
+    // Writing takes the lock file QSettings keeps beside the options, which it would wait for without end.
+    std::filesystem::remove(store);
+    std::filesystem::create_directory(store.string() + ".lock");
+    EXPECT_EQ(programOn(root.path(), {"options", "--model", "0"}), 1);
+    EXPECT_EQ(err.str(), "options: The options were not stored: Numora cannot use the lock file " + store.string() +
+                             ".lock of the options: it is a folder, not a file.\n");
 }
 
 }  // namespace

@@ -92,21 +92,30 @@ TEST_F(DrawCommands, importTakesALotteryAndAReadableFileOfDraws) {
     ::mkfifo((root / "pipe.csv").c_str(), 0600);  // no writer: opening it to read would wait
     testing::writeBytes(root / "huge.csv", "");
     std::filesystem::resize_file(root / "huge.csv", std::uintmax_t{100} << 30);
+    // What a shell gives for <(cat draws.csv).
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const std::string shellPipe = "/dev/fd/" + std::to_string(pipeEnds[0]);
     const std::string cannotOpen = "import: Error 201, CSV file read error\nUnable to open.\n";
+    const std::string aPipe = cannotOpen + "(it is a pipe, not a file)\n";
     for (const auto& [words, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
              {{}, "import: needs the name of one lottery and one file\n"},
              {{"Lotto 649"}, "import: needs the name of one lottery and one file\n"},
              {{"Lotto 649", "a.csv", "b.csv"}, "import: needs the name of one lottery and one file\n"},
              {{"Lotto 649", "a.csv", "--colour"}, "import: unknown option --colour\n"},
              {{"Lotto", "a.csv"}, "import: no lottery of that name (names are matched exactly): Lotto\n"},
-             {{"Lotto 649", root.path().string()}, cannotOpen},
-             {{"Lotto 649", (root / "pipe.csv").string()}, cannotOpen},
-             {{"Lotto 649", (root / "missing.csv").string()}, cannotOpen},
+             {{"Lotto 649", root.path().string()}, cannotOpen + "(it is a folder, not a file)\n"},
+             {{"Lotto 649", (root / "pipe.csv").string()}, aPipe},
+             {{"Lotto 649", shellPipe}, aPipe},
+             {{"Lotto 649", shellPipe, "--reader", "lenient"}, aPipe},
+             {{"Lotto 649", (root / "missing.csv").string()}, cannotOpen + "(no such file or directory)\n"},
              {{"Lotto 649", (root / "huge.csv").string()},
               "import: Error 201, CSV file read error\nThe file is larger than 32 MB.\n"}}) {
         EXPECT_NE(run(runImport, words), 0) << message;
         EXPECT_EQ(err.str(), message);
     }
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
     EXPECT_EQ(std::filesystem::exists(dataFolder / "Lotto 649.dat"), false);
 }
 

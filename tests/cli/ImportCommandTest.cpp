@@ -82,7 +82,7 @@ TEST_F(ImportCommand, theReaderFollowsTheFileUnlessChosenAndAFileWithoutDrawsFai
     EXPECT_EQ(run(runImport, {"Lotto 649", file("words.csv", "just words\n")}), 1);
     EXPECT_EQ(err.str(), "import: The file holds no lines to read draws from.\n");
     EXPECT_EQ(run(runImport, {"Lotto 649", (root / "missing.csv").string(), "--reader", "table"}), 1);
-    EXPECT_EQ(err.str(), "import: Error 201, CSV file read error\nUnable to open.\n");
+    EXPECT_EQ(err.str(), "import: Error 201, CSV file read error\nUnable to open.\n(no such file or directory)\n");
     EXPECT_EQ(run(runImport, {"Lotto 649", lenient, "--reader", "fast"}), 1);
     EXPECT_EQ(err.str(), "import: --reader is lenient or table\n");
     EXPECT_FALSE(drawFileExists());

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "SettingsCommandFixture.h"
 #include "app/StartUp.h"
+#include "support/FailingAppProfile.h"
 
 namespace numora {
 namespace {
@@ -41,6 +42,11 @@ TEST_F(SettingsCommands, lotteriesAndShowReadTheFileWithoutWritingIt) {
     EXPECT_EQ(err.str(), "lotteries: takes no arguments\n");
     EXPECT_EQ(settingsBytes(), testing::utf16WithMark(kThreeLotteries));
 
+    // A name edited by hand to retitle the terminal is shown escaped.
+    writeSettings(u"\r\n[LotteryList]\r\nGame0=Lotto\x1B]0;owned\x07\r\n");
+    EXPECT_EQ(run(runLotteries, {}), 0);
+    EXPECT_EQ(out.str(), "Lotto\\x1B]0;owned\\x07\n");
+
     std::filesystem::remove(settingsFile);
     EXPECT_EQ(run(runLotteries, {}), 0);
     EXPECT_EQ(out.str(), "");
@@ -74,16 +80,28 @@ TEST_F(SettingsCommands, addRefusesValuesOutOfRangeUnsafeNamesAndBothBonusKindsW
     EXPECT_EQ(settingsBytes(), testing::utf16WithMark(kThreeLotteries));
 }
 
-TEST_F(SettingsCommands, settingsFileThatCannotBeReadIsNotReplaced) {
-    for (const auto type : {std::filesystem::file_type::directory, std::filesystem::file_type::fifo}) {
+TEST_F(SettingsCommands, settingsFileThatCannotBeReadIsNotReplacedAndTheMessageSaysWhy) {
+    using Type = std::filesystem::file_type;
+    // Cut short inside Lotto 649's "PowerBall=Yes": half a character and what followed it are gone.
+    const std::string whole = testing::utf16WithMark(kThreeLotteries);
+    const std::string cut = whole.substr(0, whole.size() - 17);
+    const struct {
+        Type type;
+        std::string cause;
+    } cases[] = {{Type::directory, "it is a folder, not a file"},
+                 {Type::fifo, "it is a pipe, not a file"},
+                 {Type::regular, "it is cut short: its UTF-16 text ends in half a character"}};
+    for (const auto& [type, cause] : cases) {
         std::filesystem::remove_all(settingsFile);
-        if (type == std::filesystem::file_type::directory) std::filesystem::create_directory(settingsFile);
-        if (type == std::filesystem::file_type::fifo) ::mkfifo(settingsFile.c_str(), 0600);  // opening it would wait
+        if (type == Type::directory) std::filesystem::create_directory(settingsFile);
+        if (type == Type::fifo) ::mkfifo(settingsFile.c_str(), 0600);  // opening it would wait
+        if (type == Type::regular) testing::writeBytes(settingsFile, cut);
         EXPECT_NE(run(runAdd, add("Daily", "3", "0", "9", "0")), 0);
-        EXPECT_EQ(err.str(), "add: cannot read the settings file " + settingsFile.string() + "\n");
-        EXPECT_NE(run(runLotteries, {}), 0);
+        EXPECT_EQ(err.str(), "add: cannot read the settings file " + settingsFile.string() + ": " + cause + "\n");
+        EXPECT_NE(run(runShow, {"Lotto 649"}), 0);
         EXPECT_EQ(std::filesystem::symlink_status(settingsFile).type(), type);
     }
+    EXPECT_EQ(settingsBytes(), cut);
 
     state.dataFolder = "\\..\\Elsewhere";
     EXPECT_NE(run(runLotteries, {}), 0);
@@ -131,6 +149,43 @@ TEST_F(SettingsCommands, optionsShowsTheSixAdvancedValuesAndStoresAllOfThemWhenO
         EXPECT_EQ(err.str(), message);
     }
     EXPECT_EQ(profile.readInt("Advanced", "Hyper", -1), 2);
+}
+
+TEST_F(SettingsCommands, aStoredModelOutOfRangeIsNamedWithHowToChangeItAndKeptByOptions) {
+    profile.writeInt("Advanced", "Hyper", 99);
+    loadStartValues(state, profile, time);
+    const std::string refused =
+        ": the forecasting model stored as Hyper=99 is not 0, 1 or 2: give --model, or store one with numora-cli "
+        "options --model N\n";
+    EXPECT_NE(run(runPick, {"Lotto 649"}), 0);
+    EXPECT_EQ(err.str(), "pick" + refused);
+    EXPECT_NE(run(runBacktest, {"Lotto 649"}), 0);
+    EXPECT_EQ(err.str(), "backtest" + refused);
+
+    const std::string kept =
+        "options: the forecasting model stored as Hyper=99 is not 0, 1 or 2; pick and backtest refuse it until "
+        "--model stores another\n";
+    EXPECT_EQ(options({}), 0);
+    EXPECT_EQ(out.str().substr(0, 9), "Hyper=99\n");
+    EXPECT_EQ(err.str(), kept);
+    EXPECT_EQ(options({"--no-sound"}), 0);
+    EXPECT_EQ(err.str(), kept);
+    EXPECT_EQ(profile.readText("Advanced", "Sound", "") + profile.readText("Advanced", "Hyper", ""), "FALSE99");
+    EXPECT_EQ(options({"--model", "1"}), 0);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(profile.readInt("Advanced", "Hyper", -1), 1);
+}
+
+TEST_F(SettingsCommands, optionsThatCannotBeStoredFailTheCommandAndSayWhy) {
+    testing::FailingAppProfile failing(2);
+    CliContext context{state, device, failing, locale, time, out, err};
+    EXPECT_EQ(runOptions(context, {"--no-sound"}), 1);
+    EXPECT_EQ(err.str(), std::string("options: The options were not stored: Numora ") +
+                             testing::FailingAppProfile::kFailure + ".\n");
+    EXPECT_EQ(out.str(), "");
+    err.str({});
+    EXPECT_EQ(runOptions(context, {}), 0);  // nothing to store
+    EXPECT_EQ(err.str(), "");
 }
 
 }  // namespace

@@ -111,7 +111,8 @@ TEST(DrawFile, loadAndSaveUseTheLotteryNameUnderTheDataFolderAndASaveThatCannotB
 
     const DrawFileResult result = DrawFile::save(device, "\\No Such Folder", "Lotto", numberedDraws(1));
     EXPECT_EQ(result.status, DrawFileResult::Status::CannotCreate);
-    EXPECT_EQ(result.message, "ERROR 101\nUnable to Open or Create \\No Such Folder\\Lotto.dat");
+    EXPECT_EQ(result.message,
+              "ERROR 101\nUnable to Open or Create \\No Such Folder\\Lotto.dat\n(its folder does not exist)");
     EXPECT_FALSE(std::filesystem::exists(root.path() / "No Such Folder"));
 
     // More draws than a draw file is read with would make a file that never loads again.

@@ -38,7 +38,7 @@ TEST(CsvExport, writesTwoDigitFieldsInUtf16IntoMyDocumentsOrReportsWhyNot) {
     testing::writeBytes(root / "My Documents", "a file where the folder belongs");
     const CsvExportResult refused = exportCsv(device, {kDraw}, kLotto649);
     EXPECT_EQ(refused.ok, false);
-    EXPECT_EQ(refused.message, "Error 208, Data File creation Error\n");
+    EXPECT_EQ(refused.message, "Error 208, Data File creation Error\n(a file stands where its folder belongs)");
 }
 
 TEST(DatedExport, writesAHeadingAndIsoDatesThatTheTableReaderRestoresInAnyLocale) {

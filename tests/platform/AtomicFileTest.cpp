@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <functional>
 #include <set>
 
 #include "platform/AtomicFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -30,27 +29,6 @@ extern "C" int fsync(int fd) {
 
 namespace numora {
 namespace {
-
-// Limits the size of files this process writes, so a write fails half-way the
-// way it does on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 std::set<std::string> filesIn(const std::filesystem::path& folder) {
     std::set<std::string> names;
@@ -81,21 +59,23 @@ TEST(AtomicFile, replacesTheWholeFileAndAWriteThatFailsHalfWayLeavesTheOldFileAn
     EXPECT_TRUE(writeFileAtomically(path, std::string("new\0bytes", 9)));
     EXPECT_EQ(testing::readBytes(path), std::string("new\0bytes", 9));
     {
-        FileSizeLimit limit(100);
-        EXPECT_FALSE(writeFileAtomically(path, std::string(1000, 'x')));
+        testing::FileSizeLimit limit(100);
+        const FileWriteResult full = writeFileAtomically(path, std::string(1000, 'x'));
+        EXPECT_FALSE(full.ok);
+        EXPECT_EQ(full.cause, "file too large");
     }
     EXPECT_EQ(testing::readBytes(path), std::string("new\0bytes", 9));
     EXPECT_EQ(filesIn(dir.path()), std::set<std::string>{"a.dat"});
 }
 
-TEST(AtomicFile, missingFolderOrSomethingOtherThanAFileInTheWayFails) {
+TEST(AtomicFile, missingFolderOrSomethingOtherThanAFileInTheWayFailsAndSaysWhy) {
     testing::ScratchFolder dir;
-    EXPECT_FALSE(writeFileAtomically(dir.path() / "missing" / "a.dat", "x"));
+    EXPECT_EQ(writeFileAtomically(dir.path() / "missing" / "a.dat", "x").cause, "its folder does not exist");
     std::filesystem::create_directories(dir.path() / "busy" / "inside");
-    EXPECT_FALSE(writeFileAtomically(dir.path() / "busy", "x"));
+    EXPECT_EQ(writeFileAtomically(dir.path() / "busy", "x").cause, "it is a folder, not a file");
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "busy" / "inside"));
     ASSERT_EQ(::mkfifo((dir.path() / "pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(writeFileAtomically(dir.path() / "pipe", "x"));
+    EXPECT_EQ(writeFileAtomically(dir.path() / "pipe", "x").cause, "it is a pipe, not a file");
     EXPECT_TRUE(std::filesystem::is_fifo(dir.path() / "pipe"));
     EXPECT_EQ(filesIn(dir.path()), (std::set<std::string>{"busy", "pipe"}));
 }
@@ -166,7 +146,7 @@ TEST(AtomicFile, folderIsFlushedOnceTheNewFileHasTakenTheOldOnesName) {
             atFolderFlush.push_back(testing::readBytes(path));
         }
     };
-    const bool saved = writeFileAtomically(path, "new");
+    const bool saved = writeFileAtomically(path, "new").ok;
     syncWatcher() = nullptr;
     EXPECT_TRUE(saved);
     EXPECT_EQ(atFolderFlush, std::vector<std::string>{"new"});

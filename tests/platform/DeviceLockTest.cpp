@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
-#include <csignal>
+#include <memory>
 
 #include "platform/DeviceLock.h"
 #include "platform/DevicePaths.h"
+#include "support/HoldingProcess.h"
 #include "support/TestFiles.h"
 
 namespace numora {
@@ -13,40 +13,13 @@ namespace {
 
 constexpr char kDataFolder[] = "\\Program Files\\Numora";
 
-// A process that takes the lock and waits to be killed; killed at the latest
-// when the test ends, so a failed check never leaves it behind.
-class LockHolderProcess {
-public:
-    explicit LockHolderProcess(const DevicePaths& device) {
-        int ready[2];
-        if (::pipe(ready) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            const DeviceLock lock = DeviceLock::take(device, kDataFolder, "numora");
-            const char held = lock.status() == DeviceLock::Status::Held ? 'y' : 'n';
-            [[maybe_unused]] const ssize_t written = ::write(ready[1], &held, 1);
-            ::pause();
-            ::_exit(0);
-        }
-        char held = 'n';
-        holds_ = pid_ > 0 && ::read(ready[0], &held, 1) == 1 && held == 'y';
-        ::close(ready[0]);
-        ::close(ready[1]);
-    }
-    ~LockHolderProcess() { kill(); }
-
-    bool holds() const { return holds_; }
-    void kill() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-    }
-
-private:
-    pid_t pid_ = -1;
-    bool holds_ = false;
-};
+// A process that holds the data folder's lock until it is killed.
+testing::HoldingProcess lockHolder(const DevicePaths& device) {
+    return testing::HoldingProcess([&device]() -> std::shared_ptr<void> {
+        auto lock = std::make_shared<DeviceLock>(DeviceLock::take(device, kDataFolder, "numora"));
+        return lock->status() == DeviceLock::Status::Held ? lock : nullptr;
+    });
+}
 
 class DeviceLockTest : public ::testing::Test {
 protected:
@@ -78,7 +51,7 @@ TEST_F(DeviceLockTest, oneHolderAtATimeAndTheRefusedOneIsToldWho) {
 }
 
 TEST_F(DeviceLockTest, aHolderThatIsKilledLetsGo) {
-    LockHolderProcess holder(device);
+    testing::HoldingProcess holder = lockHolder(device);
     ASSERT_EQ(holder.holds(), true);
     EXPECT_EQ(DeviceLock::take(device, kDataFolder, "numora-cli add").status(), DeviceLock::Status::Busy);
     holder.kill();
@@ -94,8 +67,15 @@ TEST_F(DeviceLockTest, aFolderThatTakesNoFileGoesOnUnlockedButAnUnusableLockFile
     const DeviceLock folderInItsPlace = DeviceLock::take(device, kDataFolder, "numora");
     EXPECT_EQ(folderInItsPlace.status(), DeviceLock::Status::Failed);
     EXPECT_EQ(folderInItsPlace.refused(), true);
-    EXPECT_EQ(folderInItsPlace.message().rfind("cannot lock the device root with " + lockFile.string(), 0), 0u)
-        << folderInItsPlace.message();
+    EXPECT_EQ(folderInItsPlace.message(),
+              "cannot lock the device root with " + lockFile.string() + ": it is a folder, not a file");
+
+    std::filesystem::remove(lockFile);
+    ASSERT_EQ(::mkfifo(lockFile.c_str(), 0600), 0);
+    const DeviceLock pipeInItsPlace = DeviceLock::take(device, kDataFolder, "numora");
+    EXPECT_EQ(pipeInItsPlace.refused(), true);
+    EXPECT_EQ(pipeInItsPlace.message(),
+              "cannot lock the device root with " + lockFile.string() + ": it is a pipe, not a file");
 }
 
 }  // namespace

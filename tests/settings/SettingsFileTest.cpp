@@ -77,8 +77,6 @@ TEST(SettingsFile, readerFollowsTheFileRulesForHeadersKeysAndValues) {
         settings.parse(utf16WithMark(file));
         EXPECT_EQ(settings.serialize(), utf16WithMark(rewrite)) << fromUtf16(file);
     }
-    settings.parse(utf16WithMark(u"[A]\r\nBalls=6") + "7");  // a trailing odd byte is dropped
-    EXPECT_EQ(valueOf(settings, "A", "Balls"), "6");
 }
 
 TEST(SettingsFile, lookupsAreCaseSensitiveAndNumbersReadLikeWideTextToLong) {
@@ -124,6 +122,8 @@ TEST(SettingsFile, fileWithoutTheMarkIsReadAsEightBitTextAndWrittenBackAsUtf16) 
 
     settings.parse("[Caf\xE9]\nName=\xC0\xFF");  // not UTF-8: one character a byte
     EXPECT_EQ(valueOf(settings, "Caf\u00E9", "Name"), "\u00C0\u00FF");
+    EXPECT_TRUE(settings.parse("[A]\nX=1"));  // an odd number of bytes is whole 8-bit text
+    EXPECT_EQ(valueOf(settings, "A", "X"), "1");
 }
 
 TEST(SettingsFile, utf16WithoutItsMarkOrBigEndianIsReadAsUtf16AndAZeroUnitEndsTheText) {
@@ -152,7 +152,11 @@ TEST(SettingsFile, aFileThatCannotBeReadOrDecodedIsNeverSavedOver) {
     ::mkfifo((folder / "Pipe.ini").c_str(), 0600);  // no writer: opening it to read would wait
     testing::writeBytes(folder / "Stray.ini", std::string("[LotteryList]\r\nGame0=Lotto\0 649\r\n", 32));
     testing::writeBytes(folder / "Binary.ini", std::string("\x01\x02\0\0\x03", 5));
-    for (const std::string name : {"Pipe.ini", "Stray.ini", "Binary.ini"}) {
+    // UTF-16 cut short: half a character at the end, so the rest of the text is gone too.
+    const std::u16string whole = u"\r\n[LotteryList]\r\nGame0=Lotto\r\n\r\n[Lotto]\r\nBalls=6\r\n";
+    testing::writeBytes(folder / "Cut.ini", utf16WithMark(whole).substr(0, 31));
+    testing::writeBytes(folder / "CutUnmarked.ini", utf16Bytes(whole) + "\n");
+    for (const std::string name : {"Pipe.ini", "Stray.ini", "Binary.ini", "Cut.ini", "CutUnmarked.ini"}) {
         const auto before = std::filesystem::symlink_status(folder / name).type();
         const std::string bytes =
             before == std::filesystem::file_type::regular ? testing::readBytes(folder / name) : "";

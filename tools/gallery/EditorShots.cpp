@@ -85,7 +85,9 @@ void shootProfileEditor(Gallery& gallery, const Screen& screen) {
 void shootAdvancedDialog(Gallery& gallery, const Screen& screen) {
     InMemoryAppProfile profile;
     profile.writeText("Advanced", "Wav1", "\\My Documents\\Sounds\\bell.wav");
-    AdvancedDialog dialog(gallery.state(), profile, [](std::string_view) { return std::nullopt; }, screen.size);
+    NoPrompts prompter;
+    AdvancedDialog dialog(gallery.state(), profile, prompter, [](std::string_view) { return std::nullopt; },
+                          screen.size);
     gallery.saveWidget(shotName("advanced", screen), dialog);
 }
 

@@ -4,6 +4,7 @@
 
 #include "draws/CsvDrawLine.h"
 #include "draws/CsvImport.h"
+#include "platform/FileProblem.h"
 #include "platform/WholeFile.h"
 
 namespace numora {
@@ -33,7 +34,7 @@ DrawReader chooseReader(std::string_view bytes) {
 std::optional<std::string> readImportFile(const std::filesystem::path& file, std::string& problem) {
     WholeFile read = readWholeFile(file, kImportLargestFile);
     if (read.read()) return std::move(read.bytes);
-    problem = read.status == WholeFileStatus::TooLarge ? kImportTooLarge : kImportCannotOpen;
+    problem = read.status == WholeFileStatus::TooLarge ? kImportTooLarge : withCause(kImportCannotOpen, read.cause);
     return std::nullopt;
 }
 

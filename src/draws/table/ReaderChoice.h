@@ -22,8 +22,8 @@ enum class DrawReader {
 DrawReader chooseReader(std::string_view bytes);
 
 // A file to import, read whole as the CSV import reads it (a regular file of
-// at most its largest size); nullopt, with the import's text in problem, when
-// it cannot be. The lenient import reads the file itself: a file it is to
+// at most its largest size); nullopt, with the import's text and its cause in
+// problem, when it cannot be. The lenient import reads the file itself: a file it is to
 // read, or one that cannot be read, goes to it by its path.
 std::optional<std::string> readImportFile(const std::filesystem::path& file, std::string& problem);
 

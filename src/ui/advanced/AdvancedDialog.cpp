@@ -6,6 +6,9 @@
 #include <QPushButton>
 
 #include "app/AppState.h"
+#include "platform/AppProfile.h"
+#include "platform/FormatText.h"
+#include "platform/Prompter.h"
 #include "settings/OptionStore.h"
 #include "ui/art/Icons.h"
 #include "ui/controls/RoundIconButton.h"
@@ -16,16 +19,18 @@ namespace {
 
 constexpr char kTitle[] = "Advanced";
 constexpr char kSoundFilter[] = "*.wav";
+constexpr char kUsedUntilClosing[] = "\nNumora uses them until it closes.";
 constexpr int kBrowseIconSide = 16;
 QColor browseLitText() { return {0, 128, 0}; }
 
 }  // namespace
 
-AdvancedDialog::AdvancedDialog(AppState& state, AppProfile& profile, ChooseFile chooseFile, ScreenSize screen,
-                               QWidget* parent)
+AdvancedDialog::AdvancedDialog(AppState& state, AppProfile& profile, Prompter& prompter, ChooseFile chooseFile,
+                               ScreenSize screen, QWidget* parent)
     : QDialog(parent),
       state_(state),
       profile_(profile),
+      prompter_(prompter),
       chooseFile_(std::move(chooseFile)),
       controls_(buildAdvancedDialog(*this, screen)) {
     setObjectName(QStringLiteral("advancedDialog"));
@@ -97,8 +102,11 @@ void AdvancedDialog::done(int result) {
 void AdvancedDialog::runClosing() {
     closed_ = true;
     takeValues();
-    writeAdvancedOptions(profile_, values_);
     state_.options = values_;
+    if (!writeAdvancedOptions(profile_, values_)) {
+        const std::string failure = profile_.failure();
+        prompter_.report(formatText(kOptionsNotStoredFormat, failure.c_str()) + kUsedUntilClosing);
+    }
 }
 
 }  // namespace numora

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <iostream>
 
 #include "ui/main/MainWindow.h"
 #include "ui/services/QtPrompter.h"
@@ -10,7 +11,10 @@
 #include "ui/app/WindowLock.h"
 #include "app/DeviceInstall.h"
 #include "app/StartUp.h"
+#include "platform/AppProfile.h"
+#include "platform/FormatText.h"
 #include "platform/LocalTime.h"
+#include "settings/OptionStore.h"
 #include "qt/DeviceRoot.h"
 #include "qt/QtLocaleInfo.h"
 #include "ui/art/DeviceArtInstaller.h"
@@ -23,16 +27,29 @@ NumoraApp::NumoraApp(const LaunchOptions& options)
       profile_(openOptionStore(device_)),
       locale_(std::make_unique<QtLocaleInfo>()),
       time_(std::make_unique<SystemLocalTime>()),
-      prompter_(std::make_unique<QtPrompter>()),
-      sound_(std::make_unique<SoundPlayer>()) {}
+      sound_(std::make_unique<SoundPlayer>()) {
+    if (options.checkStart) {
+        checkMessages_ = std::make_unique<StartCheckPrompter>(std::cerr);
+    } else {
+        messageBoxes_ = std::make_unique<QtPrompter>();
+    }
+}
 
 NumoraApp::~NumoraApp() = default;
 
+Prompter& NumoraApp::prompter() {
+    if (checkMessages_) return *checkMessages_;
+    return *messageBoxes_;
+}
+
 int NumoraApp::run() {
+    if (const std::string failure = profile_->failure(); !failure.empty()) {
+        prompter().report(formatText(kOptionsUnusableFormat, failure.c_str()));
+    }
     loadStartValues(state_, *profile_, *time_);
     // The device's folders, pictures and sound; what is there already stays.
     createDeviceFolders(device_, state_.dataFolder);
-    const auto lock = lockRootForWindow(device_, state_.dataFolder, *prompter_);
+    const auto lock = lockRootForWindow(device_, state_.dataFolder, prompter());
     if (!lock) return EXIT_FAILURE;
     art::installDeviceArt(device_, state_.dataFolder);
 
@@ -42,16 +59,16 @@ int NumoraApp::run() {
         .profile = *profile_,
         .locale = *locale_,
         .time = *time_,
-        .prompter = *prompter_,
+        .prompter = prompter(),
         .sound = *sound_,
         .clock = [] { return static_cast<std::int64_t>(std::time(nullptr)); },
         .screen = options_.screen,
     };
     MainWindow window(services);
-    prompter_->setParentWindow(&window);
+    if (messageBoxes_) messageBoxes_->setParentWindow(&window);
     const auto startCheck = options_.checkStart ? std::make_unique<StartCheck>(window) : nullptr;
     window.exec();
-    return 0;
+    return checkMessages_ && checkMessages_->spoke() ? EXIT_FAILURE : EXIT_SUCCESS;
 }
 
 }  // namespace numora

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <iosfwd>
+
+#include "platform/Prompter.h"
 
 class QDialog;
 
@@ -21,6 +24,25 @@ protected:
 private:
     QDialog& window_;
     bool painted_ = false;
+};
+
+// The messages of a start check, for the script that runs it: each goes to
+// the error stream, control characters escaped, instead of a message box that
+// would wait for a tap, and a question is answered No. Any message fails the
+// check.
+class StartCheckPrompter final : public Prompter {
+public:
+    explicit StartCheckPrompter(std::ostream& out);
+
+    void report(const std::string& text, PromptIcon icon = PromptIcon::None) override;
+    bool ask(const std::string& question) override;
+
+    // Whether a message was written.
+    bool spoke() const { return spoke_; }
+
+private:
+    std::ostream& out_;
+    bool spoke_ = false;
 };
 
 }  // namespace numora

@@ -25,7 +25,7 @@ void MainWindow::erasePicks() {
 }
 
 void MainWindow::advanced() {
-    AdvancedDialog dialog(services_.state, services_.profile,
+    AdvancedDialog dialog(services_.state, services_.profile, services_.prompter,
                           makeChooseFile(services_.device, services_.locale, services_.time, services_.screen, this),
                           services_.screen, this);
     dialog.exec();

@@ -75,7 +75,7 @@ TEST(TableFile, onlyFilesOfTheLenientLineCharactersGoToTheLenientReader) {
     for (const auto& unreadable : {folder / "missing.csv", folder.path()}) {
         problem.clear();
         EXPECT_FALSE(readImportFile(unreadable, problem).has_value());
-        EXPECT_EQ(problem, kImportCannotOpen);
+        EXPECT_EQ(problem.rfind(std::string(kImportCannotOpen) + "\n(", 0), 0u) << problem;
     }
 }
 

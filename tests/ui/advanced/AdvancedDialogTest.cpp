@@ -13,6 +13,8 @@
 #include "app/AppState.h"
 #include "platform/AppProfile.h"
 #include "settings/OptionKeys.h"
+#include "support/FailingAppProfile.h"
+#include "support/RecordingPrompter.h"
 #include "ui/support/Widgets.h"
 
 namespace numora {
@@ -24,7 +26,7 @@ class AdvancedDialogTest : public ::testing::Test {
 protected:
     AdvancedDialog& open(ScreenSize screen = {240, 320}) {
         dialog.reset();
-        dialog = std::make_unique<AdvancedDialog>(state, profile, [this](std::string_view filter) {
+        dialog = std::make_unique<AdvancedDialog>(state, *store, prompter, [this](std::string_view filter) {
             filters.emplace_back(filter);
             if (answers.empty()) return std::optional<std::string>();
             std::optional<std::string> answer = answers.front();
@@ -46,6 +48,8 @@ protected:
 
     AppState state;
     InMemoryAppProfile profile;
+    AppProfile* store = &profile;
+    RecordingPrompter prompter;
     std::vector<std::string> filters;
     std::vector<std::optional<std::string>> answers;
     std::unique_ptr<AdvancedDialog> dialog;
@@ -90,6 +94,21 @@ TEST_F(AdvancedDialogTest, cancelStoresTheChangesAndHandsThemToTheProgram) {
     EXPECT_EQ(profile.readInt(kAdvancedSection, "Hyper", -1), 2);
     EXPECT_EQ(stored("Pattern") + stored("Style") + stored("Sound"), "FALSETRUEFALSE");
     EXPECT_EQ(stored("Wav2"), "\\My Documents\\missing.wav");
+}
+
+TEST_F(AdvancedDialogTest, optionsTheStoreRefusesAreToldOnceAndStillHandedToTheProgram) {
+    testing::FailingAppProfile failing(1);
+    store = &failing;
+    open();
+    control<QRadioButton>("monteCarloRadio").click();
+    control<QPushButton>("okButton").click();
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{std::string("The options were not stored: Numora ") +
+                                                         testing::FailingAppProfile::kFailure +
+                                                         ".\nNumora uses them until it closes."});
+    EXPECT_EQ(failing.writesTried, 2);
+    EXPECT_EQ(state.options.model, 2);
+    dialog.reset();
+    EXPECT_EQ(prompter.messages.size(), 1u);
 }
 
 TEST_F(AdvancedDialogTest, browsingAsksForAWaveFileAndOnlyAChosenFileReplacesTheBox) {

@@ -155,7 +155,8 @@ TEST_F(MainWindowLotteryTest, closingWritesTheBuiltInProfileOnAFirstRunAndReport
     trigger("exportPicksAction");
     window->reject();
     EXPECT_EQ(prompter.messages, (std::vector<RecordingPrompter::Message>{
-                                     {"ERROR 1003! Unable to open Export File", PromptIcon::None, false},
+                                     {"ERROR 1003! Unable to open Export File\n(its folder does not exist)",
+                                      PromptIcon::None, false},
                                      {"ERROR 201:Ini file failed to save", PromptIcon::None, false}}));
     EXPECT_FALSE(window->isVisible());
 }

@@ -176,7 +176,8 @@ TEST_F(PastDrawsWindowTest, aDrawFileThatCannotBeWrittenKeepsTheAddedDrawAndSays
     open();
     enter(std::array<int, 8>{1, 2, 3, 4, 5, 6, 0, 7});
     click("addButton");
-    const std::string cannotCreate = "ERROR 101\nUnable to Open or Create \\Program Files\\Numora\\Lotto.dat";
+    const std::string cannotCreate =
+        "ERROR 101\nUnable to Open or Create \\Program Files\\Numora\\Lotto.dat\n(its folder does not exist)";
     EXPECT_EQ(prompter.texts(),
               (std::vector<std::string>{cannotCreate, "ERROR 2006:\nUnable to save past draw data!"}));
     EXPECT_EQ(list().model()->rowCount(), 1);
@@ -305,7 +306,7 @@ TEST_F(PastDrawsWindowTest, exportWritesTheDrawsInListOrderWhateverTheSortAndTel
     std::filesystem::remove_all(host("\\My Documents"));
     testing::writeBytes(host("\\My Documents"), "a file where the folder belongs");
     trigger("exportDrawsAction");
-    EXPECT_EQ(prompter.texts().back(), "Error 208, Data File creation Error\n");
+    EXPECT_EQ(prompter.texts().back(), "Error 208, Data File creation Error\n(a file stands where its folder belongs)");
 }
 
 }  // namespace
