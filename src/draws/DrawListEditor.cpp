@@ -59,14 +59,15 @@ ImportOutcome DrawListEditor::imported(const ImportOutcome& outcome) {
     return outcome;
 }
 
-ImportOutcome DrawListEditor::importCsv(const std::filesystem::path& file, const CsvImportSetup& setup,
-                                        ImportObserver& observer) {
-    return imported(importCsvFile(file, draws_, setup, [this](const DrawList&) { return saveToFile(); }, observer));
+ImportOutcome DrawListEditor::importCsv(std::string_view bytes, const CsvImportSetup& setup, ImportObserver& observer) {
+    return imported(numora::importCsv(
+        bytes, draws_, setup, [this](const DrawList&) { return saveToFile(); }, observer));
 }
 
 ImportOutcome DrawListEditor::importTable(const TableRows& rows, const LotteryProfile& profile,
                                           ImportObserver& observer) {
-    return imported(importTableRows(rows, draws_, profile, [this](const DrawList&) { return saveToFile(); }, observer));
+    return imported(importTableRows(
+        rows, draws_, profile, [this](const DrawList&) { return saveToFile(); }, observer));
 }
 
 std::optional<std::string> DrawListEditor::closeQuestion() const {

@@ -4,7 +4,6 @@
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
 #include "support/RecordingImportObserver.h"
-#include "support/TestFiles.h"
 
 namespace numora {
 
@@ -12,7 +11,10 @@ TEST(DrawListEditor, asksToSaveWheneverTheDrawsChangedSinceTheyWereFilledOrSaved
     constexpr char kCannotCreate[] = "ERROR 101\nUnable to Open or Create \\x\\L.dat";
     DrawFileResult saveResult;
     int saves = 0;
-    DrawListEditor editor([&](const DrawList&) { ++saves; return saveResult; });
+    DrawListEditor editor([&](const DrawList&) {
+        ++saves;
+        return saveResult;
+    });
     editor.fill({{0, 1}, {0, 2}, {0, 3}});
     EXPECT_EQ(editor.closeQuestion(), std::nullopt);
 
@@ -42,20 +44,20 @@ namespace {
 // draw file saves as told.
 class EditorImport : public ::testing::TestWithParam<bool> {
 protected:
-    EditorImport() { testing::writeBytes(folder / "draws.csv", "1,2,3,4,5,6,1/4/2006\n"); }
-
     ImportStatus import() {
         if (GetParam()) return editor.importTable({{{2, {0, 1, 2, 3, 4, 5, 6}}}, {}}, lotto, shown).status;
-        return editor.importCsv(folder / "draws.csv", {lotto, locale, time, 0}, shown).status;
+        return editor.importCsv("1,2,3,4,5,6,1/4/2006\n", {lotto, locale, time, 0}, shown).status;
     }
 
-    testing::ScratchFolder folder;
     const LotteryProfile lotto;
     const FixedLocaleInfo locale;
     const FixedOffsetLocalTime time;
     DrawFileResult saveResult;
     int saves = 0;
-    DrawListEditor editor{[this](const DrawList&) { ++saves; return saveResult; }};
+    DrawListEditor editor{[this](const DrawList&) {
+        ++saves;
+        return saveResult;
+    }};
     testing::RecordingImportObserver shown;
 };
 
@@ -78,7 +80,8 @@ TEST_P(EditorImport, drawsOfAFileNotReadWholeAreNeverSavedOverIt) {
     constexpr char kDamaged[] = "The draw file \\x\\L.dat is damaged: only its first 1 draws could be read.";
     for (const auto status : {DrawFileResult::Status::Damaged, DrawFileResult::Status::Unreadable}) {
         editor.fill({{0, 1}}, {status, kDamaged});
-        EXPECT_EQ(editor.add({0, 2}), (std::vector<std::string>{kDamaged, "ERROR 2006:\nUnable to save past draw data!"}));
+        EXPECT_EQ(editor.add({0, 2}),
+                  (std::vector<std::string>{kDamaged, "ERROR 2006:\nUnable to save past draw data!"}));
         EXPECT_EQ(import(), ImportStatus::SaveFailed);
         EXPECT_EQ(shown.messages.front(), kDamaged);
         EXPECT_EQ(editor.saveOnClose(), kDamaged);

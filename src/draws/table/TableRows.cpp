@@ -1,31 +1,26 @@
 #include "draws/table/TableRows.h"
 
 #include <array>
-#include <tuple>
 #include <utility>
 
+#include "draws/DrawDay.h"
 #include "draws/table/CalendarWords.h"
 #include "draws/table/NumberCell.h"
 #include "platform/FormatText.h"
-#include "platform/LocalTime.h"
 
 namespace numora {
 
 namespace {
 
 constexpr char kNoDate[] = "line %d: no date";
-constexpr char kNotADate[] = "line %d: \"%s\" is not a date";
+constexpr char kDateReason[] = "line %d: %s";
 constexpr char kNotADateInOrder[] = "line %d: \"%s\" is not a date in %s order";
-constexpr char kOutsideDrawDates[] = "line %d: %04d-%02d-%02d is outside the dates a draw can have (1970 to 2038)";
 constexpr char kNumberCount[] = "line %d: %d numbers where the lottery has %d";
 constexpr char kNumberCountWithBonus[] = "line %d: %d numbers where the lottery has %d and a bonus";
 constexpr char kNotANumber[] = "line %d: \"%s\" is not a number";
 constexpr char kBallOutside[] = "line %d: ball %d is outside the lottery's %d to %d";
 constexpr char kNotABonus[] = "line %d: \"%s\" is not a bonus number";
 constexpr char kBonusAbove[] = "line %d: bonus %d is above the lottery's highest bonus %d";
-
-constexpr int kFirstDrawYear = 1970;
-constexpr CalendarDay kLastDrawDay = {2038, 1, 18};
 
 const std::string kMissingCell;
 
@@ -62,7 +57,7 @@ std::optional<CalendarDay> splitDay(const TableRecord& record, const DateSource&
         if (const auto checked = checkedDay(*year, yearDigits, *month, *day)) return checked;
     }
     const std::string shown = dayCell + " " + monthCell + " " + yearCell;
-    return refuse(reason, kNotADate, record.line, shown.c_str());
+    return refuse(reason, kDateReason, record.line, notADate(shown).c_str());
 }
 
 // The numbers of a record's ball cells: a few more than a line can hold are
@@ -120,7 +115,7 @@ std::optional<CalendarDay> recordDay(const TableRecord& record, const DateSource
     if (date.form == DateCell::Form::Numbers) {
         return refuse(reason, kNotADateInOrder, record.line, cell.c_str(), dateOrderInWords(source.order));
     }
-    return refuse(reason, kNotADate, record.line, cell.c_str());
+    return refuse(reason, kDateReason, record.line, notADate(cell).c_str());
 }
 
 std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLayout& layout,
@@ -166,15 +161,12 @@ TableRows readTableRows(const std::vector<TableRecord>& records, const TableLayo
             read.rejects.push_back({record.line, reason});
             continue;
         }
-        const bool afterLast = std::tie(day->year, day->month, day->day) >
-                               std::tie(kLastDrawDay.year, kLastDrawDay.month, kLastDrawDay.day);
-        const std::int32_t seconds = time.toSeconds({day->year, day->month, day->day});
-        if (day->year < kFirstDrawYear || afterLast || seconds < 0) {
-            read.rejects.push_back(
-                {record.line, formatText(kOutsideDrawDates, record.line, day->year, day->month, day->day)});
+        const auto date = drawDateOf(*day, time);
+        if (!date) {
+            read.rejects.push_back({record.line, formatText(kDateReason, record.line, outsideDrawDays(*day).c_str())});
             continue;
         }
-        draw->date = seconds;
+        draw->date = *date;
         read.rows.push_back({record.line, *draw});
     }
     return read;

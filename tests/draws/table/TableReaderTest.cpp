@@ -26,7 +26,7 @@ std::vector<DrawRecord> draws(const TableRows& rows) {
 
 std::vector<std::string> reasons(const TableRows& rows) {
     std::vector<std::string> read;
-    for (const TableReject& reject : rows.rejects) read.push_back(reject.reason);
+    for (const RejectedLine& reject : rows.rejects) read.push_back(reject.reason);
     return read;
 }
 
@@ -176,7 +176,7 @@ TEST(TableReader, linesThatCannotBeReadAreRejectedWithTheirReasonsAndFilesWithou
                                  "line 5: bonus 27 is above the lottery's highest bonus 26",
                                  "line 6: \"x\" is not a bonus number",
                                  "line 7: \"12 61 3a 29 33\" is not a number",
-                                 "line 8: 2040-01-24 is outside the dates a draw can have (1970 to 2038)",
+                                 "line 8: 2040-01-24 is outside the dates a draw can have (1970-01-01 to 2038-01-18)",
                              }));
 
     const struct {
