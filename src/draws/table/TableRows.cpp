@@ -1,6 +1,8 @@
 #include "draws/table/TableRows.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <utility>
 
 #include "draws/DrawDay.h"
@@ -94,6 +96,22 @@ bool ballCellNumbers(const TableRecord& record, const BallSource& source, BallNu
     return true;
 }
 
+int expectedNumbers(const TableLayout& layout, const LotteryProfile& profile) {
+    const bool packedBonus = layout.bonus.kind == BonusSource::Kind::PackedLast && profile.bonus > 0;
+    return profile.balls + (packedBonus ? 1 : 0);
+}
+
+// The numbers of a record that ends in a date before the layout's date
+// column: a line with fewer numbers than the others, its date moved up.
+std::optional<int> numbersBeforeEarlyDate(const TableRecord& record, const DateSource& source) {
+    if (source.split || !isEmptyCell(cellAt(record, source.column))) return std::nullopt;
+    const auto last = std::find_if(record.cells.rbegin(), record.cells.rend(),
+                                   [](const std::string& cell) { return !isEmptyCell(cell); });
+    if (last == record.cells.rend() || readDateCell(*last).form == DateCell::Form::None) return std::nullopt;
+    return static_cast<int>(std::count_if(std::next(last), record.cells.rend(),
+                                          [](const std::string& cell) { return cellNumber(cell).has_value(); }));
+}
+
 bool takeBonus(int value, const LotteryProfile& profile, const TableRecord& record, DrawRecord& numbers,
                std::string* reason) {
     if (value > profile.bonus) {
@@ -123,7 +141,7 @@ std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLa
     BallNumbers numbers;
     if (!ballCellNumbers(record, layout.balls, numbers, reason)) return std::nullopt;
     const bool packedBonus = layout.bonus.kind == BonusSource::Kind::PackedLast && profile.bonus > 0;
-    const int expected = profile.balls + (packedBonus ? 1 : 0);
+    const int expected = expectedNumbers(layout, profile);
     if (static_cast<int>(numbers.count) != expected) {
         return refuse(reason, packedBonus ? kNumberCountWithBonus : kNumberCount, record.line,
                       static_cast<int>(numbers.count), profile.balls);
@@ -149,6 +167,12 @@ std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLa
     return draw;
 }
 
+bool readsAsDraw(const TableRecord& record, const TableLayout& layout, const LotteryProfile& profile) {
+    BallNumbers numbers;
+    return recordDay(record, layout.date) && ballCellNumbers(record, layout.balls, numbers, nullptr) &&
+           static_cast<int>(numbers.count) == expectedNumbers(layout, profile);
+}
+
 TableRows readTableRows(const std::vector<TableRecord>& records, const TableLayout& layout,
                         const LotteryProfile& profile, const LocalTime& time) {
     TableRows read;
@@ -156,6 +180,9 @@ TableRows readTableRows(const std::vector<TableRecord>& records, const TableLayo
     std::string reason;
     for (const TableRecord& record : records) {
         const auto day = recordDay(record, layout.date, &reason);
+        if (const auto numbers = day ? std::nullopt : numbersBeforeEarlyDate(record, layout.date)) {
+            reason = formatText(kNumberCount, record.line, *numbers, profile.balls);
+        }
         auto draw = day ? recordNumbers(record, layout, profile, &reason) : std::nullopt;
         if (!draw) {
             read.rejects.push_back({record.line, reason});

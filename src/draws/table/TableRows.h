@@ -38,6 +38,11 @@ std::optional<CalendarDay> recordDay(const TableRecord& record, const DateSource
 std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLayout& layout,
                                         const LotteryProfile& profile, std::string* reason = nullptr);
 
+// Whether a record holds a date and as many numbers as the lottery's balls
+// (and bonus, when packed with them) where the layout has them, whatever
+// their values: the shape of a draw line.
+bool readsAsDraw(const TableRecord& record, const TableLayout& layout, const LotteryProfile& profile);
+
 // Reads every record, in file order. A draw's date is its day at 00:00 local
 // time (drawDateOf); a day no draw can be dated rejects its line.
 TableRows readTableRows(const std::vector<TableRecord>& records, const TableLayout& layout,
