@@ -1,7 +1,8 @@
 // The CSV import takes any bytes. The file is imported twice over the same
 // draws (the second run meets every date again: repeats and skipped lines),
 // and the merge walk, which keeps the draws in blocks, must give the same
-// draws and counts whatever the size of its blocks.
+// draws and counts whatever the size of its blocks; no stored draw has a date
+// a draw cannot have.
 
 #include <optional>
 #include <vector>
@@ -79,6 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     DrawList imported;
     const ImportCounters first = importOnce(bytes, imported, setup);
     const ImportCounters second = importOnce(bytes, imported, setup);
+
+    // A date no draw can have is never stored, under its own or another.
+    for (const DrawRecord& draw : imported) fuzz::check(draw.date >= 0, "every stored date is one a draw can have");
 
     for (const std::size_t blockDraws : kSmallBlocks) {
         DrawList merged;

@@ -9,6 +9,8 @@ namespace numora {
 namespace {
 
 constexpr std::int32_t kEmptyNumber = -1;
+// A file runs newest first when its dates fall at least this often, and more often than they rise.
+constexpr int kLeastFalls = 2;
 
 std::uint32_t dateKey(const DrawRecord& draw) { return static_cast<std::uint32_t>(draw.date); }
 
@@ -31,14 +33,15 @@ std::vector<std::size_t> mergeOrder(const std::vector<std::optional<std::int32_t
     std::vector<std::size_t> order(dates.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     int falls = 0;
+    int rises = 0;
     std::optional<std::uint32_t> previous;
     for (const auto& date : dates) {
         if (!date) continue;
         const auto key = static_cast<std::uint32_t>(*date);
-        if (previous && key != *previous) falls += key < *previous ? 1 : -1;
+        if (previous && key != *previous) (key < *previous ? falls : rises) += 1;
         previous = key;
     }
-    if (falls <= 0) return order;
+    if (falls < kLeastFalls || falls <= rises) return order;
     for (std::size_t first = 0; first < dates.size();) {
         std::size_t end = first + 1;
         if (dates[first]) {

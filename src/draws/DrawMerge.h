@@ -28,9 +28,10 @@ DrawRecord comparedForm(const DrawRecord& draw, const LotteryProfile& profile);
 
 // The order in which a file's draws are merged, given the date of each draw in
 // file order (nullopt for a draw without a date): the file's order, except in
-// a file that runs newest first (its dates fall from one draw to the next more
-// often than they rise), where each run of draws of one date is taken in
-// reverse, so that the draws of a day end up oldest first as well.
+// a file that runs newest first (its dates fall from one draw to the next at
+// least twice, and more often than they rise), where each run of draws of one
+// date is taken in reverse, so that the draws of a day end up oldest first as
+// well.
 std::vector<std::size_t> mergeOrder(const std::vector<std::optional<std::int32_t>>& dates);
 
 // Merges imported draws into the stored draws by date.

@@ -110,10 +110,11 @@ TEST(CsvImport, aNewestFirstFileStoresEachDaysDrawsInTheOrderTheyWereDrawn) {
     ImportRun run;
     run.profile = testing::lotteryProfile(3, 0, 9);
     DrawList draws;
-    run.run("3,3,3,1/2/2025\n2,2,2,1/2/2025\n1,1,1,1/2/2025\n6,6,6,1/1/2025\n5,5,5,1/1/2025\n", draws);
+    run.run("3,3,3,1/2/2025\n2,2,2,1/2/2025\n1,1,1,1/2/2025\n6,6,6,1/1/2025\n5,5,5,1/1/2025\n9,9,9,12/31/2024\n",
+            draws);
     std::vector<int> firstBalls;
     for (const DrawRecord& draw : draws) firstBalls.push_back(draw.ball1);
-    EXPECT_EQ(firstBalls, (std::vector<int>{5, 6, 1, 2, 3}));
+    EXPECT_EQ(firstBalls, (std::vector<int>{9, 5, 6, 1, 2, 3}));
 }
 
 // Lowering a lottery's highest ball hides the stored numbers above it; an

@@ -242,4 +242,31 @@ TEST(ReadersAgree, wholeLinesStoreTheSameDrawFileWhicheverReaderImportsThem) {
     EXPECT_GE(tableFiles, kFiles / 2);
 }
 
+// The example of a lenient file, with a heading that sends it to the table
+// reader: the same draws as the lenient reader stores from its whole lines,
+// the line without a date and the line cut by a space rejected with their reason.
+TEST(ReadersAgree, theLenientExampleWithAHeadingStoresTheLenientDrawsAndRejectsItsIncompleteLines) {
+    const std::string whole =
+        "01,02,03,04,05,06,07,1/4/2006\n01,02,03,04,05,06,07,1/4/2006\n01,02,03,04,05,09,07,1/4/2006\n"
+        "10,11,12,13,14,15,16,1/1/2006\n";
+    const std::string example = "Date,B1,B2\n\n" + whole + "1,2,3,4,5,6\n1, 2,3\n";
+    const LotteryProfile lotto;  // 6 balls from 1 to 49, bonus up to 49
+    const FixedOffsetLocalTime time;
+    const FixedLocaleInfo locale;
+    const DrawSaver keep = [](const DrawList&) { return DrawFileResult{}; };
+    testing::RecordingImportObserver observer;
+    DrawList lenient;
+    importCsv(whole, lenient, {lotto, locale, time, 0}, keep, observer);
+
+    const ImportPlan plan = planImport(example, std::nullopt, lotto, locale.shortDateOrder());
+    ASSERT_TRUE(plan.analysis && plan.analysis->layout);
+    const TableRows rows = readTableRows(plan.analysis->records, *plan.analysis->layout, lotto, time);
+    DrawList table;
+    EXPECT_EQ(importTableRows(rows, table, lotto, keep, observer).counters, (ImportCounters{3, 1, 1}));
+    EXPECT_EQ(table, lenient);
+    std::vector<std::string> reasons;
+    for (const RejectedLine& reject : rows.rejects) reasons.push_back(reject.reason);
+    EXPECT_EQ(reasons, (std::vector<std::string>{"line 7: no date", "line 8: no date"}));
+}
+
 }  // namespace numora
