@@ -49,7 +49,7 @@ protected:
         return editor.importCsv("1,2,3,4,5,6,1/4/2006\n", {lotto, locale, time, 0}, shown).status;
     }
 
-    const LotteryProfile lotto;
+    const LotteryProfile lotto{};
     const FixedLocaleInfo locale;
     const FixedOffsetLocalTime time;
     DrawFileResult saveResult;

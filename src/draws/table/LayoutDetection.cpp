@@ -167,12 +167,12 @@ int readableRecords(const Table& table, const std::vector<bool>& dated, const Ta
     return readable;
 }
 
-// Whether numbers that a column gives for that many draws, all within its
-// highest number, would come from the lottery's whole bonus range only by a
-// chance too small to take.
-bool unlikelyBonuses(double highest, std::size_t draws, const LotteryProfile& profile) {
+// Whether something that chance gives a bonus drawn from the lottery's bonus
+// range with that share of the range would happen that many times in a row
+// only by a chance too small to take.
+bool unlikelyForBonuses(double share, std::size_t times, const LotteryProfile& profile) {
     const double bonuses = std::max(profile.bonus - profile.min + 1, 1);
-    return std::pow(std::max(highest - profile.min + 1, 1.0) / bonuses, static_cast<double>(draws)) < kUnlikelyByChance;
+    return std::pow(std::min(share / bonuses, 1.0), static_cast<double>(times)) < kUnlikelyByChance;
 }
 
 // Whether the column after the balls holds the bonus: nearly all of its
@@ -203,10 +203,13 @@ bool nextColumnIsBonus(const Table& table, const TableLayout& balls, int column)
         numbersOfDraw.push_back(*value);
         if (draws.insert(std::move(numbersOfDraw)).second) sums += sum == *value ? 1 : 0;
     }
+    // A bonus equals the sum of the balls by a chance of one in the bonus
+    // range; it stays within a multiplier's few small numbers by the share of
+    // the range they reach.
     const bool sumOfBalls = !draws.empty() && nearlyAll(static_cast<int>(sums), static_cast<int>(draws.size())) &&
-                            unlikelyBonuses(1, sums, table.profile);
+                            unlikelyForBonuses(1, sums, table.profile);
     const bool multiplier = !values.empty() && values.size() <= kHandful && *values.rbegin() <= kSmallNumber &&
-                            unlikelyBonuses(*values.rbegin(), draws.size(), table.profile);
+                            unlikelyForBonuses(*values.rbegin() - table.profile.min + 1, draws.size(), table.profile);
     return numbers > 0 && nearlyAll(inRange, numbers) && !sumOfBalls && !multiplier;
 }
 
