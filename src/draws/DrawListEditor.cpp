@@ -60,14 +60,13 @@ ImportOutcome DrawListEditor::imported(const ImportOutcome& outcome) {
 }
 
 ImportOutcome DrawListEditor::importCsv(std::string_view bytes, const CsvImportSetup& setup, ImportObserver& observer) {
-    return imported(numora::importCsv(
-        bytes, draws_, setup, [this](const DrawList&) { return saveToFile(); }, observer));
+    const DrawSaver save = [this](const DrawList&) { return saveToFile(); };
+    return imported(numora::importCsv(bytes, draws_, setup, save, observer));
 }
 
 ImportOutcome DrawListEditor::importTable(const TableRows& rows, const LotteryProfile& profile,
                                           ImportObserver& observer) {
-    return imported(importTableRows(
-        rows, draws_, profile, [this](const DrawList&) { return saveToFile(); }, observer));
+    return imported(importTableRows(rows, draws_, profile, [this](const DrawList&) { return saveToFile(); }, observer));
 }
 
 std::optional<std::string> DrawListEditor::closeQuestion() const {

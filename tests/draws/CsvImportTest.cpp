@@ -176,8 +176,8 @@ TEST(CsvImport, emptyRowsAreIgnoredAndLinesWithoutADrawDateAreRejectedByLine) {
     ImportRun run;
     DrawList draws = {{day(2006, 1, 1), 1, 2, 3, 4, 5, 6, 0, 7}};
     const ImportOutcome outcome = run.run(
-        ",,,,,,,\n-----------\n1/5/2006\n1,2,3,4,5,6,01/01/1960\n1,2,3,4,5,6,2006-01-04\n1,2,3,4,5,6,1/1/2074\n"
-        "1,2,3,4,5,6,1/18/2038\n1,2,3,4,5,6,1/20/2038\n",
+        ",,,,,,,\n-----------\n1/5/2006\n1,2,3,4,5,6,01/01/1960\n1,2,3,4,5,6,2006-01-04\n1,2,3,4,5,6,1/1/74\n"
+        "1,2,3,4,5,6,1/18/2038\n1,2,3,4,5,6,1/20/2038\n1,2,3,4,5,6,2/29/2006\n",
         draws);
     EXPECT_EQ(outcome.counters, (ImportCounters{1, 0, 0}));
     EXPECT_EQ(draws.back(), (DrawRecord{day(2038, 1, 18), 1, 2, 3, 4, 5, 6, 0, 0}));
@@ -187,10 +187,11 @@ TEST(CsvImport, emptyRowsAreIgnoredAndLinesWithoutADrawDateAreRejectedByLine) {
                            "line 4: 1960-01-01 is outside the dates a draw can have (1970-01-01 to 2038-01-18)",
                            "line 5: \"2006-01-04\" is not a date",
                            "line 6: 2074-01-01 is outside the dates a draw can have (1970-01-01 to 2038-01-18)",
-                           "line 8: 2038-01-20 is outside the dates a draw can have (1970-01-01 to 2038-01-18)"}));
+                           "line 8: 2038-01-20 is outside the dates a draw can have (1970-01-01 to 2038-01-18)",
+                           "line 9: \"2/29/2006\" is not a date"}));
     EXPECT_EQ(run.observer.messages.back(),
               "Imported 1 lines into past draw file.\nRecorded 0 repeat draw dates.\nSkipped 0 lines.\n"
-              "Rejected 4 lines.");
+              "Rejected 5 lines.");
 }
 
 // Zero bytes add nothing and count toward no piece: UTF-16 text reads as its
@@ -208,7 +209,7 @@ TEST(CsvLineReader, utf16TextReadsAsItsEightBitTwinAndLongLinesComeInPiecesOfFif
     EXPECT_EQ(readLines("a\rb\r\n\r"), (std::vector<std::string>{"a\r@1", "b\r@2", "\n@2", "\r@3", "@4"}));
 }
 
-TEST(CsvDrawLine, readsNumbersByTheProfileAndDatesByTheLocaleOrderOrSaysWhyTheDateIsNone) {
+TEST(CsvDrawLine, readsNumbersByTheProfileAndDatesByTheLocaleOrder) {
     const auto read = [](std::string_view line, int balls = 6, int bonus = 49,
                          DateOrder order = DateOrder::MonthDayYear, const LocalTime& time = kTime) {
         return readCsvDrawLine(line, {balls, bonus, order, '/', kStart, &time});
@@ -235,17 +236,6 @@ TEST(CsvDrawLine, readsNumbersByTheProfileAndDatesByTheLocaleOrderOrSaysWhyTheDa
         EXPECT_EQ(drawLine->record.date, date) << line;
         EXPECT_EQ(drawLine->badDate, "") << line;
     }
-    for (const auto& [line, why] : std::vector<std::pair<std::string, std::string>>{
-             {"1,13/1/2006", "\"13/1/2006\" is not a date"},
-             {"1,1/0/2006", "\"1/0/2006\" is not a date"},
-             {"1,2/29/2006", "\"2/29/2006\" is not a date"},
-             {"1,1-4-2006", "\"1-4-2006\" is not a date"},
-             {"1,1/1/74", "2074-01-01 is outside the dates a draw can have (1970-01-01 to 2038-01-18)"},
-             {"1,1/4/99999999999999",
-              "2147483647-01-04 is outside the dates a draw can have (1970-01-01 to 2038-01-18)"}}) {
-        EXPECT_EQ(read(line)->badDate, why) << line;
-    }
-
     // East of UTC the first day's midnight comes before the first second a
     // date holds: the line keeps its day from that second.
     const FixedOffsetLocalTime east(3600);

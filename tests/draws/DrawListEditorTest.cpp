@@ -11,10 +11,7 @@ TEST(DrawListEditor, asksToSaveWheneverTheDrawsChangedSinceTheyWereFilledOrSaved
     constexpr char kCannotCreate[] = "ERROR 101\nUnable to Open or Create \\x\\L.dat";
     DrawFileResult saveResult;
     int saves = 0;
-    DrawListEditor editor([&](const DrawList&) {
-        ++saves;
-        return saveResult;
-    });
+    DrawListEditor editor([&](const DrawList&) { ++saves; return saveResult; });
     editor.fill({{0, 1}, {0, 2}, {0, 3}});
     EXPECT_EQ(editor.closeQuestion(), std::nullopt);
 
@@ -54,10 +51,7 @@ protected:
     const FixedOffsetLocalTime time;
     DrawFileResult saveResult;
     int saves = 0;
-    DrawListEditor editor{[this](const DrawList&) {
-        ++saves;
-        return saveResult;
-    }};
+    DrawListEditor editor{[this](const DrawList&) { ++saves; return saveResult; }};
     testing::RecordingImportObserver shown;
 };
 
@@ -80,8 +74,7 @@ TEST_P(EditorImport, drawsOfAFileNotReadWholeAreNeverSavedOverIt) {
     constexpr char kDamaged[] = "The draw file \\x\\L.dat is damaged: only its first 1 draws could be read.";
     for (const auto status : {DrawFileResult::Status::Damaged, DrawFileResult::Status::Unreadable}) {
         editor.fill({{0, 1}}, {status, kDamaged});
-        EXPECT_EQ(editor.add({0, 2}),
-                  (std::vector<std::string>{kDamaged, "ERROR 2006:\nUnable to save past draw data!"}));
+        EXPECT_EQ(editor.add({0, 2}), (std::vector<std::string>{kDamaged, "ERROR 2006:\nUnable to save past draw data!"}));
         EXPECT_EQ(import(), ImportStatus::SaveFailed);
         EXPECT_EQ(shown.messages.front(), kDamaged);
         EXPECT_EQ(editor.saveOnClose(), kDamaged);

@@ -74,91 +74,47 @@ std::vector<DrawRecord> drawsOn(const DrawList& draws, std::int32_t date) {
 const std::vector<RealFile>& realFiles() {
     static const std::vector<RealFile> files = {
         // UK Lotto: 6 balls from 1 to 59 and a bonus ball.
-        {{"uk-lotto_national-lottery-download.csv"},
-         lotteryProfile(6, 1, 59, 59),
-         {51, 0, 0},
-         {},
-         day(2017, 4, 8),
+        {{"uk-lotto_national-lottery-download.csv"}, lotteryProfile(6, 1, 59, 59), {51, 0, 0}, {}, day(2017, 4, 8),
          day(2017, 9, 30),
          {drawOf(day(2017, 9, 30), {50, 30, 13, 54, 21, 18}, 20),
           drawOf(day(2017, 9, 27), {30, 45, 47, 55, 35, 52}, 40)}},
-        {{"uk-lotto_space-padded.csv"},
-         lotteryProfile(6, 1, 59, 59),
-         {364, 0, 0},
-         {},
-         day(2018, 1, 3),
-         day(2021, 7, 7),
+        {{"uk-lotto_space-padded.csv"}, lotteryProfile(6, 1, 59, 59), {364, 0, 0}, {}, day(2018, 1, 3), day(2021, 7, 7),
          {drawOf(day(2021, 7, 7), {2, 3, 7, 20, 40, 52}, 14), drawOf(day(2021, 7, 3), {1, 12, 27, 29, 31, 47}, 23)}},
         // Two rounds a night from 10 June 2026: 33 dates hold two draws each.
-        {{"uk-lotto_two-rounds-2026.excerpt.csv"},
-         lotteryProfile(6, 1, 59, 59),
-         {114, 33, 0},
-         {},
-         day(2025, 12, 24),
+        {{"uk-lotto_two-rounds-2026.excerpt.csv"}, lotteryProfile(6, 1, 59, 59), {114, 33, 0}, {}, day(2025, 12, 24),
          day(2026, 9, 30),
          {drawOf(day(2026, 9, 30), {18, 26, 48, 49, 51, 53}, 33),
           drawOf(day(2026, 9, 30), {25, 52, 53, 54, 55, 57}, 26)}},
         // Canada Lotto 6/49: 6 balls from 1 to 49 and a bonus.
-        {{"canada-lotto649.csv"},
-         lotteryProfile(6, 1, 49, 49),
-         {4210, 0, 0},
-         {},
-         day(1982, 6, 12),
-         day(2024, 5, 25),
+        {{"canada-lotto649.csv"}, lotteryProfile(6, 1, 49, 49), {4210, 0, 0}, {}, day(1982, 6, 12), day(2024, 5, 25),
          {drawOf(day(1982, 6, 12), {3, 11, 12, 14, 41, 43}, 13), drawOf(day(1982, 6, 19), {8, 33, 36, 37, 39, 41}, 9)}},
         // Israel Lotto, all eras: 6 balls from 1 to 49 (up to 42, 49, then 37) and a
         // bonus or strong number up to 49. Its 70 draws of 1968 and 1969 come
         // before the first date a draw can have and are rejected by line.
-        {{"israel-lotto_cp1255.csv", "israel-lotto.converted-utf8-bom.csv"},
-         lotteryProfile(6, 1, 49, 49),
-         {4300, 0, 0},
-         linesFrom(4302, 4371),
-         day(1970, 1, 6),
-         day(2025, 3, 25),
+        {{"israel-lotto_cp1255.csv", "israel-lotto.converted-utf8-bom.csv"}, lotteryProfile(6, 1, 49, 49),
+         {4300, 0, 0}, linesFrom(4302, 4371), day(1970, 1, 6), day(2025, 3, 25),
          {drawOf(day(2025, 3, 25), {6, 13, 18, 20, 22, 28}, 5), drawOf(day(2025, 3, 22), {1, 3, 8, 14, 17, 33}, 2)}},
         // Powerball, all eras: 5 balls from 1 to 69 and a Powerball up to 39.
-        {{"us-powerball_ny-open-data.csv"},
-         lotteryProfile(5, 1, 69, 39),
-         {1757, 0, 0},
-         {},
-         day(2010, 2, 3),
+        {{"us-powerball_ny-open-data.csv"}, lotteryProfile(5, 1, 69, 39), {1757, 0, 0}, {}, day(2010, 2, 3),
          day(2025, 3, 12),
          {drawOf(day(2020, 9, 26), {11, 21, 27, 36, 62}, 24), drawOf(day(2020, 9, 30), {14, 18, 36, 49, 67}, 18),
           drawOf(day(2018, 1, 6), {12, 61, 30, 29, 33}, 26)}},
         // Mega Millions, all eras: 5 balls from 1 to 75 and a Mega Ball up to 52.
-        {{"us-megamillions_ny-open-data.csv"},
-         lotteryProfile(5, 1, 75, 52),
-         {2379, 0, 0},
-         {},
-         day(2002, 5, 17),
+        {{"us-megamillions_ny-open-data.csv"}, lotteryProfile(5, 1, 75, 52), {2379, 0, 0}, {}, day(2002, 5, 17),
          day(2025, 3, 11),
          {drawOf(day(2020, 9, 25), {20, 36, 37, 48, 67}, 16), drawOf(day(2020, 9, 29), {14, 39, 43, 44, 67}, 19)}},
         // Mega Millions since October 2017: 5 balls from 1 to 70 and a Mega Ball up to 25.
-        {{"us-megamillions_pipe-separated.csv"},
-         lotteryProfile(5, 1, 70, 25),
-         {916, 0, 0},
-         {},
-         day(2017, 10, 31),
+        {{"us-megamillions_pipe-separated.csv"}, lotteryProfile(5, 1, 70, 25), {916, 0, 0}, {}, day(2017, 10, 31),
          day(2026, 8, 7),
          {drawOf(day(2017, 10, 31), {6, 28, 31, 52, 53}, 12), drawOf(day(2017, 11, 3), {10, 22, 42, 61, 69}, 3)}},
         // Texas Pick 3: 3 digits from 0 to 9, no bonus (the last column is their sum).
-        {{"us-texas-pick3-morning.csv"},
-         lotteryProfile(3, 0, 9),
-         {812, 0, 0},
-         {},
-         day(2013, 9, 9),
-         day(2016, 4, 12),
+        {{"us-texas-pick3-morning.csv"}, lotteryProfile(3, 0, 9), {812, 0, 0}, {}, day(2013, 9, 9), day(2016, 4, 12),
          {drawOf(day(2013, 9, 9), {3, 9, 8}), drawOf(day(2013, 9, 10), {7, 1, 8})}},
         // Georgia Cash 3: 3 digits from 0 to 9, no bonus, three draws a day. Of its
         // 3329 rows 26 are skipped: the 20 rows the file repeats, and 6 draws
         // whose digits repeat another draw of the same day (a stored draw is
         // its date and numbers, so the two are one draw to the merge).
-        {{"us-georgia-cash3.csv"},
-         lotteryProfile(3, 0, 9),
-         {3303, 2200, 26},
-         {},
-         day(2022, 7, 26),
-         day(2025, 8, 1),
+        {{"us-georgia-cash3.csv"}, lotteryProfile(3, 0, 9), {3303, 2200, 26}, {}, day(2022, 7, 26), day(2025, 8, 1),
          {drawOf(day(2025, 8, 1), {7, 9, 0}), drawOf(day(2025, 8, 1), {6, 4, 8})}},
     };
     return files;
@@ -192,12 +148,9 @@ TEST(RealDrawFiles, eachImportsItsDrawsInDateOrderWithTheQuotedRowsAndNamedRejec
             }
             for (const DrawRecord& quoted : file.quoted) {
                 const std::vector<DrawRecord> sameDay = drawsOn(draws, quoted.date);
-                EXPECT_TRUE(std::any_of(sameDay.begin(), sameDay.end(),
-                                        [&](const DrawRecord& draw) {
-                                            return comparedForm(draw, file.profile) ==
-                                                   comparedForm(quoted, file.profile);
-                                        }))
-                    << "no draw " << quoted.ball1 << "... on " << quoted.date;
+                EXPECT_TRUE(std::any_of(sameDay.begin(), sameDay.end(), [&](const DrawRecord& draw) {
+                    return comparedForm(draw, file.profile) == comparedForm(quoted, file.profile);
+                })) << "no draw " << quoted.ball1 << "... on " << quoted.date;
             }
         }
     }
