@@ -21,10 +21,12 @@ constexpr char kLineReason[] = "line %d: %s";
 constexpr char kSaveFailed[] =
     "ERROR 2006:\nUnable to save past draw data!\nFile may be in use or memory may be too low.";
 
-// A line as read shows each byte as the character of that code.
-std::string shownLine(const std::string& line) {
+// A line as read shows each byte other than 0 as the character of that code.
+std::string shownLine(std::string_view bytes) {
     std::u16string characters;
-    for (const char c : line) characters.push_back(static_cast<unsigned char>(c));
+    for (const char c : bytes) {
+        if (c != '\0') characters.push_back(static_cast<unsigned char>(c));
+    }
     return fromUtf16(characters);
 }
 
@@ -35,7 +37,7 @@ std::optional<char> firstSeparatorCharacter(const std::string& separator) {
 
 struct ReadLine {
     int number = 0;
-    std::string text;
+    std::string_view bytes;           // what the line was read from
     std::optional<CsvDrawLine> draw;  // nullopt: the line is ignored
 
     bool givesDraw() const { return draw && draw->badDate.empty(); }
@@ -57,11 +59,12 @@ ImportOutcome importCsv(std::string_view bytes, DrawList& draws, const CsvImport
     std::vector<ReadLine> lines;
     std::vector<std::optional<std::int32_t>> dates;
     for (std::string text; reader.next(text);) {
-        ReadLine& line = lines.emplace_back(ReadLine{reader.lineNumber(), text, readCsvDrawLine(text, rules)});
+        const ReadLine& line =
+            lines.emplace_back(ReadLine{reader.lineNumber(), reader.pieceBytes(), readCsvDrawLine(text, rules)});
         if (line.givesDraw()) dates.push_back(line.draw->dated ? std::optional(line.draw->record.date) : std::nullopt);
     }
     if (reader.charactersRead() == 0) {
-        observer.showInfo(shownLine(lines.front().text));
+        observer.showInfo(shownLine(lines.front().bytes));
         observer.showMessage(kNoCharacters);
         outcome.status = ImportStatus::EmptyFile;
         return outcome;
@@ -78,7 +81,7 @@ ImportOutcome importCsv(std::string_view bytes, DrawList& draws, const CsvImport
         for (std::size_t i = 0; i < lines.size(); ++i) {
             // The draws take their merge order among the lines that give them.
             const ReadLine& line = lines[lines[i].givesDraw() ? drawLines[order[drawsMerged++]] : i];
-            observer.showInfo(shownLine(line.text));
+            observer.showInfo(shownLine(line.bytes));
             if (!line.draw) continue;
             if (!line.givesDraw()) {
                 outcome.rejects.push_back(

@@ -28,6 +28,7 @@ bool CsvLineReader::next(std::string& line) {
     line.clear();
     if (ended_) return false;
     pieceLine_ = nextLine_;
+    pieceStart_ = at_;
     while (line.size() < kPieceCharacters) {
         if (at_ == bytes_.size()) {
             ended_ = true;

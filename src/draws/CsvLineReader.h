@@ -29,12 +29,15 @@ public:
     // The line of the file, from 1, that the last piece came from (CR LF,
     // LF and a lone CR each end a line).
     int lineNumber() const { return pieceLine_; }
+    // The bytes the last piece was read from, zero bytes included.
+    std::string_view pieceBytes() const { return bytes_.substr(pieceStart_, at_ - pieceStart_); }
 
 private:
     bool lineFeedFollows() const;
 
     std::string_view bytes_;
     std::size_t at_ = 0;
+    std::size_t pieceStart_ = 0;
     std::size_t characters_ = 0;
     int pieceLine_ = 0;
     int nextLine_ = 1;
