@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <sstream>
 #include <string>
 
 #include "draws/CsvImport.h"
@@ -14,7 +13,7 @@ namespace {
 
 constexpr int kLines = 20000;
 // One line of 2 MB is read as pieces of 50 bytes, each a draw of its own.
-constexpr int kPiecesOfOneLine = (2 << 20) / static_cast<int>(CsvLineReader::kPieceBytes);
+constexpr int kPiecesOfOneLine = (2 << 20) / static_cast<int>(CsvLineReader::kPieceCharacters);
 constexpr int kLinesOfOneDate = 100000;
 // 1 January 1980 to early 2038: the days a draw date can have, and some to spare.
 constexpr int kDaysFrom1980 = 3652;
@@ -55,7 +54,7 @@ std::string draws(int count, int (*dayOf)(int), bool oneLine) {
         }
         draw += dateText(dayOf(line));
         if (oneLine) {
-            draw.resize(CsvLineReader::kPieceBytes, ',');
+            draw.resize(CsvLineReader::kPieceCharacters, ',');
         } else {
             draw += "\n";
         }
@@ -77,9 +76,8 @@ DrawList importedDraws(const std::string& text) {
     const FixedLocaleInfo locale;
     const LotteryProfile profile;
     InfoLine observer;
-    std::istringstream file(text);
     importCsv(
-        file, imported, {profile, locale, time, 0}, [](const DrawList&) { return DrawFileResult{}; }, observer);
+        text, imported, {profile, locale, time, 0}, [](const DrawList&) { return DrawFileResult{}; }, observer);
     return imported;
 }
 
@@ -92,9 +90,8 @@ void runImport(benchmark::State& state, const std::string& text, const DrawList&
     for (auto _ : state) {
         state.PauseTiming();
         DrawList merged = stored;
-        std::istringstream file(text);
         state.ResumeTiming();
-        const ImportOutcome outcome = importCsv(file, merged, {profile, locale, time, 0}, save, observer);
+        const ImportOutcome outcome = importCsv(text, merged, {profile, locale, time, 0}, save, observer);
         benchmark::DoNotOptimize(outcome);
     }
     state.SetItemsProcessed(state.iterations() * lines);

@@ -1,9 +1,9 @@
 // libFuzzer harness for the table reader: any bytes are analysed for three
 // lotteries, read with the layout found and with each alternative a user may
 // choose, described in words and merged; what the reader promises is checked.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -47,7 +47,7 @@ void checkRows(const TableAnalysis& analysis, const TableRows& read, const Lotte
         }
         require(row.draw.bonus >= 0 && row.draw.bonus <= std::max(profile.bonus, 0));
     }
-    for (const TableReject& reject : read.rejects) {
+    for (const RejectedLine& reject : read.rejects) {
         require(reject.reason.rfind("line " + std::to_string(reject.line) + ": ", 0) == 0);
     }
 }

@@ -23,6 +23,32 @@ constexpr char kTableReader[] = "table";
 constexpr char kLenientLayout[] = "Reader: lenient: numbers and a date among comma-separated fields, dates read as %s.";
 constexpr std::size_t kLotteryAndFile = 2;
 
+// Imports a file's bytes through the lenient reader: names each rejected line
+// (on the error stream), then prints the summary (or, on a dry run, the
+// reader and what it would store).
+int runLenientImport(CliContext& context, LotteryDraws& lottery, std::string_view bytes, bool dryRun) {
+    const LotteryProfile& profile = lottery.profile;
+    const DrawSaver save = [&](const DrawList& merged) {
+        if (dryRun) return DrawFileResult{};
+        return DrawFile::save(context.device, context.state.dataFolder, profile.name, merged);
+    };
+    std::vector<DrawRecord> stored;
+    CollectedMessages messages;
+    const ImportOutcome outcome = importCsv(bytes, lottery.draws,
+                                            {profile, context.locale, context.time, context.state.startSeconds,
+                                             [&](const DrawRecord& draw) { stored.push_back(draw); }},
+                                            save, messages);
+    for (const RejectedLine& reject : outcome.rejects) commandFailed(context, kImportCommandName, reject.reason);
+    if (outcome.status == ImportStatus::Completed && dryRun) {
+        context.out << formatText(kLenientLayout, dateOrderInWords(context.locale.shortDateOrder())) << '\n';
+        printDryRun(context, outcome.counters, static_cast<int>(outcome.rejects.size()), std::move(stored));
+        return fileGaveDraws(context, outcome.counters) ? EXIT_SUCCESS : EXIT_FAILURE;
+    }
+    const int status = reportImportRun(context, outcome.status, messages.texts);
+    if (status == EXIT_SUCCESS && !fileGaveDraws(context, outcome.counters)) return EXIT_FAILURE;
+    return status;
+}
+
 }  // namespace
 
 int runImport(CliContext& context, const std::vector<std::string>& words) {
@@ -47,29 +73,12 @@ int runImport(CliContext& context, const std::vector<std::string>& words) {
     std::string problem;
     const auto bytes = readImportFile(file, problem);
     if (!bytes) return commandFailed(context, kImportCommandName, problem);
-    const DrawReader reader = readerName ? (*readerName == kTableReader ? DrawReader::Table : DrawReader::Lenient)
-                                         : chooseReader(*bytes);
-    if (reader == DrawReader::Table) return runTableImport(context, *lottery, *bytes, dryRun);
 
-    const LotteryProfile& profile = lottery->profile;
-    const DrawSaver save = [&](const DrawList& merged) {
-        if (dryRun) return DrawFileResult{};
-        return DrawFile::save(context.device, context.state.dataFolder, profile.name, merged);
-    };
-    std::vector<DrawRecord> stored;
-    CollectedMessages messages;
-    const ImportOutcome outcome = importCsvFile(file, lottery->draws,
-                                                {profile, context.locale, context.time, context.state.startSeconds,
-                                                 [&](const DrawRecord& draw) { stored.push_back(draw); }},
-                                                save, messages);
-    if (outcome.status == ImportStatus::Completed && dryRun) {
-        context.out << formatText(kLenientLayout, dateOrderInWords(context.locale.shortDateOrder())) << '\n';
-        printDryRun(context, outcome.counters, 0, std::move(stored));
-        return fileGaveDraws(context, outcome.counters) ? EXIT_SUCCESS : EXIT_FAILURE;
-    }
-    const int status = reportImportRun(context, outcome.status, messages.texts);
-    if (status == EXIT_SUCCESS && !fileGaveDraws(context, outcome.counters)) return EXIT_FAILURE;
-    return status;
+    std::optional<DrawReader> chosen;
+    if (readerName) chosen = *readerName == kTableReader ? DrawReader::Table : DrawReader::Lenient;
+    const ImportPlan plan = planImport(*bytes, chosen, lottery->profile, context.locale.shortDateOrder());
+    if (plan.analysis) return runTableImport(context, *lottery, *plan.analysis, dryRun);
+    return runLenientImport(context, *lottery, *bytes, dryRun);
 }
 
 }  // namespace numora

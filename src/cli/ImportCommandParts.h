@@ -7,6 +7,7 @@
 #include "CliCommand.h"
 #include "LotteryDraws.h"
 #include "draws/CsvImport.h"
+#include "draws/table/TableAnalysis.h"
 
 namespace numora {
 
@@ -34,9 +35,9 @@ int reportImportRun(CliContext& context, ImportStatus status, const std::vector<
 // Fails the command when no line of the file gave a draw.
 bool fileGaveDraws(CliContext& context, const ImportCounters& counters);
 
-// Imports a file's bytes through the table reader: prints the layout it found and
-// each rejected line (to the error stream), then imports (or, on a dry run,
-// prints what it would store).
-int runTableImport(CliContext& context, LotteryDraws& lottery, const std::string& bytes, bool dryRun);
+// Imports a file through the table reader's analysis of it: prints the layout
+// it found and each rejected line (to the error stream), then imports (or, on
+// a dry run, prints what it would store).
+int runTableImport(CliContext& context, LotteryDraws& lottery, const TableAnalysis& analysis, bool dryRun);
 
 }  // namespace numora

@@ -44,14 +44,13 @@ bool fileGaveDraws(CliContext& context, const ImportCounters& counters) {
     return false;
 }
 
-int runTableImport(CliContext& context, LotteryDraws& lottery, const std::string& bytes, bool dryRun) {
+int runTableImport(CliContext& context, LotteryDraws& lottery, const TableAnalysis& analysis, bool dryRun) {
     const LotteryProfile& profile = lottery.profile;
-    const TableAnalysis analysis = analyseTable(bytes, profile, context.locale.shortDateOrder());
     if (!analysis.layout) return commandFailed(context, kImportCommandName, analysis.problem);
 
     for (const std::string& line : layoutInWords(analysis, *analysis.layout)) context.out << line << '\n';
     const TableRows rows = readTableRows(analysis.records, *analysis.layout, profile, context.time);
-    for (const TableReject& reject : rows.rejects) commandFailed(context, kImportCommandName, reject.reason);
+    for (const RejectedLine& reject : rows.rejects) commandFailed(context, kImportCommandName, reject.reason);
     if (rows.rows.empty()) return commandFailed(context, kImportCommandName, kNoDraw);
 
     if (dryRun) {

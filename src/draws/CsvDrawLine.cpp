@@ -3,7 +3,7 @@
 #include <array>
 #include <limits>
 
-#include "platform/LocalTime.h"
+#include "draws/DrawDay.h"
 
 namespace numora {
 
@@ -56,13 +56,18 @@ std::array<std::string_view, kFieldCount> splitFields(std::string_view run) {
 
 bool hasDateMarker(std::string_view field) { return field.find_first_of(kDateMarkers) != std::string_view::npos; }
 
-void assignNumber(DrawRecord& record, std::size_t field, std::int32_t value, const CsvLineRules& rules) {
+// Whether the number went to a ball or the bonus (rather than being dropped).
+bool assignNumber(DrawRecord& record, std::size_t field, std::int32_t value, const CsvLineRules& rules) {
     const int ballNumber = static_cast<int>(field) + 1;
     if (field < kFirstOptionalBall || (field < kBonusOnlyField && rules.balls >= ballNumber)) {
         record.ball(ballNumber) = value;
-    } else if (rules.bonus > 0 && value > 0) {
-        record.bonus = value;
+        return true;
     }
+    if (rules.bonus > 0 && value > 0) {
+        record.bonus = value;
+        return true;
+    }
+    return false;
 }
 
 int correctedYear(int year) {
@@ -71,7 +76,7 @@ int correctedYear(int year) {
     return year + kYearsBefore1900;
 }
 
-CalendarTime calendarDate(std::string_view field, const CsvLineRules& rules) {
+CalendarDay calendarDay(std::string_view field, const CsvLineRules& rules) {
     std::array<std::int32_t, 3> parts{};
     for (std::size_t index = 0; index < parts.size(); ++index) {
         const auto separator = rules.separator ? field.find(*rules.separator) : std::string_view::npos;
@@ -80,15 +85,35 @@ CalendarTime calendarDate(std::string_view field, const CsvLineRules& rules) {
         if (separator == std::string_view::npos) break;
         field.remove_prefix(separator + 1);
     }
-    CalendarTime date;
+    CalendarDay date;
     switch (rules.order) {
-        case DateOrder::MonthDayYear: date = {parts[2], parts[0], parts[1]}; break;
-        case DateOrder::DayMonthYear: date = {parts[2], parts[1], parts[0]}; break;
-        case DateOrder::YearMonthDay: date = {parts[0], parts[1], parts[2]}; break;
-        default: date = {0, 0, 0}; break;
+        case DateOrder::MonthDayYear:
+            date = {parts[2], parts[0], parts[1]};
+            break;
+        case DateOrder::DayMonthYear:
+            date = {parts[2], parts[1], parts[0]};
+            break;
+        case DateOrder::YearMonthDay:
+            date = {parts[0], parts[1], parts[2]};
+            break;
+        default:
+            date = {0, 0, 0};
+            break;
     }
     date.year = correctedYear(date.year);
     return date;
+}
+
+// Sets the line's date from its date field, or says why it has none.
+void readDate(std::string_view field, const CsvLineRules& rules, CsvDrawLine& line) {
+    const CalendarDay day = calendarDay(field, rules);
+    if (!isCalendarDay(day)) {
+        line.badDate = notADate(field);
+    } else if (const auto date = drawDateOf(day, *rules.time)) {
+        line.record.date = *date;
+    } else {
+        line.badDate = outsideDrawDays(day);
+    }
 }
 
 }  // namespace
@@ -100,16 +125,23 @@ std::optional<CsvDrawLine> readCsvDrawLine(std::string_view line, const CsvLineR
 
     const auto fields = splitFields(run);
     CsvDrawLine result;
+    bool numbers = false;
     for (std::size_t index = 0; index < kNumberFields; ++index) {
         const std::string_view field = fields[index];
-        if (!field.empty() && !hasDateMarker(field)) assignNumber(result.record, index, leadingNumber(field), rules);
+        if (field.empty() || hasDateMarker(field)) continue;
+        numbers = assignNumber(result.record, index, leadingNumber(field), rules) || numbers;
     }
+    if (!numbers) return std::nullopt;
     std::optional<std::string_view> dateField;
     for (const std::string_view field : fields) {
         if (hasDateMarker(field)) dateField = field;
     }
     result.dated = dateField.has_value();
-    result.record.date = dateField ? rules.time->toSeconds(calendarDate(*dateField, rules)) : rules.undatedSeconds;
+    if (dateField) {
+        readDate(*dateField, rules, result);
+    } else {
+        result.record.date = rules.undatedSeconds;
+    }
     return result;
 }
 

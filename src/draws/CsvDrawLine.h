@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "draws/DrawRecord.h"
@@ -31,17 +32,20 @@ struct CsvLineRules {
 struct CsvDrawLine {
     DrawRecord record;
     bool dated = false;
+    // Not empty when the line's date names no day a draw can have: the line
+    // gives no draw, and this says why.
+    std::string badDate;
 };
 
 // The draw one import line gives, or nullopt for a line that is ignored.
 // The line is trimmed, cut at its first character that is not a digit or one
 // of "\/:.-,", and split at commas into fields 0 to 8. Fields without a date
-// marker are numbers for the balls and bonus; the last field with a date
-// marker is the date, read in the locale's order with two-digit years
-// corrected (below 75: 20xx; otherwise 19xx), at 00:00 local time. Such a
-// date never fails: a month or day outside the calendar carries over (month
-// 13 is January of the next year, day 0 the last day of the month before),
-// and a date beyond what a draw date holds is held at the nearest end.
+// marker are numbers for the balls and bonus; a line that gives none of them
+// is ignored. The last field with a date marker is the date, read in the
+// locale's order with two-digit years corrected (below 75: 20xx; otherwise
+// 19xx), at 00:00 local time. A date that is not a day of the calendar, or a
+// day no draw can be dated, is never turned into another: the line says why
+// in badDate.
 std::optional<CsvDrawLine> readCsvDrawLine(std::string_view line, const CsvLineRules& rules);
 
 }  // namespace numora

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <functional>
-#include <istream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "draws/DrawMerge.h"
 #include "draws/DrawSaver.h"
+#include "draws/RejectedLine.h"
 #include "settings/LotteryProfile.h"
 
 namespace numora {
@@ -45,13 +46,13 @@ inline constexpr char kImportReadingFormat[] = "Reading:%d Draws";
 inline constexpr char kImportCannotOpen[] = "Error 201, CSV file read error\nUnable to open.";
 inline constexpr char kImportTooLarge[] = "Error 201, CSV file read error\nThe file is larger than 32 MB.";
 // A list of draws is far smaller; a larger file is taken for something else.
-// Cut into 50-byte pieces, a file of this size gives fewer draws than a draw
-// file holds.
+// Cut into 50-character pieces, a file of this size gives fewer draws than a
+// draw file holds.
 inline constexpr std::uint64_t kImportLargestFile = std::uint64_t{32} << 20;
 
 enum class ImportStatus {
     Completed,   // the draws were merged and saved
-    CannotOpen,  // the file could not be opened; nothing changed
+    CannotOpen,  // the file could not be read; nothing changed
     EmptyFile,   // the file held no characters; nothing changed or saved
     SaveFailed,  // the draws were merged but could not be saved
 };
@@ -59,24 +60,25 @@ enum class ImportStatus {
 struct ImportOutcome {
     ImportStatus status = ImportStatus::Completed;
     ImportCounters counters;
+    std::vector<RejectedLine> rejects;  // lines whose date no draw can have
 };
 
-// Imports a CSV file of past draws into draws, then saves them with save. A
-// path that is not a readable regular file of at most 32 MB is not opened:
-// the run ends with its message and nothing changes.
-// The summary, or the error text that replaces it, is the last message shown.
-ImportOutcome importCsvFile(const std::filesystem::path& file, DrawList& draws, const CsvImportSetup& setup,
-                            const DrawSaver& save, ImportObserver& observer);
-
-// The same run over an open file.
-ImportOutcome importCsv(std::istream& file, DrawList& draws, const CsvImportSetup& setup, const DrawSaver& save,
+// Imports the bytes of a CSV file of past draws into draws, then saves them
+// with save. The summary, or the error text that replaces it, is the last
+// message shown; lines that give no draw for their date are counted after it
+// ("Rejected %d lines.").
+ImportOutcome importCsv(std::string_view bytes, DrawList& draws, const CsvImportSetup& setup, const DrawSaver& save,
                         ImportObserver& observer);
 
+// The run of an import whose file could not be read: "Preparing to Import",
+// then why (the text of the file's reader); nothing changes.
+ImportOutcome importUnreadable(const std::string& problem, ImportObserver& observer);
+
 // The end of every import run once its lines are merged: saves the draws and
-// shows the summary with summaryTail after it, or, when the save fails, the
-// save's own message and then the "ERROR 2006" text; then "Import Complete".
-// Returns Completed or SaveFailed.
-ImportStatus finishImport(const ImportCounters& counters, const DrawList& draws, const DrawSaver& save,
-                          ImportObserver& observer, const std::string& summaryTail = {});
+// shows the summary, with "Rejected %d lines." after it when lines were
+// rejected, or, when the save fails, the save's own message and then the
+// "ERROR 2006" text; then "Import Complete". Returns Completed or SaveFailed.
+ImportStatus finishImport(const ImportCounters& counters, std::size_t rejected, const DrawList& draws,
+                          const DrawSaver& save, ImportObserver& observer);
 
 }  // namespace numora

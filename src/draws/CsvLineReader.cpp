@@ -2,22 +2,47 @@
 
 namespace numora {
 
-CsvLineReader::CsvLineReader(std::istream& in) : source_(in.rdbuf()) {}
+namespace {
+
+constexpr std::string_view kByteOrderMarks[] = {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
+
+}  // namespace
+
+CsvLineReader::CsvLineReader(std::string_view bytes) : bytes_(bytes) {
+    for (const std::string_view mark : kByteOrderMarks) {
+        if (bytes_.substr(0, mark.size()) == mark) {
+            bytes_.remove_prefix(mark.size());
+            break;
+        }
+    }
+}
+
+bool CsvLineReader::lineFeedFollows() const {
+    for (std::size_t at = at_; at < bytes_.size(); ++at) {
+        if (bytes_[at] != '\0') return bytes_[at] == '\n';
+    }
+    return false;
+}
 
 bool CsvLineReader::next(std::string& line) {
     line.clear();
     if (ended_) return false;
-    for (std::size_t bytes = 0; bytes < kPieceBytes; ++bytes) {
-        const auto value = source_->sbumpc();
-        if (value == std::char_traits<char>::eof()) {
+    pieceLine_ = nextLine_;
+    pieceStart_ = at_;
+    while (line.size() < kPieceCharacters) {
+        if (at_ == bytes_.size()) {
             ended_ = true;
             return true;
         }
-        if (value == 0) continue;
-        const char c = std::char_traits<char>::to_char_type(value);
+        const char c = bytes_[at_++];
+        if (c == '\0') continue;
         line.push_back(c);
         ++characters_;
-        if (c == '\n' || c == '\r') return true;
+        if (c == '\n' || c == '\r') {
+            // The CR of a CR LF leaves the line to the LF.
+            if (c == '\n' || !lineFeedFollows()) ++nextLine_;
+            return true;
+        }
     }
     return true;
 }

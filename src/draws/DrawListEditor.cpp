@@ -59,9 +59,9 @@ ImportOutcome DrawListEditor::imported(const ImportOutcome& outcome) {
     return outcome;
 }
 
-ImportOutcome DrawListEditor::importCsv(const std::filesystem::path& file, const CsvImportSetup& setup,
-                                        ImportObserver& observer) {
-    return imported(importCsvFile(file, draws_, setup, [this](const DrawList&) { return saveToFile(); }, observer));
+ImportOutcome DrawListEditor::importCsv(std::string_view bytes, const CsvImportSetup& setup, ImportObserver& observer) {
+    const DrawSaver save = [this](const DrawList&) { return saveToFile(); };
+    return imported(numora::importCsv(bytes, draws_, setup, save, observer));
 }
 
 ImportOutcome DrawListEditor::importTable(const TableRows& rows, const LotteryProfile& profile,

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "draws/CsvImport.h"
@@ -33,8 +34,8 @@ public:
     void insertBefore(std::size_t position, const DrawRecord& draw);
     // Removes the draw at position, if there is one; not saved.
     void remove(std::size_t position);
-    // Runs the CSV import on these draws; it saves them itself.
-    ImportOutcome importCsv(const std::filesystem::path& file, const CsvImportSetup& setup, ImportObserver& observer);
+    // Runs the CSV import of a file's bytes on these draws; it saves them itself.
+    ImportOutcome importCsv(std::string_view bytes, const CsvImportSetup& setup, ImportObserver& observer);
     // Merges the rows a table file gave and saves, as the CSV import does.
     ImportOutcome importTable(const TableRows& rows, const LotteryProfile& profile, ImportObserver& observer);
 

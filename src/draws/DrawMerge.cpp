@@ -1,6 +1,7 @@
 #include "draws/DrawMerge.h"
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 
 namespace numora {
@@ -8,29 +9,57 @@ namespace numora {
 namespace {
 
 constexpr std::int32_t kEmptyNumber = -1;
+// A file runs newest first when its dates fall at least this often, and more often than they rise.
+constexpr int kLeastFalls = 2;
 
 std::uint32_t dateKey(const DrawRecord& draw) { return static_cast<std::uint32_t>(draw.date); }
 
-bool sameNumbers(const DrawRecord& a, const DrawRecord& b) {
-    for (int index = 0; index < DrawRecord::kNumberCount; ++index) {
-        if (a.number(index) != b.number(index)) return false;
-    }
-    return true;
-}
+int highestBonus(const LotteryProfile& profile) { return std::max(profile.max, profile.bonus); }
 
-void replaceOutside(DrawRecord& draw, int min, int max, int bonusMax) {
-    for (int ball = 1; ball <= DrawRecord::kBallCount; ++ball) {
-        if (draw.ball(ball) < min || draw.ball(ball) > max) draw.ball(ball) = kEmptyNumber;
-    }
-    if (draw.bonus < min || draw.bonus > bonusMax) draw.bonus = kEmptyNumber;
-}
+bool outside(std::int32_t number, int low, int high) { return number < low || number > high; }
 
 }  // namespace
 
 DrawRecord comparedForm(const DrawRecord& draw, const LotteryProfile& profile) {
     DrawRecord compared = draw;
-    replaceOutside(compared, profile.min, profile.max, std::max(profile.max, profile.bonus));
+    for (int ball = 1; ball <= DrawRecord::kBallCount; ++ball) {
+        if (outside(compared.ball(ball), profile.min, profile.max)) compared.ball(ball) = kEmptyNumber;
+    }
+    if (outside(compared.bonus, profile.min, highestBonus(profile))) compared.bonus = kEmptyNumber;
     return compared;
+}
+
+std::vector<std::size_t> mergeOrder(const std::vector<std::optional<std::int32_t>>& dates) {
+    std::vector<std::size_t> order(dates.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    int falls = 0;
+    int rises = 0;
+    std::optional<std::uint32_t> previous;
+    for (const auto& date : dates) {
+        if (!date) continue;
+        const auto key = static_cast<std::uint32_t>(*date);
+        if (previous && key != *previous) (key < *previous ? falls : rises) += 1;
+        previous = key;
+    }
+    if (falls < kLeastFalls || falls <= rises) return order;
+    for (std::size_t first = 0; first < dates.size();) {
+        std::size_t end = first + 1;
+        if (dates[first]) {
+            while (end < dates.size() && dates[end] == dates[first]) ++end;
+        }
+        std::reverse(order.begin() + static_cast<std::ptrdiff_t>(first),
+                     order.begin() + static_cast<std::ptrdiff_t>(end));
+        first = end;
+    }
+    return order;
+}
+
+std::size_t DrawMerger::DrawHash::operator()(const DrawRecord& draw) const {
+    std::size_t hash = std::hash<std::int32_t>{}(draw.date);
+    for (int index = 0; index < DrawRecord::kNumberCount; ++index) {
+        hash = hash * 31 + std::hash<std::int32_t>{}(draw.number(index));
+    }
+    return hash;
 }
 
 void DrawMerger::Block::findDateRange() {
@@ -43,12 +72,10 @@ void DrawMerger::Block::findDateRange() {
 }
 
 DrawMerger::DrawMerger(DrawList& draws, const LotteryProfile& profile, std::size_t blockDraws)
-    : list_(draws),
-      blockDraws_(std::max<std::size_t>(blockDraws, 2)),
-      min_(profile.min),
-      max_(profile.max),
-      bonusMax_(std::max(profile.max, profile.bonus)) {
+    : list_(draws), profile_(profile), blockDraws_(std::max<std::size_t>(blockDraws, 2)) {
     std::vector<DrawRecord>& stored = list_.records();
+    known_.reserve(stored.size());
+    for (const DrawRecord& draw : stored) known_.insert(comparedForm(draw, profile_));
     for (std::size_t first = 0; first < stored.size(); first += blockDraws_) {
         const auto begin = stored.begin() + static_cast<std::ptrdiff_t>(first);
         const auto end = stored.begin() + static_cast<std::ptrdiff_t>(std::min(first + blockDraws_, stored.size()));
@@ -68,17 +95,20 @@ DrawMerger::~DrawMerger() {
     for (const Block& block : blocks_) stored.insert(stored.end(), block.draws.begin(), block.draws.end());
 }
 
-void DrawMerger::replaceOutOfRange(DrawRecord& draw) const { replaceOutside(draw, min_, max_, bonusMax_); }
-
-void DrawMerger::visitUpTo(Block& block, std::size_t end) const {
-    for (; block.visited < end; ++block.visited) replaceOutOfRange(block.draws[block.visited]);
+void DrawMerger::clearUnplayed(DrawRecord& draw) const {
+    for (int ball = profile_.balls + 1; ball <= DrawRecord::kBallCount; ++ball) {
+        if (outside(draw.ball(ball), profile_.min, profile_.max)) draw.ball(ball) = kEmptyNumber;
+    }
+    if (profile_.bonus <= 0 && outside(draw.bonus, profile_.min, highestBonus(profile_))) draw.bonus = kEmptyNumber;
 }
 
-void DrawMerger::merge(const DrawRecord& draw, bool dated, ImportCounters& counters) {
-    DrawRecord compared = draw;
-    replaceOutOfRange(compared);
-    const std::uint32_t date = dateKey(draw);
+void DrawMerger::visitUpTo(Block& block, std::size_t end) const {
+    for (; block.visited < end; ++block.visited) clearUnplayed(block.draws[block.visited]);
+}
 
+// Walks to the first draw dated date or later, visiting every draw up to it;
+// false when there is none.
+bool DrawMerger::walkTo(std::uint32_t date, Place& stop) {
     for (std::size_t b = 0; b < blocks_.size(); ++b) {
         Block& block = blocks_[b];
         if (block.latest < date) {
@@ -87,27 +117,37 @@ void DrawMerger::merge(const DrawRecord& draw, bool dated, ImportCounters& count
         }
         const auto found = std::find_if(block.draws.begin(), block.draws.end(),
                                         [date](const DrawRecord& stored) { return dateKey(stored) >= date; });
-        const Place stop{b, static_cast<std::size_t>(found - block.draws.begin())};
+        stop = {b, static_cast<std::size_t>(found - block.draws.begin())};
         visitUpTo(block, stop.index + 1);
-        const bool sameDate = dateKey(*found) == date;
-
-        if (sameDate && sameNumbers(*found, compared)) {
-            ++counters.skipped;
-        } else {
-            if (sameDate) ++counters.repeats;
-            if (dated) {
-                insertAt(sameDate ? afterSameDate(stop, date) : stop, draw);
-                ++counters.imported;
-            }
-        }
-        if (!dated) {
-            append(draw);
-            ++counters.imported;
-        }
-        return;
+        return true;
     }
-    append(draw);
+    return false;
+}
+
+bool DrawMerger::merge(const DrawRecord& draw, bool dated, ImportCounters& counters) {
+    const DrawRecord compared = comparedForm(draw, profile_);
+    const std::uint32_t date = dateKey(draw);
+    Place stop{};
+    const bool met = walkTo(date, stop);
+    const DrawRecord* reached = met ? &blocks_[stop.block].draws[stop.index] : nullptr;
+    const bool sameDate = reached && dateKey(*reached) == date;
+    // A line without a date is appended whatever the walk met; only the draw
+    // it stopped at counts it as skipped.
+    const bool known = dated ? known_.count(compared) != 0 : sameDate && comparedForm(*reached, profile_) == compared;
+    if (known) {
+        ++counters.skipped;
+    } else if (sameDate) {
+        ++counters.repeats;
+    }
+    if (dated && known) return false;
+    if (!dated || !met) {
+        append(draw);
+    } else {
+        insertAt(sameDate ? afterSameDate(stop, date) : stop, draw);
+    }
     ++counters.imported;
+    known_.insert(compared);
+    return true;
 }
 
 // Where a draw of a repeated date goes: after the draw the walk stopped at and

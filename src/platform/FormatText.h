@@ -9,7 +9,7 @@ namespace numora {
 // constants), whatever the length of the result.
 template <typename... Values>
 std::string formatText(const char* format, Values... values) {
-    char shortText[64];
+    char shortText[256];
     const int length = std::snprintf(shortText, sizeof shortText, format, values...);
     if (length < 0) return {};
     if (static_cast<std::size_t>(length) < sizeof shortText)

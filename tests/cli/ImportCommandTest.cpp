@@ -22,6 +22,9 @@ constexpr char kLayout[] =
     "Balls: columns 2 to 7 (\"NUMBER DRAWN 1\" to \"NUMBER DRAWN 6\")\n"
     "Bonus: column 8 \"BONUS NUMBER\"\n";
 
+constexpr char kLenientReader[] =
+    "Reader: lenient: numbers and a date among comma-separated fields, dates read as month/day/year.\n";
+
 class ImportCommand : public SettingsCommandTest {
 protected:
     ImportCommand() { writeSettings(kLotteries); }
@@ -67,10 +70,9 @@ TEST_F(ImportCommand, theReaderFollowsTheFileUnlessChosenAndAFileWithoutDrawsFai
     // Only the lenient reader's characters: read as always, in the system's date order.
     const std::string lenient = file("lenient.csv", "01,02,03,04,05,06,07,1/4/2006\n");
     EXPECT_EQ(run(runImport, {"Lotto 649", lenient, "--dry-run"}), 0) << err.str();
-    EXPECT_EQ(out.str(),
-              "Reader: lenient: numbers and a date among comma-separated fields, dates read as month/day/year.\n"
-              "To import: 1, to skip: 0, repeat dates: 0, rejected: 0\n"
-              "2006-01-04,1,2,3,4,5,6,0,7\n");
+    EXPECT_EQ(out.str(), std::string(kLenientReader) +
+                             "To import: 1, to skip: 0, repeat dates: 0, rejected: 0\n"
+                             "2006-01-04,1,2,3,4,5,6,0,7\n");
     EXPECT_EQ(run(runImport, {"Lotto 649", lenient, "--reader", "table", "--dry-run"}), 0) << err.str();
     EXPECT_NE(out.str().find("2006-01-04,1,2,3,4,5,6,0,7\n"), std::string::npos);
 
@@ -91,6 +93,48 @@ TEST_F(ImportCommand, theReaderFollowsTheFileUnlessChosenAndAFileWithoutDrawsFai
     EXPECT_EQ(run(runImport, {"Lotto 649", file("published.csv", kPublished), "--reader", "lenient"}), 1);
     EXPECT_EQ(out.str(), "Imported 0 lines into past draw file.\nRecorded 0 repeat draw dates.\nSkipped 0 lines.\n");
     EXPECT_EQ(err.str(), "import: the file gives no draw for this lottery\n");
+}
+
+// The example of a lenient file under a heading goes to the table reader,
+// which stores what the lenient reader stores from the same lines and names
+// the lines that hold no whole draw.
+TEST_F(ImportCommand, aLenientFileUnderAHeadingStoresTheLenientReadersDraws) {
+    const std::string whole =
+        "01,02,03,04,05,06,07,1/4/2006\n01,02,03,04,05,06,07,1/4/2006\n01,02,03,04,05,09,07,1/4/2006\n"
+        "10,11,12,13,14,15,16,1/1/2006\n";
+    EXPECT_EQ(run(runImport, {"Lotto 649", file("whole.csv", whole)}), 0) << err.str();
+    EXPECT_EQ(run(runDraws, {"Lotto 649"}), 0) << err.str();
+    const std::string lenientDraws = out.str();
+    std::filesystem::remove(dataFolder / "Lotto 649.dat");
+
+    const std::string example = file("example.csv", "Date,B1,B2\n\n" + whole + "1,2,3,4,5,6\n1, 2,3\n");
+    EXPECT_EQ(run(runImport, {"Lotto 649", example}), 0) << err.str();
+    EXPECT_EQ(out.str(),
+              "File: UTF-8, comma-separated, heading on line 1, 1 blank, comment or text lines.\n"
+              "Date: month/day/year in column 8\nBalls: columns 1 to 6\nBonus: column 7\n"
+              "Imported 3 lines into past draw file.\nRecorded 1 repeat draw dates.\nSkipped 1 lines.\n"
+              "Rejected 2 lines.\n");
+    EXPECT_EQ(err.str(), "import: line 7: no date\nimport: line 8: no date\n");
+    EXPECT_EQ(run(runDraws, {"Lotto 649"}), 0) << err.str();
+    EXPECT_EQ(out.str(), lenientDraws);
+}
+
+TEST_F(ImportCommand, aLenientFileListsOnlyNewDrawsNamesLinesWithoutADrawDateAndSkipsWhatIsStored) {
+    EXPECT_EQ(run(runImport, {"Lotto 649", file("first.csv", "01,02,03,04,05,06,07,1/4/2006\n")}), 0) << err.str();
+    const std::string again = file("again.csv", "01,02,03,04,05,06,07,1/4/2006\n08,09,10,11,12,13,14,1/7/2006\n");
+    EXPECT_EQ(run(runImport, {"Lotto 649", again, "--dry-run"}), 0) << err.str();
+    EXPECT_EQ(out.str(), std::string(kLenientReader) +
+                             "To import: 1, to skip: 1, repeat dates: 0, rejected: 0\n"
+                             "2006-01-07,8,9,10,11,12,13,0,14\n");
+
+    EXPECT_EQ(run(runImport, {"Lotto 649", again}), 0) << err.str();
+    EXPECT_EQ(run(runImport, {"Lotto 649", again}), 0) << err.str();
+    EXPECT_EQ(out.str(), "Imported 0 lines into past draw file.\nRecorded 0 repeat draw dates.\nSkipped 2 lines.\n");
+
+    EXPECT_EQ(run(runImport, {"Lotto 649", file("late.csv", "01,02,03,04,05,06,07,1/1/2074\n")}), 1);
+    EXPECT_EQ(err.str(),
+              "import: line 1: 2074-01-01 is outside the dates a draw can have (1970-01-01 to 2038-01-18)\n"
+              "import: the file gives no draw for this lottery\n");
 }
 
 }  // namespace

@@ -2,22 +2,25 @@
 
 #include <algorithm>
 #include <climits>
-#include <fstream>
-#include <sstream>
 
 #include "draws/CsvDrawLine.h"
 #include "draws/CsvImport.h"
 #include "draws/CsvLineReader.h"
 #include "draws/DrawFile.h"
+#include "draws/table/ReaderChoice.h"
+#include "draws/table/TableMerge.h"
+#include "picking/PickingTestData.h"
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
 #include "support/RecordingImportObserver.h"
+#include "support/TestFiles.h"
 
 namespace numora {
 
 namespace {
 
 using RecordingObserver = testing::RecordingImportObserver;
+using testing::drawOf;
 
 const FixedOffsetLocalTime kTime;  // UTC; the program started on 2026-12-06 10:30
 const std::int32_t kStart = kTime.toSeconds(kTime.now());
@@ -31,19 +34,18 @@ struct ImportRun {
     RecordingObserver observer;
 
     ImportOutcome run(const std::string& bytes, DrawList& draws) {
-        std::istringstream file(bytes);
         const DrawSaver save = [this](const DrawList& list) {
             saved = list;
             return saveResult;
         };
-        return importCsv(file, draws, {profile, locale, kTime, kStart}, save, observer);
+        return importCsv(bytes, draws, {profile, locale, kTime, kStart}, save, observer);
     }
 };
 
-std::vector<std::string> readLines(std::istream& file) {
-    CsvLineReader reader(file);
+std::vector<std::string> readLines(std::string_view bytes) {
+    CsvLineReader reader(bytes);
     std::vector<std::string> lines;
-    for (std::string line; reader.next(line);) lines.push_back(line);
+    for (std::string line; reader.next(line);) lines.push_back(line + "@" + std::to_string(reader.lineNumber()));
     return lines;
 }
 
@@ -73,14 +75,25 @@ TEST(CsvImport, mergesRepeatsAndSkipsLinesAndShowsTheRunOnTheInfoLine) {
 
 // The import avoids three faults of a naive walk over the draws: a line dated
 // like stored draws goes after all of them, an undated line counts once, and a
-// bonus above the highest ball survives the range replacement.
-TEST(CsvImport, sameDateLineGoesAfterTheDrawsOfThatDateAndUndatedLinesCountOnce) {
+// line equal to any draw of its date (not only the first) is skipped, however
+// often a file of several draws a day is imported again.
+TEST(CsvImport, sameDateLinesGoAfterTheDrawsOfThatDateAndAreStoredOnceWhateverTheirPlace) {
     ImportRun run;
     run.profile.min = 0;
     DrawList draws = {{day(2006, 1, 1), 1}, {day(2006, 3, 1), 2}, {day(2006, 3, 1), 3}, {day(2006, 5, 1), 4}};
     EXPECT_EQ(run.run("9,3/1/2006\n8,2/1/2006\n7,12/31/2006\n", draws).counters, (ImportCounters{3, 1, 0}));
-    EXPECT_EQ(draws, (DrawList{{day(2006, 1, 1), 1}, {day(2006, 2, 1), 8}, {day(2006, 3, 1), 2}, {day(2006, 3, 1), 3},
-                               {day(2006, 3, 1), 9}, {day(2006, 5, 1), 4}, {day(2006, 12, 31), 7}}));
+    EXPECT_EQ(draws, (DrawList{{day(2006, 1, 1), 1},
+                               {day(2006, 2, 1), 8},
+                               {day(2006, 3, 1), 2},
+                               {day(2006, 3, 1), 3},
+                               {day(2006, 3, 1), 9},
+                               {day(2006, 5, 1), 4},
+                               {day(2006, 12, 31), 7}}));
+    const DrawList once = draws;
+    for (int again = 0; again < 3; ++again) {
+        EXPECT_EQ(run.run("3,3/1/2006\n9,3/1/2006\n", draws).counters, (ImportCounters{0, 0, 2}));
+    }
+    EXPECT_EQ(draws, once);
 
     DrawList later = {{day(2030, 1, 1), 1, 2, 3, 4, 5, 6}};
     EXPECT_EQ(run.run("1,2,3,4,5,6\n1,2,3,4,5,6\n", later).counters, (ImportCounters{2, 0, 0}));
@@ -91,24 +104,57 @@ TEST(CsvImport, sameDateLineGoesAfterTheDrawsOfThatDateAndUndatedLinesCountOnce)
     EXPECT_EQ(empty.size(), 2u);
 }
 
-TEST(CsvImport, bonusAboveTheHighestBallSurvivesTheWalkWhileOtherStrayNumbersBecomeEmpty) {
+// A file listing the latest draws first, three a day (night, evening,
+// midday): each day's draws are stored midday first, as they were drawn.
+TEST(CsvImport, aNewestFirstFileStoresEachDaysDrawsInTheOrderTheyWereDrawn) {
     ImportRun run;
-    run.profile = {.name = "5 of 39", .balls = 5, .max = 39, .bonus = 42};
-    DrawList draws = {{day(2006, 1, 1), 1, 2, 3, 4, 5, 0, 0, 40}, {day(2006, 1, 2), 1, 2, 3, 4, 50}};
-    EXPECT_EQ(run.run("1,2,3,4,5,41,1/1/2006\n1,2,3,4,55,1/3/2006\n", draws).counters, (ImportCounters{2, 1, 0}));
-    EXPECT_EQ(draws, (DrawList{{day(2006, 1, 1), 1, 2, 3, 4, 5, -1, -1, 40},
-                               {day(2006, 1, 1), 1, 2, 3, 4, 5, -1, -1, 41},
-                               {day(2006, 1, 2), 1, 2, 3, 4, -1, -1, -1, -1}, {day(2006, 1, 3), 1, 2, 3, 4, 55}}));
+    run.profile = testing::lotteryProfile(3, 0, 9);
+    DrawList draws;
+    run.run("3,3,3,1/2/2025\n2,2,2,1/2/2025\n1,1,1,1/2/2025\n6,6,6,1/1/2025\n5,5,5,1/1/2025\n9,9,9,12/31/2024\n",
+            draws);
+    std::vector<int> firstBalls;
+    for (const DrawRecord& draw : draws) firstBalls.push_back(draw.ball1);
+    EXPECT_EQ(firstBalls, (std::vector<int>{9, 5, 6, 1, 2, 3}));
+}
+
+// Lowering a lottery's highest ball hides the stored numbers above it; an
+// import then leaves them as they were, whichever reader runs, so raising it
+// again shows the draws whole. Only the slots the lottery does not play
+// (balls after its count, here ball 6 and 7) are cleared, as stored files
+// hold them.
+TEST(CsvImport, importsUnderANarrowedRangeCompareButNeverRewriteTheNumbersInPlay) {
+    const LotteryProfile narrowed = testing::lotteryProfile(5, 1, 30, 26);
+    const DrawList stored = {drawOf(day(2006, 1, 1), {40, 17, 23, 45, 42}, 25)};
+    const DrawList kept = {{day(2006, 1, 1), 40, 17, 23, 45, 42, -1, -1, 25},
+                           drawOf(day(2006, 1, 2), {1, 2, 3, 4, 5}, 6)};
+    const DrawSaver keep = [](const DrawList&) { return DrawFileResult{}; };
+    const FixedLocaleInfo locale;
+
+    DrawList lenient = stored;
+    RecordingObserver observer;
+    EXPECT_EQ(importCsv("1,2,3,4,5,6,1/2/2006\n", lenient, {narrowed, locale, kTime, kStart}, keep, observer).counters,
+              (ImportCounters{1, 0, 0}));
+    EXPECT_EQ(lenient, kept);
+
+    DrawList table = stored;
+    const TableRows rows{{{1, drawOf(day(2006, 1, 2), {1, 2, 3, 4, 5}, 6)}}, {}};
+    EXPECT_EQ(importTableRows(rows, table, narrowed, keep, observer).counters, (ImportCounters{1, 0, 0}));
+    EXPECT_EQ(table, kept);
+
+    // Compared under the narrowed range, the draw is still the one its line gives.
+    EXPECT_EQ(
+        importCsv("40,17,23,45,42,25,1/1/2006\n", lenient, {narrowed, locale, kTime, kStart}, keep, observer).counters,
+        (ImportCounters{0, 0, 1}));
 }
 
 TEST(CsvImport, failuresChangeNothingOrKeepTheDrawsInMemory) {
     ImportRun run;
     DrawList draws = {{day(2006, 1, 1), 1, 2, 3, 4, 5, 6, 0, 7}};
     const DrawList before = draws;
-    const DrawSaver unused = [](const DrawList&) { return DrawFileResult{}; };
-    EXPECT_EQ(importCsvFile("/nonexistent/draws.csv", draws, {run.profile, run.locale, kTime, kStart}, unused,
-                            run.observer).status,
-              ImportStatus::CannotOpen);
+    std::string problem;
+    EXPECT_FALSE(readImportFile("/nonexistent/draws.csv", problem).has_value());
+    EXPECT_EQ(importUnreadable(problem, run.observer).status, ImportStatus::CannotOpen);
+    EXPECT_EQ(run.observer.infos, std::vector<std::string>{"Preparing to Import"});
     EXPECT_EQ(run.run(std::string(120, '\0'), draws).status, ImportStatus::EmptyFile);
     EXPECT_EQ(draws, before);
     EXPECT_EQ(run.saved, DrawList{});
@@ -116,47 +162,87 @@ TEST(CsvImport, failuresChangeNothingOrKeepTheDrawsInMemory) {
     run.saveResult = {DrawFileResult::Status::CannotCreate, "ERROR 101\nUnable to Open or Create x.dat"};
     EXPECT_EQ(run.run("1,2,3\n", draws).status, ImportStatus::SaveFailed);
     EXPECT_EQ(draws.size(), 2u);
-    EXPECT_EQ(run.observer.messages,
-              (std::vector<std::string>{
-                  "Error 201, CSV file read error\nUnable to open.",
-                  "Unable to read data\nImport could not read the file format.",
-                  "ERROR 101\nUnable to Open or Create x.dat",
-                  "ERROR 2006:\nUnable to save past draw data!\nFile may be in use or memory may be too low."}));
+    EXPECT_EQ(
+        run.observer.messages,
+        (std::vector<std::string>{
+            "Error 201, CSV file read error\nUnable to open.",
+            "Unable to read data\nImport could not read the file format.", "ERROR 101\nUnable to Open or Create x.dat",
+            "ERROR 2006:\nUnable to save past draw data!\nFile may be in use or memory may be too low."}));
 }
 
-TEST(CsvLineReader, utf16TextReadsLikeSingleByteTextAndLongLinesComeInPieces) {
-    std::istringstream utf16(std::string("1\0,\0002\0\n\0", 8));
-    EXPECT_EQ(readLines(utf16), (std::vector<std::string>{"1,2\n", ""}));
-    std::istringstream longLine(std::string(60, '7') + "\r\n");
-    EXPECT_EQ(readLines(longLine),
-              (std::vector<std::string>{std::string(50, '7'), std::string(10, '7') + "\r", "\n", ""}));
+// Lines that give no numbers are ignored, and a date no draw can have is
+// never turned into another: its line is rejected, named and counted.
+TEST(CsvImport, emptyRowsAreIgnoredAndLinesWithoutADrawDateAreRejectedByLine) {
+    ImportRun run;
+    DrawList draws = {{day(2006, 1, 1), 1, 2, 3, 4, 5, 6, 0, 7}};
+    const ImportOutcome outcome = run.run(
+        ",,,,,,,\n-----------\n1/5/2006\n1,2,3,4,5,6,01/01/1960\n1,2,3,4,5,6,2006-01-04\n1,2,3,4,5,6,1/1/74\n"
+        "1,2,3,4,5,6,1/18/2038\n1,2,3,4,5,6,1/20/2038\n1,2,3,4,5,6,2/29/2006\n",
+        draws);
+    EXPECT_EQ(outcome.counters, (ImportCounters{1, 0, 0}));
+    EXPECT_EQ(draws.back(), (DrawRecord{day(2038, 1, 18), 1, 2, 3, 4, 5, 6, 0, 0}));
+    std::vector<std::string> reasons;
+    for (const RejectedLine& reject : outcome.rejects) reasons.push_back(reject.reason);
+    EXPECT_EQ(reasons, (std::vector<std::string>{
+                           "line 4: 1960-01-01 is outside the dates a draw can have (1970-01-01 to 2038-01-18)",
+                           "line 5: \"2006-01-04\" is not a date",
+                           "line 6: 2074-01-01 is outside the dates a draw can have (1970-01-01 to 2038-01-18)",
+                           "line 8: 2038-01-20 is outside the dates a draw can have (1970-01-01 to 2038-01-18)",
+                           "line 9: \"2/29/2006\" is not a date"}));
+    EXPECT_EQ(run.observer.messages.back(),
+              "Imported 1 lines into past draw file.\nRecorded 0 repeat draw dates.\nSkipped 0 lines.\n"
+              "Rejected 5 lines.");
+}
+
+// Zero bytes add nothing and count toward no piece: UTF-16 text reads as its
+// 8-bit twin, however long its lines, and its byte-order mark is no text.
+TEST(CsvLineReader, utf16TextReadsAsItsEightBitTwinAndLongLinesComeInPiecesOfFiftyCharacters) {
+    const std::string line = "01,02,03,04,05,06,07,08,09,10,11,12,13,14,15,1/4/2006\r\n";
+    const std::vector<std::string> twin = readLines(line + "1\n");
+    EXPECT_EQ(twin,
+              (std::vector<std::string>{line.substr(0, 50) + "@1", line.substr(50, 4) + "@1", "\n@1", "1\n@2", "@3"}));
+    std::u16string utf16(line.begin(), line.end());
+    utf16 += u"1\n";
+    EXPECT_EQ(readLines(testing::utf16Bytes(utf16)), twin);
+    EXPECT_EQ(readLines(testing::utf16WithMark(utf16)), twin);
+    EXPECT_EQ(readLines(testing::utf16Bytes(utf16, true)), twin);
+    EXPECT_EQ(readLines("a\rb\r\n\r"), (std::vector<std::string>{"a\r@1", "b\r@2", "\n@2", "\r@3", "@4"}));
 }
 
 TEST(CsvDrawLine, readsNumbersByTheProfileAndDatesByTheLocaleOrder) {
     const auto read = [](std::string_view line, int balls = 6, int bonus = 49,
-                         DateOrder order = DateOrder::MonthDayYear) {
-        return readCsvDrawLine(line, {balls, bonus, order, '/', kStart, &kTime});
+                         DateOrder order = DateOrder::MonthDayYear, const LocalTime& time = kTime) {
+        return readCsvDrawLine(line, {balls, bonus, order, '/', kStart, &time});
     };
     EXPECT_EQ(read("1,2,3,4", 3, 0)->record, (DrawRecord{kStart, 1, 2, 3}));
     EXPECT_EQ(read("1,2,3,4,0", 3)->record, (DrawRecord{kStart, 1, 2, 3, 0, 0, 0, 0, 4}));
     EXPECT_EQ(read("1,2,3,4,5,6,7,8,9")->record, (DrawRecord{kStart, 1, 2, 3, 4, 5, 6, 0, 8}));
     EXPECT_EQ(read("99999999999,2")->record, (DrawRecord{kStart, INT32_MAX, 2}));
-    EXPECT_EQ(read("  \t\r\n"), std::nullopt);
-    EXPECT_EQ(read("\"649\",1,2"), std::nullopt);
+    EXPECT_EQ(read("0,0,0,1/4/2006")->record, (DrawRecord{day(2006, 1, 4)}));
+    for (const std::string_view ignored :
+         {"  \t\r\n", "\"649\",1,2", ",,,,,,,", "-----------", "1/4/2006", ",,,,,,,,5"}) {
+        EXPECT_EQ(read(ignored), std::nullopt) << ignored;
+    }
+    EXPECT_EQ(read(",,,,,,,4", 3, 0), std::nullopt);  // a bonus the lottery has not
 
     for (const auto& [line, order, date] : std::vector<std::tuple<std::string, DateOrder, std::int32_t>>{
-             {"1/4/2006", DateOrder::MonthDayYear, day(2006, 1, 4)},
-             {"4/1/2006", DateOrder::DayMonthYear, day(2006, 1, 4)},
-             {"2006/1/4", DateOrder::YearMonthDay, day(2006, 1, 4)},
+             {"1,1/4/2006", DateOrder::MonthDayYear, day(2006, 1, 4)},
+             {"1,4/1/2006", DateOrder::DayMonthYear, day(2006, 1, 4)},
+             {"1,2006/1/4", DateOrder::YearMonthDay, day(2006, 1, 4)},
              {"1,1/1/06,5/6/99", DateOrder::MonthDayYear, day(1999, 5, 6)},
-             {"1/1/74", DateOrder::MonthDayYear, INT32_MAX},  // 2074
-             {"1/1/75", DateOrder::MonthDayYear, day(1975, 1, 1)},
-             {"13/1/2006", DateOrder::MonthDayYear, day(2007, 1, 1)},
-             {"1/0/2006", DateOrder::MonthDayYear, day(2005, 12, 31)},
-             {"1-4-2006", DateOrder::MonthDayYear, day(2000, 1, 0)},
-             {"1/4/99999999999999", DateOrder::MonthDayYear, INT32_MAX}}) {
-        EXPECT_EQ(read(line, 6, 49, order)->record.date, date) << line;
+             {"1,1/1/75", DateOrder::MonthDayYear, day(1975, 1, 1)},
+             {"1,1/1/1970", DateOrder::MonthDayYear, 0}}) {
+        const auto drawLine = read(line, 6, 49, order);
+        EXPECT_EQ(drawLine->record.date, date) << line;
+        EXPECT_EQ(drawLine->badDate, "") << line;
     }
+    // East of UTC the first day's midnight comes before the first second a
+    // date holds: the line keeps its day from that second.
+    const FixedOffsetLocalTime east(3600);
+    const auto firstDay = read("1,1/1/1970", 6, 49, DateOrder::MonthDayYear, east);
+    EXPECT_EQ(firstDay->badDate, "");
+    EXPECT_EQ(firstDay->record.date, 0);
+    EXPECT_EQ(east.fromSeconds(0).day, 1);
 }
 
 // Published draw histories are hostile input to the lenient reader: quoted
@@ -181,31 +267,40 @@ TEST(RealDrawsImport, publishedFilesImportWithConsistentCountsAndADrawFileThatLo
     };
     for (const auto& [profile, locale] : lotteries) {
         DrawList draws;
-        const CsvLineRules rules{profile.balls, profile.bonus, locale.shortDateOrder(), std::nullopt, start, &time};
+        const std::string separator = locale.dateSeparator();
+        const std::optional<char> splitter =
+            static_cast<unsigned char>(separator.front()) < 0x80 ? std::optional(separator.front()) : std::nullopt;
+        const CsvLineRules rules{profile.balls, profile.bonus, locale.shortDateOrder(), splitter, start, &time};
         for (const auto& file : files) {
             SCOPED_TRACE(file.filename().string() + " into " + profile.name);
+            const std::string bytes = testing::readBytes(file);
             std::int32_t lines = 0;    // lines that give a draw
             std::int32_t undated = 0;  // of those, the ones without a date
-            std::ifstream in(file, std::ios::binary);
-            for (const std::string& line : readLines(in)) {
+            std::int32_t undatable = 0;
+            CsvLineReader reader(bytes);
+            for (std::string line; reader.next(line);) {
                 const auto draw = readCsvDrawLine(line, rules);
-                lines += draw ? 1 : 0;
-                undated += draw && !draw->dated ? 1 : 0;
+                if (!draw) continue;
+                undatable += draw->badDate.empty() ? 0 : 1;
+                lines += draw->badDate.empty() ? 1 : 0;
+                undated += draw->badDate.empty() && !draw->dated ? 1 : 0;
             }
             const std::size_t before = draws.size();
             RecordingObserver observer;
-            const ImportOutcome outcome = importCsvFile(
-                file, draws, {profile, locale, time, start}, [](const DrawList&) { return DrawFileResult{}; },
+            const ImportOutcome outcome = importCsv(
+                bytes, draws, {profile, locale, time, start}, [](const DrawList&) { return DrawFileResult{}; },
                 observer);
             const ImportCounters& counted = outcome.counters;
 
             EXPECT_EQ(outcome.status, ImportStatus::Completed);
+            EXPECT_EQ(static_cast<std::int32_t>(outcome.rejects.size()), undatable);
             // Every draw line counts once as imported or skipped; a line without a
             // date is appended whatever its walk met, so it may count as both.
             EXPECT_GE(counted.imported + counted.skipped, lines);
             EXPECT_LE(counted.imported + counted.skipped, lines + undated);
             EXPECT_LE(counted.repeats, counted.imported);
             EXPECT_EQ(draws.size(), before + static_cast<std::size_t>(counted.imported));
+            EXPECT_TRUE(std::all_of(draws.begin(), draws.end(), [](const DrawRecord& draw) { return draw.date >= 0; }));
 
             DrawList loaded;
             EXPECT_EQ(DrawFile::decode(DrawFile::encode(draws), loaded).ok(), true);

@@ -4,7 +4,6 @@
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
 #include "support/RecordingImportObserver.h"
-#include "support/TestFiles.h"
 
 namespace numora {
 
@@ -42,15 +41,12 @@ namespace {
 // draw file saves as told.
 class EditorImport : public ::testing::TestWithParam<bool> {
 protected:
-    EditorImport() { testing::writeBytes(folder / "draws.csv", "1,2,3,4,5,6,1/4/2006\n"); }
-
     ImportStatus import() {
         if (GetParam()) return editor.importTable({{{2, {0, 1, 2, 3, 4, 5, 6}}}, {}}, lotto, shown).status;
-        return editor.importCsv(folder / "draws.csv", {lotto, locale, time, 0}, shown).status;
+        return editor.importCsv("1,2,3,4,5,6,1/4/2006\n", {lotto, locale, time, 0}, shown).status;
     }
 
-    testing::ScratchFolder folder;
-    const LotteryProfile lotto;
+    const LotteryProfile lotto{};
     const FixedLocaleInfo locale;
     const FixedOffsetLocalTime time;
     DrawFileResult saveResult;

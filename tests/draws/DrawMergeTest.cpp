@@ -14,42 +14,53 @@ struct Line {
     bool dated;
 };
 
-// The merge walk step by step over the whole list, as the import describes it.
+// The merge walk step by step over the whole list, as the import describes
+// it: a line equal to any stored draw of its date is skipped, and a visited
+// draw loses only the numbers of the slots the lottery does not play.
 ImportCounters mergeByPlainWalk(std::vector<DrawRecord>& stored, const std::vector<Line>& lines,
                                 const LotteryProfile& profile) {
-    const auto replace = [&](DrawRecord& draw) {
+    const auto outside = [&](const DrawRecord& draw, int i) {
+        const int high = i == DrawRecord::kBallCount ? std::max(profile.max, profile.bonus) : profile.max;
+        return draw.number(i) < profile.min || draw.number(i) > high;
+    };
+    const auto copyOf = [&](DrawRecord draw) {
         for (int i = 0; i < DrawRecord::kNumberCount; ++i) {
-            const int high = i == DrawRecord::kBallCount ? std::max(profile.max, profile.bonus) : profile.max;
-            if (draw.number(i) < profile.min || draw.number(i) > high) draw.number(i) = -1;
+            if (outside(draw, i)) draw.number(i) = -1;
+        }
+        return draw;
+    };
+    const auto clearUnplayed = [&](DrawRecord& draw) {
+        for (int i = 0; i < DrawRecord::kNumberCount; ++i) {
+            const bool played = i == DrawRecord::kBallCount ? profile.bonus > 0 : i < profile.balls;
+            if (!played && outside(draw, i)) draw.number(i) = -1;
         }
     };
     const auto key = [](const DrawRecord& draw) { return static_cast<std::uint32_t>(draw.date); };
     ImportCounters counters;
     for (const Line& line : lines) {
-        DrawRecord copy = line.draw;
-        replace(copy);
+        const DrawRecord copy = copyOf(line.draw);
         std::size_t stop = 0;
         for (; stop < stored.size(); ++stop) {
-            replace(stored[stop]);
+            clearUnplayed(stored[stop]);
             if (key(stored[stop]) >= key(copy)) break;
         }
-        if (stop < stored.size()) {
-            DrawRecord numbers = stored[stop];
-            numbers.date = copy.date;
-            const bool sameDate = key(stored[stop]) == key(copy);
-            if (sameDate && numbers == copy) {
-                ++counters.skipped;
-            } else if (line.dated) {
-                ++counters.imported;
-                while (sameDate && stop < stored.size() && key(stored[stop]) == key(copy)) ++stop;
-                stored.insert(stored.begin() + static_cast<std::ptrdiff_t>(stop), line.draw);
-            }
-            if (sameDate && numbers != copy) ++counters.repeats;
+        const bool sameDate = stop < stored.size() && key(stored[stop]) == key(copy);
+        const bool known = line.dated ? std::any_of(stored.begin(), stored.end(),
+                                                    [&](const DrawRecord& draw) { return copyOf(draw) == copy; })
+                                      : sameDate && copyOf(stored[stop]) == copy;
+        if (known) {
+            ++counters.skipped;
+        } else if (sameDate) {
+            ++counters.repeats;
         }
-        if (stop == stored.size() || !line.dated) {
+        if (line.dated && known) continue;
+        if (!line.dated || stop == stored.size()) {
             stored.push_back(line.draw);
-            ++counters.imported;
+        } else {
+            while (sameDate && stop < stored.size() && key(stored[stop]) == key(copy)) ++stop;
+            stored.insert(stored.begin() + static_cast<std::ptrdiff_t>(stop), line.draw);
         }
+        ++counters.imported;
     }
     return counters;
 }
@@ -83,6 +94,7 @@ TEST(DrawMerger, givesExactlyTheListAndCountsOfThePlainWalk) {
     for (int round = 0; round < 24; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         LotteryProfile profile;
+        profile.balls = static_cast<int>(random() % 5) + 3;
         profile.min = static_cast<int>(random() % 2) + 8;
         profile.max = 11;
         profile.bonus = static_cast<int>(random() % 4) * 4;  // 0 (none), below, at or above the highest ball

@@ -14,20 +14,13 @@ constexpr std::string_view kTimeCharacters = "0123456789:. ";
 constexpr std::string_view kTimeMarks[] = {"am", "pm", "a.m.", "p.m.", "z"};
 constexpr std::string_view kFillerWords[] = {"de", "del", "of", "the", "feira"};
 constexpr std::string_view kOrdinalEndings[] = {"st", "nd", "rd", "th", "er", "e", "eme", "o", "a"};
-constexpr int kCenturyPivot = 75;  // two-digit years below it are 20xx
+constexpr int kCenturyPivot = 39;  // two-digit years below it are 20xx
 constexpr int kMaxDayDigits = 2;
 constexpr int kYearDigits = 4;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isWordByte(char c) { return isAsciiLetter(c) || static_cast<unsigned char>(c) >= 0x80; }
-
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int daysInMonth(int year, int month) {
-    constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : days[month - 1];
-}
 
 template <std::size_t N>
 bool isOneOf(std::string_view word, const std::string_view (&words)[N]) {
@@ -193,8 +186,9 @@ std::optional<CalendarDay> checkedDay(int year, int yearDigits, int month, int d
     } else if (yearDigits != kYearDigits) {
         return std::nullopt;
     }
-    if (month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month)) return std::nullopt;
-    return CalendarDay{year, month, day};
+    const CalendarDay checked{year, month, day};
+    if (!isCalendarDay(checked)) return std::nullopt;
+    return checked;
 }
 
 DateCell readDateCell(std::string_view cell) {

@@ -3,18 +3,10 @@
 #include <optional>
 #include <string_view>
 
+#include "draws/DrawDay.h"
 #include "platform/LocaleInfo.h"
 
 namespace numora {
-
-// A calendar day, checked against the calendar (month 1 to 12, the day within its month).
-struct CalendarDay {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-
-    friend bool operator==(const CalendarDay&, const CalendarDay&) = default;
-};
 
 // What a cell says as a date. A date with a month name, or with a four-digit
 // year first, says its day whatever the file's order; three plain numbers
@@ -38,8 +30,9 @@ DateCell readDateCell(std::string_view cell);
 // The day a cell gives in an order; nullopt when it gives none in it.
 std::optional<CalendarDay> dayInOrder(const DateCell& cell, DateOrder order);
 
-// The calendar day of a year, month and day given apart; a two-digit year
-// counts from 1975 to 2074 as the lenient import's does.
+// The calendar day of a year, month and day given apart, checked against the
+// calendar. A two-digit year takes the century in which a draw can be dated:
+// 00 to 38 are 2000 to 2038, 39 to 99 are 1939 to 1999.
 std::optional<CalendarDay> checkedDay(int year, int yearDigits, int month, int day);
 
 }  // namespace numora

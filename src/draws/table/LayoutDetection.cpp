@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <set>
 #include <tuple>
 
 #include "draws/table/CalendarWords.h"
-#include "draws/table/HeadingWords.h"
+#include "draws/table/ColumnFacts.h"
 #include "draws/table/NumberCell.h"
 #include "draws/table/TableRows.h"
 #include "platform/FormatText.h"
@@ -18,98 +20,34 @@ namespace {
 constexpr char kNoRecords[] = "The file holds no lines to read draws from.";
 constexpr char kNoDateColumn[] = "No column holds a date on most lines.";
 constexpr char kNoBallColumns[] = "No columns hold %d balls from %d to %d beside the date.";
-constexpr char kOtherBallCount[] = "The file has %d balls (columns %d to %d) where the lottery has %d.";
+constexpr char kTooManyNumbers[] = "Columns %d to %d hold %d numbers on each line where the lottery draws %d.";
 
-// Facts of a column come from the first records; which source reads best is
-// then counted over them all.
-constexpr std::size_t kFactRecords = 1000;
-constexpr int kLeastPairs = 4;       // consecutive numbers before a column counts as a sequence or constant
-constexpr int kNearlyAllTenths = 9;  // "nearly all": nine tenths
-constexpr int kFourDigitYearLow = 1900;
-constexpr int kFourDigitYearHigh = 2099;
-constexpr std::size_t kMostPacked = 10;
-constexpr int kShortestNumberedRun = 3;  // headings such as "N1", "N2", "N3" and on
+// A multiplier: a handful of small numbers (2, 3, 4, 5, 10).
+constexpr int kSmallNumber = 10;
+constexpr std::size_t kHandful = 5;
 
 constexpr DateOrder kOrders[] = {DateOrder::DayMonthYear, DateOrder::MonthDayYear, DateOrder::YearMonthDay};
 
-bool nearlyAll(int part, int whole) { return part * 10 >= whole * kNearlyAllTenths; }
-bool atLeastHalf(int part, int whole) { return part * 2 >= whole && part > 0; }
+// What the search for a layout works from.
+struct Table {
+    std::span<const TableRecord> records;
+    const LotteryProfile& profile;
+    const std::vector<std::string>& headings;  // those that fit, or none
+    std::vector<ColumnFacts> facts;
+    int sampled = 0;
 
-struct ColumnFacts {
-    HeadingRole role = HeadingRole::Unknown;
-    int filled = 0;                         // cells that are not empty
-    int numbers = 0;                        // cells holding one whole number
-    int pairs = 0;                          // records holding a number here, like the record before them
-    int steps = 0;                          // of those, numbers one apart (draw numbers)
-    int changes = 0;                        // of those, numbers that differ
-    int fourDigitYears = 0;                 // numbers of four digits from 1900 to 2099
-    int dates = 0;                          // cells holding a date in some order
-    std::array<int, kMostPacked> packed{};  // cells packing n numbers, by n
-
-    // A column that a ball or bonus is never taken from.
-    bool neverNumber() const {
-        const bool sequence = pairs >= kLeastPairs && nearlyAll(steps, pairs);
-        const bool constant = pairs >= kLeastPairs && changes == 0;
-        return sequence || constant || role == HeadingRole::NotBall || role == HeadingRole::Date ||
-               role == HeadingRole::Day || role == HeadingRole::Month || role == HeadingRole::Year;
-    }
+    const ColumnFacts& fact(int column) const { return facts[static_cast<std::size_t>(column)]; }
+    int columns() const { return static_cast<int>(facts.size()); }
 };
 
-int columnCount(const std::vector<TableRecord>& records) {
-    std::size_t columns = 0;
-    for (const TableRecord& record : records) columns = std::max(columns, record.cells.size());
-    return static_cast<int>(columns);
-}
-
-std::string_view headingOf(const std::vector<std::string>& headings, int column) {
-    return static_cast<std::size_t>(column) < headings.size()
-               ? std::string_view(headings[static_cast<std::size_t>(column)])
-               : std::string_view();
-}
-
-bool holdsDate(const std::string& cell) {
-    const DateCell date = readDateCell(cell);
-    return std::any_of(std::begin(kOrders), std::end(kOrders),
-                       [&](DateOrder order) { return dayInOrder(date, order).has_value(); });
-}
-
-std::vector<ColumnFacts> columnFacts(const std::vector<TableRecord>& records, int columns,
-                                     const std::vector<std::string>& headings) {
-    std::vector<ColumnFacts> facts(static_cast<std::size_t>(columns));
-    std::vector<std::optional<int>> previous(static_cast<std::size_t>(columns));
-    const std::size_t sampled = std::min(records.size(), kFactRecords);
-    for (int column = 0; column < columns; ++column) {
-        facts[static_cast<std::size_t>(column)].role = headingRole(headingOf(headings, column));
-    }
-    for (std::size_t r = 0; r < sampled; ++r) {
-        const std::vector<std::string>& cells = records[r].cells;
-        for (std::size_t column = 0; column < facts.size(); ++column) {
-            ColumnFacts& fact = facts[column];
-            const std::optional<int> number = column < cells.size() ? cellNumber(cells[column]) : std::nullopt;
-            if (number && previous[column]) {
-                ++fact.pairs;
-                fact.steps += std::abs(*number - *previous[column]) == 1 ? 1 : 0;
-                fact.changes += *number != *previous[column] ? 1 : 0;
-            }
-            previous[column] = number;
-            if (column >= cells.size() || cells[column].find_first_not_of(" \t") == std::string::npos) continue;
-            ++fact.filled;
-            const std::string& cell = cells[column];
-            if (number) {
-                ++fact.numbers;
-                const bool fourDigits = cell.find_last_not_of(" \t") - cell.find_first_not_of(" \t") == 3;
-                fact.fourDigitYears += fourDigits && *number >= kFourDigitYearLow && *number <= kFourDigitYearHigh;
-            } else if (const std::size_t packed = cellNumbers(cell, {}); packed > 0) {
-                ++fact.packed[std::min(packed, kMostPacked - 1)];
-            }
-            fact.dates += !number && holdsDate(cell) ? 1 : 0;
-        }
-    }
-    return facts;
+const std::string& cellOf(const TableRecord& record, int column) {
+    static const std::string missing;
+    return static_cast<std::size_t>(column) < record.cells.size() ? record.cells[static_cast<std::size_t>(column)]
+                                                                  : missing;
 }
 
 // Which records hold a date under a date source, one flag each.
-std::vector<bool> datedRecords(const std::vector<TableRecord>& records, const DateSource& date) {
+std::vector<bool> datedRecords(std::span<const TableRecord> records, const DateSource& date) {
     std::vector<bool> dated;
     dated.reserve(records.size());
     for (const TableRecord& record : records) dated.push_back(recordDay(record, date).has_value());
@@ -129,7 +67,7 @@ DateOrder bestOrder(const std::array<int, 3>& readable, DateOrder localeOrder) {
     return localeOrder;
 }
 
-int readableDays(const std::vector<TableRecord>& records, const DateSource& source, std::size_t count) {
+int readableDays(std::span<const TableRecord> records, const DateSource& source, std::size_t count) {
     int readable = 0;
     for (std::size_t r = 0; r < std::min(count, records.size()); ++r) {
         readable += recordDay(records[r], source).has_value() ? 1 : 0;
@@ -138,27 +76,22 @@ int readableDays(const std::vector<TableRecord>& records, const DateSource& sour
 }
 
 // The date column, and which records hold a date in it.
-std::optional<DateSource> dateColumn(const std::vector<TableRecord>& records, const std::vector<ColumnFacts>& facts,
-                                     DateOrder localeOrder, std::vector<bool>& dated) {
-    const int sampled = static_cast<int>(std::min(records.size(), kFactRecords));
+std::optional<DateSource> dateColumn(const Table& table, DateOrder localeOrder, std::vector<bool>& dated) {
     std::optional<int> best;
     const auto rank = [&](int column) {
-        const ColumnFacts& fact = facts[static_cast<std::size_t>(column)];
+        const ColumnFacts& fact = table.fact(column);
         return std::make_tuple(fact.role == HeadingRole::Date, fact.dates, -column);
     };
-    for (int column = 0; column < static_cast<int>(facts.size()); ++column) {
-        if (!atLeastHalf(facts[static_cast<std::size_t>(column)].dates, sampled)) continue;
+    for (int column = 0; column < table.columns(); ++column) {
+        if (!atLeastHalf(table.fact(column).dates, table.sampled)) continue;
         if (!best || rank(column) > rank(*best)) best = column;
     }
     if (!best) return std::nullopt;
 
     std::array<int, 3> readable{};
-    std::vector<std::uint8_t> ordersPerRecord(records.size());
-    for (std::size_t r = 0; r < records.size(); ++r) {
-        const std::vector<std::string>& cells = records[r].cells;
-        const auto column = static_cast<std::size_t>(*best);
-        const DateCell date =
-            readDateCell(column < cells.size() ? std::string_view(cells[column]) : std::string_view());
+    std::vector<std::uint8_t> ordersPerRecord(table.records.size());
+    for (std::size_t r = 0; r < table.records.size(); ++r) {
+        const DateCell date = readDateCell(cellOf(table.records[r], *best));
         for (std::size_t i = 0; i < readable.size(); ++i) {
             if (!dayInOrder(date, kOrders[i])) continue;
             ++readable[i];
@@ -173,25 +106,22 @@ std::optional<DateSource> dateColumn(const std::vector<TableRecord>& records, co
     return DateSource{false, *best, order};
 }
 
-std::optional<DateSource> splitDateColumns(const std::vector<TableRecord>& records,
-                                           const std::vector<ColumnFacts>& facts, DateOrder localeOrder) {
-    const int sampled = static_cast<int>(std::min(records.size(), kFactRecords));
+std::optional<DateSource> splitDateColumns(const Table& table, DateOrder localeOrder) {
     std::optional<DateSource> best;
     std::tuple<int, int, bool, int> bestRank{};
-    for (int column = 0; column + 2 < static_cast<int>(facts.size()); ++column) {
+    for (int column = 0; column + 2 < table.columns(); ++column) {
         for (const DateOrder order : kOrders) {
             const DateSource source{true, column, order};
             const auto [day, month, year] = dayMonthYearColumns(source);
-            const ColumnFacts& yearFacts = facts[static_cast<std::size_t>(year)];
+            const ColumnFacts& yearFacts = table.fact(year);
             const bool yearColumn =
                 yearFacts.role == HeadingRole::Year || nearlyAll(yearFacts.fourDigitYears, yearFacts.filled);
             if (!yearColumn || yearFacts.filled == 0) continue;
-            if (!atLeastHalf(readableDays(records, source, kFactRecords), sampled)) continue;
-            const int agreeing = (facts[static_cast<std::size_t>(day)].role == HeadingRole::Day) +
-                                 (facts[static_cast<std::size_t>(month)].role == HeadingRole::Month) +
-                                 (yearFacts.role == HeadingRole::Year);
-            const std::tuple<int, int, bool, int> rank{agreeing, readableDays(records, source, records.size()),
-                                                       order == localeOrder, -column};
+            if (!atLeastHalf(readableDays(table.records, source, kFactRecords), table.sampled)) continue;
+            const int agreeing = (table.fact(day).role == HeadingRole::Day) +
+                                 (table.fact(month).role == HeadingRole::Month) + (yearFacts.role == HeadingRole::Year);
+            const std::tuple<int, int, bool, int> rank{
+                agreeing, readableDays(table.records, source, table.records.size()), order == localeOrder, -column};
             if (!best || rank > bestRank) best = source, bestRank = rank;
         }
     }
@@ -207,21 +137,20 @@ bool contains(const std::vector<int>& columns, int column) {
     return std::find(columns.begin(), columns.end(), column) != columns.end();
 }
 
-// Headings that count up by one from 0 or 1 with the same words before the number.
-bool headingsCountUp(const std::vector<std::string>& headings, const std::vector<int>& columns) {
-    std::optional<NumberedHeading> first;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const auto numbered = numberedHeading(headingOf(headings, columns[i]));
-        if (!numbered) return false;
-        if (!first) first = numbered;
-        if (numbered->stem != first->stem || numbered->number != first->number + static_cast<int>(i)) return false;
+// How strongly the headings name a run of columns as the balls: 2 when they
+// count up by one from 0 or 1 with the same words before the number ("Ball 1"
+// .. "Ball 6", "N1".."N6"), 1 when each names a ball, else 0.
+int headingsNameBalls(const Table& table, const std::vector<int>& columns) {
+    const auto first = numberedHeading(headingOf(table.headings, columns.front()));
+    bool countsUp = first && first->number <= 1;
+    for (std::size_t i = 1; i < columns.size() && countsUp; ++i) {
+        const auto numbered = numberedHeading(headingOf(table.headings, columns[i]));
+        countsUp = numbered && numbered->stem == first->stem && numbered->number == first->number + static_cast<int>(i);
     }
-    return first && first->number <= 1;
-}
-
-bool headingsNameBalls(const std::vector<ColumnFacts>& facts, const std::vector<int>& columns) {
-    return std::all_of(columns.begin(), columns.end(),
-                       [&](int column) { return facts[static_cast<std::size_t>(column)].role == HeadingRole::Ball; });
+    if (countsUp) return 2;
+    const bool named = std::all_of(columns.begin(), columns.end(),
+                                   [&](int column) { return table.fact(column).role == HeadingRole::Ball; });
+    return named ? 1 : 0;
 }
 
 // Whether a packed column holds the balls and one number more on most of its lines.
@@ -230,198 +159,215 @@ bool packsBonus(const ColumnFacts& fact, const LotteryProfile& profile) {
     return profile.bonus > 0 && balls + 1 < kMostPacked && fact.packed[balls + 1] > fact.packed[balls];
 }
 
-int readableRecords(const std::vector<TableRecord>& records, const std::vector<bool>& dated, const TableLayout& layout,
-                    const LotteryProfile& profile) {
+int readableRecords(const Table& table, const std::vector<bool>& dated, const TableLayout& layout) {
     int readable = 0;
-    for (std::size_t r = 0; r < records.size(); ++r) {
-        readable += dated[r] && recordNumbers(records[r], layout, profile).has_value() ? 1 : 0;
+    for (std::size_t r = 0; r < table.records.size(); ++r) {
+        readable += dated[r] && recordNumbers(table.records[r], layout, table.profile).has_value() ? 1 : 0;
     }
     return readable;
 }
 
-struct BallCandidate {
-    BallSource source;
-    bool hinted = false;
-    int readable = 0;
-};
-
-std::vector<BallCandidate> ballCandidates(const std::vector<TableRecord>& records, const std::vector<bool>& dated,
-                                          const std::vector<ColumnFacts>& facts,
-                                          const std::vector<std::string>& headings, const DateSource& date,
-                                          const LotteryProfile& profile) {
-    const int sampled = static_cast<int>(std::min(records.size(), kFactRecords));
-    const std::vector<int> used = dateColumns(date);
-    const auto usable = [&](int column) {
-        return !contains(used, column) && !facts[static_cast<std::size_t>(column)].neverNumber() &&
-               facts[static_cast<std::size_t>(column)].role != HeadingRole::Bonus;
-    };
-    std::vector<BallCandidate> candidates;
-    const int columns = static_cast<int>(facts.size());
-    for (int first = 0; first + profile.balls <= columns; ++first) {
-        BallCandidate candidate;
-        for (int column = first; column < first + profile.balls; ++column) {
-            if (!usable(column) || !atLeastHalf(facts[static_cast<std::size_t>(column)].numbers, sampled)) break;
-            candidate.source.columns.push_back(column);
-        }
-        if (static_cast<int>(candidate.source.columns.size()) != profile.balls) continue;
-        candidate.hinted =
-            headingsCountUp(headings, candidate.source.columns) || headingsNameBalls(facts, candidate.source.columns);
-        candidates.push_back(std::move(candidate));
-    }
-    const auto balls = static_cast<std::size_t>(profile.balls);
-    for (int column = 0; column < columns; ++column) {
-        const ColumnFacts& fact = facts[static_cast<std::size_t>(column)];
-        const int packedLines =
-            (balls < kMostPacked ? fact.packed[balls] : 0) + (packsBonus(fact, profile) ? fact.packed[balls + 1] : 0);
-        if (!usable(column) || !atLeastHalf(packedLines, sampled)) continue;
-        candidates.push_back({{{column}, true}, fact.role == HeadingRole::Ball, 0});
-    }
-    for (BallCandidate& candidate : candidates) {
-        TableLayout layout{date, candidate.source, {}};
-        if (candidate.source.packed &&
-            packsBonus(facts[static_cast<std::size_t>(candidate.source.columns.front())], profile)) {
-            layout.bonus.kind = BonusSource::Kind::PackedLast;
-        }
-        candidate.readable = readableRecords(records, dated, layout, profile);
-    }
-    return candidates;
-}
-
-// The candidate that reads the most records; one whose headings say balls wins
-// if it reads at least half as many. When none reads a record, the first of
-// those that the headings name, so that each record is rejected with its reason.
-std::optional<BallSource> bestBalls(const std::vector<BallCandidate>& candidates) {
-    if (candidates.empty()) return std::nullopt;
-    int most = 0;
-    for (const BallCandidate& candidate : candidates) most = std::max(most, candidate.readable);
-    const BallCandidate* best = nullptr;
-    const auto rank = [most](const BallCandidate& candidate) {
-        return std::make_tuple(candidate.hinted && candidate.readable * 2 >= most, candidate.readable,
-                               -candidate.source.columns.front());
-    };
-    for (const BallCandidate& candidate : candidates) {
-        if (!best || rank(candidate) > rank(*best)) best = &candidate;
-    }
-    return best->source;
-}
-
-// The runs of at least three headings with the same words that count up by
-// one from 0 or 1 ("N1", "N2", "N3"...), outside the date columns and not
-// naming a bonus, as first column and length.
-std::vector<std::pair<int, int>> numberedRuns(const std::vector<std::string>& headings,
-                                              const std::vector<int>& dateColumns) {
-    const auto numberedAt = [&](int column) -> std::optional<NumberedHeading> {
-        if (contains(dateColumns, column)) return std::nullopt;
-        return numberedHeading(headings[static_cast<std::size_t>(column)]);
-    };
-    std::vector<std::pair<int, int>> runs;
-    const int columns = static_cast<int>(headings.size());
-    for (int first = 0; first < columns;) {
-        const auto start = numberedAt(first);
-        int length = 1;
-        if (start && start->number <= 1 && headingRole(start->stem) != HeadingRole::Bonus) {
-            for (; first + length < columns; ++length) {
-                const auto next = numberedAt(first + length);
-                if (!next || next->stem != start->stem || next->number != start->number + length) break;
-            }
-            if (length >= kShortestNumberedRun) runs.emplace_back(first, length);
-        }
-        first += length;
-    }
-    return runs;
+// Whether something that chance gives a bonus drawn from the lottery's bonus
+// range with that share of the range would happen that many times in a row
+// only by a chance too small to take.
+bool unlikelyForBonuses(double share, std::size_t times, const LotteryProfile& profile) {
+    const double bonuses = std::max(profile.bonus - profile.min + 1, 1);
+    return std::pow(std::min(share / bonuses, 1.0), static_cast<double>(times)) < kUnlikelyByChance;
 }
 
 // Whether the column after the balls holds the bonus: nearly all of its
-// numbers lie within 0 to the highest bonus, and it is not the balls' sum.
-bool nextColumnIsBonus(const std::vector<TableRecord>& records, const TableLayout& balls, int column,
-                       const LotteryProfile& profile) {
+// numbers lie within 0 to the highest bonus, and it is neither the balls' sum
+// nor a multiplier (a handful of small numbers where bonuses drawn by chance
+// would have gone higher). Each draw counts once, however often a file
+// repeats it.
+bool nextColumnIsBonus(const Table& table, const TableLayout& balls, int column) {
     int numbers = 0;
     int inRange = 0;
-    int sums = 0;
-    int withBalls = 0;
-    for (const TableRecord& record : records) {
-        if (static_cast<std::size_t>(column) >= record.cells.size()) continue;
-        const auto value = cellNumber(record.cells[static_cast<std::size_t>(column)]);
+    std::set<int> values;
+    std::set<std::vector<int>> draws;  // the balls, then the column's number
+    std::size_t sums = 0;
+    for (const TableRecord& record : table.records) {
+        const auto value = cellNumber(cellOf(record, column));
         if (!value) continue;
         ++numbers;
-        inRange += *value <= profile.bonus ? 1 : 0;
-        if (const auto draw = recordNumbers(record, balls, profile)) {
-            int sum = 0;
-            for (int ball = 1; ball <= profile.balls; ++ball) sum += draw->ball(ball);
-            ++withBalls;
-            sums += sum == *value ? 1 : 0;
+        inRange += *value <= table.profile.bonus ? 1 : 0;
+        if (values.size() <= kHandful) values.insert(*value);
+        const auto draw = recordNumbers(record, balls, table.profile);
+        if (!draw) continue;
+        std::vector<int> numbersOfDraw;
+        int sum = 0;
+        for (int ball = 1; ball <= table.profile.balls; ++ball) {
+            sum += draw->ball(ball);
+            numbersOfDraw.push_back(draw->ball(ball));
         }
+        numbersOfDraw.push_back(*value);
+        if (draws.insert(std::move(numbersOfDraw)).second) sums += sum == *value ? 1 : 0;
     }
-    return numbers > 0 && nearlyAll(inRange, numbers) && !(withBalls > 0 && nearlyAll(sums, withBalls));
+    // A bonus equals the sum of the balls by a chance of one in the bonus
+    // range; it stays within a multiplier's few small numbers by the share of
+    // the range they reach.
+    const bool sumOfBalls = !draws.empty() && nearlyAll(static_cast<int>(sums), static_cast<int>(draws.size())) &&
+                            unlikelyForBonuses(1, sums, table.profile);
+    const bool multiplier = !values.empty() && values.size() <= kHandful && *values.rbegin() <= kSmallNumber &&
+                            unlikelyForBonuses(*values.rbegin() - table.profile.min + 1, draws.size(), table.profile);
+    return numbers > 0 && nearlyAll(inRange, numbers) && !sumOfBalls && !multiplier;
 }
 
-BonusSource bestBonus(const std::vector<TableRecord>& records, const std::vector<ColumnFacts>& facts,
-                      const TableLayout& layout, const LotteryProfile& profile) {
-    if (profile.bonus <= 0) return {};
+BonusSource bonusAfter(const Table& table, const TableLayout& layout) {
+    if (table.profile.bonus <= 0) return {};
     const std::vector<int>& ballColumns = layout.balls.columns;
-    if (layout.balls.packed && packsBonus(facts[static_cast<std::size_t>(ballColumns.front())], profile)) {
+    if (layout.balls.packed && packsBonus(table.fact(ballColumns.front()), table.profile)) {
         return {BonusSource::Kind::PackedLast, -1};
     }
     std::vector<int> used = dateColumns(layout.date);
     used.insert(used.end(), ballColumns.begin(), ballColumns.end());
-    for (int column = 0; column < static_cast<int>(facts.size()); ++column) {
-        const ColumnFacts& fact = facts[static_cast<std::size_t>(column)];
+    for (int column = 0; column < table.columns(); ++column) {
+        const ColumnFacts& fact = table.fact(column);
         if (!contains(used, column) && fact.role == HeadingRole::Bonus && atLeastHalf(fact.numbers, fact.filled)) {
             return {BonusSource::Kind::Column, column};
         }
     }
     const int next = *std::max_element(ballColumns.begin(), ballColumns.end()) + 1;
-    const int sampled = static_cast<int>(std::min(records.size(), kFactRecords));
-    if (next >= static_cast<int>(facts.size()) || contains(used, next)) return {};
-    const ColumnFacts& fact = facts[static_cast<std::size_t>(next)];
-    if (fact.neverNumber() || !atLeastHalf(fact.numbers, sampled)) return {};
-    if (!nextColumnIsBonus(records, layout, next, profile)) return {};
+    if (next >= table.columns() || contains(used, next)) return {};
+    const ColumnFacts& fact = table.fact(next);
+    // A bonus may stay the same from draw to draw, as a small bonus range makes it.
+    if (namedOtherThanNumber(fact.role) || countsByOne(fact, table.profile.bonus - table.profile.min + 1)) return {};
+    if (!atLeastHalf(fact.numbers, table.sampled) || !nextColumnIsBonus(table, layout, next)) return {};
     return {BonusSource::Kind::Column, next};
+}
+
+struct BallCandidate {
+    TableLayout layout;
+    int named = 0;  // how strongly the headings name its columns as balls
+    int readable = 0;
+};
+
+std::vector<BallCandidate> ballCandidates(const Table& table, const std::vector<bool>& dated, const DateSource& date) {
+    const std::vector<int> used = dateColumns(date);
+    const auto usable = [&](int column) {
+        const ColumnFacts& fact = table.fact(column);
+        return !contains(used, column) && !neverNumber(fact, table.profile) && fact.role != HeadingRole::Bonus;
+    };
+    const LotteryProfile& profile = table.profile;
+    std::vector<BallCandidate> candidates;
+    for (int first = 0; first + profile.balls <= table.columns(); ++first) {
+        BallCandidate candidate{{date, {}, {}}};
+        std::vector<int>& columns = candidate.layout.balls.columns;
+        for (int column = first; column < first + profile.balls; ++column) {
+            if (!usable(column) || !atLeastHalf(table.fact(column).numbers, table.sampled)) break;
+            columns.push_back(column);
+        }
+        if (static_cast<int>(columns.size()) != profile.balls) continue;
+        candidate.named = headingsNameBalls(table, columns);
+        candidates.push_back(std::move(candidate));
+    }
+    const auto balls = static_cast<std::size_t>(profile.balls);
+    for (int column = 0; column < table.columns(); ++column) {
+        const ColumnFacts& fact = table.fact(column);
+        const int packedLines =
+            (balls < kMostPacked ? fact.packed[balls] : 0) + (packsBonus(fact, profile) ? fact.packed[balls + 1] : 0);
+        if (!usable(column) || !atLeastHalf(packedLines, table.sampled)) continue;
+        candidates.push_back({{date, {{column}, true}, {}}, fact.role == HeadingRole::Ball ? 1 : 0, 0});
+    }
+    for (BallCandidate& candidate : candidates) {
+        candidate.layout.bonus = bonusAfter(table, candidate.layout);
+        candidate.readable = readableRecords(table, dated, candidate.layout);
+    }
+    return candidates;
+}
+
+// Of the candidates that read at least half as many records as the best, the
+// one the headings name most strongly, then the one that reads the most, then
+// one with a bonus, then the first. When none reads a record, the one the
+// headings name, so that each record is rejected with its reason.
+std::optional<TableLayout> bestLayout(const std::vector<BallCandidate>& candidates, bool bonus) {
+    if (candidates.empty()) return std::nullopt;
+    int most = 0;
+    for (const BallCandidate& candidate : candidates) most = std::max(most, candidate.readable);
+    const auto rank = [most, bonus](const BallCandidate& candidate) {
+        const bool close = candidate.readable * 2 >= most;
+        const bool withBonus = bonus && candidate.layout.bonus.kind != BonusSource::Kind::None;
+        return std::make_tuple(close ? candidate.named : -1, candidate.readable, withBonus,
+                               -candidate.layout.balls.columns.front());
+    };
+    const BallCandidate* best = &candidates.front();
+    for (const BallCandidate& candidate : candidates) {
+        if (rank(candidate) > rank(*best)) best = &candidate;
+    }
+    return best->layout;
+}
+
+// A column whose numbers nearly all lie within the lottery's balls.
+bool holdsBalls(const Table& table, const std::vector<bool>& dated, const DateSource& date, int column) {
+    if (column < 0 || column >= table.columns() || contains(dateColumns(date), column)) return false;
+    const ColumnFacts& fact = table.fact(column);
+    if (neverNumber(fact, table.profile) || !atLeastHalf(fact.numbers, table.sampled)) return false;
+    int numbers = 0;
+    int inRange = 0;
+    for (std::size_t r = 0; r < std::min(table.records.size(), kFactRecords); ++r) {
+        const auto value = dated[r] ? cellNumber(cellOf(table.records[r], column)) : std::nullopt;
+        if (!value) continue;
+        ++numbers;
+        inRange += *value >= table.profile.min && *value <= table.profile.max ? 1 : 0;
+    }
+    return numbers > 0 && nearlyAll(inRange, numbers);
+}
+
+// The columns around the balls that hold ball numbers too, first and last.
+std::pair<int, int> ballRun(const Table& table, const std::vector<bool>& dated, const TableLayout& layout) {
+    int first = layout.balls.columns.front();
+    int last = layout.balls.columns.back();
+    while (holdsBalls(table, dated, layout.date, first - 1)) --first;
+    while (holdsBalls(table, dated, layout.date, last + 1)) ++last;
+    return {first, last};
 }
 
 }  // namespace
 
-LayoutGuess detectLayout(const std::vector<TableRecord>& records, const std::vector<std::string>& headings,
+LayoutGuess detectLayout(std::span<const TableRecord> records, const std::vector<std::string>& headings,
                          const LotteryProfile& profile, DateOrder localeOrder) {
     LayoutGuess guess;
     if (records.empty()) {
         guess.problem = kNoRecords;
         return guess;
     }
-    const std::vector<ColumnFacts> facts = columnFacts(records, columnCount(records), headings);
+    std::vector<ColumnFacts> facts = columnFacts(records);
+    if (headingsFit(headings, records, facts)) {
+        guess.headings = headings;
+        giveRoles(facts, headings);
+    }
+    const Table table{records, profile, guess.headings, std::move(facts), sampledRecords(records)};
+
     std::vector<bool> dated;
-    auto date = dateColumn(records, facts, localeOrder, dated);
+    auto date = dateColumn(table, localeOrder, dated);
     if (!date) {
-        date = splitDateColumns(records, facts, localeOrder);
+        date = splitDateColumns(table, localeOrder);
         if (date) dated = datedRecords(records, *date);
     }
     if (!date) {
         guess.problem = kNoDateColumn;
         return guess;
     }
-    const auto runs = numberedRuns(headings, dateColumns(*date));
-    const bool runOfBalls =
-        std::any_of(runs.begin(), runs.end(), [&](const auto& run) { return run.second == profile.balls; });
-    if (!runs.empty() && !runOfBalls) {
-        const auto [first, length] = runs.front();
-        guess.problem = formatText(kOtherBallCount, length, first + 1, first + length, profile.balls);
-        return guess;
-    }
-    const auto balls = bestBalls(ballCandidates(records, dated, facts, headings, *date, profile));
-    if (!balls) {
+    const auto layout = bestLayout(ballCandidates(table, dated, *date), profile.bonus > 0);
+    if (!layout) {
         guess.problem = formatText(kNoBallColumns, profile.balls, profile.min, profile.max);
         return guess;
     }
-    TableLayout layout{*date, *balls, {}};
-    layout.bonus = bestBonus(records, facts, layout, profile);
-    guess.readable = readableRecords(records, dated, layout, profile);
+    if (!layout->balls.packed) {
+        const auto [first, last] = ballRun(table, dated, *layout);
+        if (last - first + 1 >= 2 * profile.balls) {
+            guess.problem = formatText(kTooManyNumbers, first + 1, last + 1, last - first + 1, profile.balls);
+            return guess;
+        }
+    }
+    guess.readable = readableRecords(table, dated, *layout);
     guess.layout = layout;
     return guess;
 }
 
-std::vector<BallSource> ballSourceChoices(const std::vector<TableRecord>& records, const DateSource& date,
+std::vector<BallSource> ballSourceChoices(std::span<const TableRecord> records, const DateSource& date,
                                           const LotteryProfile& profile) {
-    const std::vector<ColumnFacts> facts = columnFacts(records, columnCount(records), {});
+    const std::vector<ColumnFacts> facts = columnFacts(records);
     const std::vector<int> used = dateColumns(date);
     const auto holdsNumbers = [&](int column) {
         return !contains(used, column) && facts[static_cast<std::size_t>(column)].numbers > 0;
@@ -443,12 +389,12 @@ std::vector<BallSource> ballSourceChoices(const std::vector<TableRecord>& record
     return choices;
 }
 
-std::vector<BonusSource> bonusSourceChoices(const std::vector<TableRecord>& records, const TableLayout& layout,
+std::vector<BonusSource> bonusSourceChoices(std::span<const TableRecord> records, const TableLayout& layout,
                                             const LotteryProfile& profile) {
     std::vector<BonusSource> choices{{}};
     if (profile.bonus <= 0) return choices;
     if (layout.balls.packed) choices.push_back({BonusSource::Kind::PackedLast, -1});
-    const std::vector<ColumnFacts> facts = columnFacts(records, columnCount(records), {});
+    const std::vector<ColumnFacts> facts = columnFacts(records);
     std::vector<int> used = dateColumns(layout.date);
     used.insert(used.end(), layout.balls.columns.begin(), layout.balls.columns.end());
     for (int column = 0; column < static_cast<int>(facts.size()); ++column) {
@@ -459,7 +405,7 @@ std::vector<BonusSource> bonusSourceChoices(const std::vector<TableRecord>& reco
     return choices;
 }
 
-bool dateOrderMatters(const std::vector<TableRecord>& records, const DateSource& date) {
+bool dateOrderMatters(std::span<const TableRecord> records, const DateSource& date) {
     const std::size_t sampled = std::min(records.size(), kFactRecords);
     for (std::size_t r = 0; r < sampled; ++r) {
         const std::vector<std::string>& cells = records[r].cells;

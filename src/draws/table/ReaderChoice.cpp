@@ -38,12 +38,11 @@ std::optional<std::string> readImportFile(const std::filesystem::path& file, std
     return std::nullopt;
 }
 
-std::optional<TableAnalysis> analyseImportFile(const std::filesystem::path& file, const LotteryProfile& profile,
-                                               DateOrder localeOrder) {
-    std::string problem;
-    const auto bytes = readImportFile(file, problem);
-    if (!bytes || chooseReader(*bytes) == DrawReader::Lenient) return std::nullopt;
-    return analyseTable(*bytes, profile, localeOrder);
+ImportPlan planImport(std::string_view bytes, std::optional<DrawReader> chosen, const LotteryProfile& profile,
+                      DateOrder localeOrder) {
+    ImportPlan plan{chosen.value_or(chooseReader(bytes)), std::nullopt};
+    if (plan.reader == DrawReader::Table) plan.analysis = analyseTable(bytes, profile, localeOrder);
+    return plan;
 }
 
 }  // namespace numora

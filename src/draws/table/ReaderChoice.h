@@ -21,16 +21,20 @@ enum class DrawReader {
 // table reader.
 DrawReader chooseReader(std::string_view bytes);
 
-// A file to import, read whole as the CSV import reads it (a regular file of
-// at most its largest size); nullopt, with the import's text and its cause in
-// problem, when it cannot be. The lenient import reads the file itself: a file it is to
-// read, or one that cannot be read, goes to it by its path.
+// A file to import, read whole (a regular file of at most the import's
+// largest size); nullopt, with the import's text and its cause in problem,
+// when it cannot be.
 std::optional<std::string> readImportFile(const std::filesystem::path& file, std::string& problem);
 
-// A file to import, analysed for the lottery when the table reader is to read
-// it; nullopt when the lenient import is to read it by its path (so also when
-// it cannot be read: that import tells why).
-std::optional<TableAnalysis> analyseImportFile(const std::filesystem::path& file, const LotteryProfile& profile,
-                                               DateOrder localeOrder);
+// How a file's bytes are imported: by the reader chosen, or else by the one
+// the bytes call for; the table reader's analysis of them for the lottery
+// when it reads them.
+struct ImportPlan {
+    DrawReader reader = DrawReader::Lenient;
+    std::optional<TableAnalysis> analysis;
+};
+
+ImportPlan planImport(std::string_view bytes, std::optional<DrawReader> chosen, const LotteryProfile& profile,
+                      DateOrder localeOrder);
 
 }  // namespace numora

@@ -5,6 +5,7 @@
 #include "draws/table/DateCell.h"
 #include "draws/table/LayoutDetection.h"
 #include "draws/table/NumberCell.h"
+#include "draws/table/TableRows.h"
 
 namespace numora {
 
@@ -65,6 +66,69 @@ bool isViable(const std::vector<TextLine>& lines, Delimiter delimiter) {
     return split > 0 && split * 2 >= sampled;
 }
 
+bool holdsDigit(const std::vector<std::string>& cells) {
+    return std::any_of(cells.begin(), cells.end(), [](const std::string& cell) {
+        return std::any_of(cell.begin(), cell.end(), [](char c) { return c >= '0' && c <= '9'; });
+    });
+}
+
+// The columns a layout reads.
+std::vector<int> layoutColumns(const TableLayout& layout) {
+    std::vector<int> columns = {layout.date.column};
+    if (layout.date.split) columns.insert(columns.end(), {layout.date.column + 1, layout.date.column + 2});
+    columns.insert(columns.end(), layout.balls.columns.begin(), layout.balls.columns.end());
+    if (layout.bonus.kind == BonusSource::Kind::Column) columns.push_back(layout.bonus.column);
+    return columns;
+}
+
+// A line that holds words where the layout reads numbers or dates.
+bool headsLayout(const TableRecord& record, const TableLayout& layout) {
+    for (const int column : layoutColumns(layout)) {
+        const auto index = static_cast<std::size_t>(column);
+        if (index < record.cells.size() && !isBlankText(record.cells[index]) &&
+            !holdsNumbersOrDate(record.cells[index]))
+            return true;
+    }
+    return false;
+}
+
+// How many of the first records are headings once the layout is known: those
+// before the first that reads as a draw, as long as each holds words where
+// the layout reads numbers or dates.
+std::size_t headingsAbove(const std::vector<TableRecord>& records, const TableLayout& layout,
+                          const LotteryProfile& profile) {
+    std::size_t headings = 0;
+    while (headings < std::min(records.size(), kMostHeadingLines) && !readsAsDraw(records[headings], layout, profile) &&
+           headsLayout(records[headings], layout)) {
+        ++headings;
+    }
+    return headings;
+}
+
+// Finds the layout of the records below the first ones that look like
+// headings; then, in that layout, the headings are the lines above the first
+// one that reads as a draw, and the layout is found again below them when
+// they were others.
+LayoutGuess detectBelowHeadings(TableAnalysis& cut, std::size_t headings, const LotteryProfile& profile,
+                                DateOrder localeOrder) {
+    const auto detect = [&](std::size_t count) {
+        const std::span<const TableRecord> below = std::span<const TableRecord>(cut.records).subspan(count);
+        return detectLayout(below, count > 0 ? cut.records[count - 1].cells : std::vector<std::string>{}, profile,
+                            localeOrder);
+    };
+    LayoutGuess guess = detect(headings);
+    if (guess.layout) {
+        const std::size_t above = headingsAbove(cut.records, *guess.layout, profile);
+        if (above != headings) {
+            headings = above;
+            guess = detect(headings);
+        }
+    }
+    for (std::size_t line = 0; line < headings; ++line) cut.headingLines.push_back(cut.records[line].line);
+    cut.records.erase(cut.records.begin(), cut.records.begin() + static_cast<std::ptrdiff_t>(headings));
+    return guess;
+}
+
 // The file cut at one delimiter, its headings and its best layout, with the
 // number of records that layout reads (-1 without one).
 TableAnalysis cutAt(const std::vector<TextLine>& lines, int ignoredLines, Delimiter delimiter,
@@ -86,14 +150,16 @@ TableAnalysis cutAt(const std::vector<TextLine>& lines, int ignoredLines, Delimi
         cut.records.push_back(std::move(record));
     }
     std::size_t headings = 0;
-    while (headings < std::min(cut.records.size(), kMostHeadingLines) && isHeading(cut.records, headings)) {
-        cut.headingLines.push_back(cut.records[headings].line);
-        ++headings;
-    }
-    if (headings > 0) cut.headings = cut.records[headings - 1].cells;
-    cut.records.erase(cut.records.begin(), cut.records.begin() + static_cast<std::ptrdiff_t>(headings));
+    while (headings < std::min(cut.records.size(), kMostHeadingLines) && isHeading(cut.records, headings)) ++headings;
+    // Below the headings, a line without a digit (a footer, a note) gives no draw and asks for no reason.
+    const auto withoutDigits =
+        std::remove_if(cut.records.begin() + static_cast<std::ptrdiff_t>(headings), cut.records.end(),
+                       [](const TableRecord& record) { return !holdsDigit(record.cells); });
+    cut.ignoredLines += static_cast<int>(cut.records.end() - withoutDigits);
+    cut.records.erase(withoutDigits, cut.records.end());
 
-    LayoutGuess guess = detectLayout(cut.records, cut.headings, profile, localeOrder);
+    LayoutGuess guess = detectBelowHeadings(cut, headings, profile, localeOrder);
+    cut.headings = std::move(guess.headings);
     cut.layout = guess.layout;
     cut.problem = std::move(guess.problem);
     readable = guess.layout ? guess.readable : -1;

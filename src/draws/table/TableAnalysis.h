@@ -22,9 +22,9 @@ struct TableAnalysis {
     bool byteOrderMark = false;
     Delimiter delimiter = Delimiter::Comma;
     bool quoted = false;                // some field is in double quotes
-    int ignoredLines = 0;               // blank lines and comment lines ('#')
+    int ignoredLines = 0;               // blank lines, comment lines ('#') and lines without a digit
     std::vector<int> headingLines;      // the lines before the first record that are headings
-    std::vector<std::string> headings;  // the cells of the last of them
+    std::vector<std::string> headings;  // the cells of the last of them, when they fit the records
     std::vector<TableRecord> records;   // every other line, in file order
     std::optional<TableLayout> layout;
     std::string problem;  // why there is no layout
@@ -33,8 +33,9 @@ struct TableAnalysis {
 // Reads a table file's bytes for a lottery. The delimiter is the one whose
 // layout reads the most records (comma, semicolon, tab, pipe, then spaces
 // among equals); headings are the first lines that hold text where the
-// lines below hold numbers or dates; day and month that could be swapped
-// fall back on localeOrder.
+// lines below hold numbers or dates, up to one that reads as a draw in the
+// layout of the lines below it; day and month that could be swapped fall
+// back on localeOrder.
 TableAnalysis analyseTable(std::string_view bytes, const LotteryProfile& profile, DateOrder localeOrder);
 
 }  // namespace numora

@@ -1,57 +1,29 @@
 #include "draws/table/TableMerge.h"
 
-#include <functional>
-
 #include "platform/FormatText.h"
 
 namespace numora {
 
 namespace {
 
-constexpr char kRejectedFormat[] = "\nRejected %d lines.";
+std::vector<std::size_t> rowOrder(const TableRows& rows) {
+    std::vector<std::optional<std::int32_t>> dates;
+    dates.reserve(rows.rows.size());
+    for (const TableRow& row : rows.rows) dates.emplace_back(row.draw.date);
+    return mergeOrder(dates);
+}
 
 }  // namespace
-
-std::size_t TableMerger::DrawHash::operator()(const DrawRecord& draw) const {
-    std::size_t hash = std::hash<std::int32_t>{}(draw.date);
-    for (int index = 0; index < DrawRecord::kNumberCount; ++index) {
-        hash = hash * 31 + std::hash<std::int32_t>{}(draw.number(index));
-    }
-    return hash;
-}
-
-TableMerger::TableMerger(DrawList& draws, const LotteryProfile& profile)
-    : profile_(profile), known_(comparedForms(draws, profile)), merger_(draws, profile) {}
-
-std::unordered_set<DrawRecord, TableMerger::DrawHash> TableMerger::comparedForms(const DrawList& draws,
-                                                                                 const LotteryProfile& profile) {
-    std::unordered_set<DrawRecord, DrawHash> forms;
-    forms.reserve(draws.size());
-    for (const DrawRecord& draw : draws) forms.insert(comparedForm(draw, profile));
-    return forms;
-}
-
-bool TableMerger::merge(const DrawRecord& draw, ImportCounters& counters) {
-    const DrawRecord compared = comparedForm(draw, profile_);
-    if (known_.count(compared) != 0) {
-        ++counters.skipped;
-        return false;
-    }
-    const std::int32_t importedBefore = counters.imported;
-    merger_.merge(draw, true, counters);
-    if (counters.imported == importedBefore) return false;
-    known_.insert(compared);
-    return true;
-}
 
 TablePreview previewTableImport(const TableRows& rows, const DrawList& draws, const LotteryProfile& profile) {
     TablePreview preview;
     preview.read = static_cast<int>(rows.rows.size() + rows.rejects.size());
     preview.rejected = static_cast<int>(rows.rejects.size());
     DrawList merged = draws;
-    TableMerger merger(merged, profile);
-    for (const TableRow& row : rows.rows) {
-        if (merger.merge(row.draw, preview.counters)) preview.stored.push_back(row.draw);
+    DrawMerger merger(merged, profile);
+    for (const std::size_t index : rowOrder(rows)) {
+        const DrawRecord& draw = rows.rows[index].draw;
+        if (merger.merge(draw, true, preview.counters)) preview.stored.push_back(draw);
     }
     return preview;
 }
@@ -61,15 +33,14 @@ ImportOutcome importTableRows(const TableRows& rows, DrawList& draws, const Lott
     ImportOutcome outcome;
     observer.showInfo(kImportPreparing);
     {
-        TableMerger merger(draws, profile);
-        for (const TableRow& row : rows.rows) {
-            merger.merge(row.draw, outcome.counters);
+        DrawMerger merger(draws, profile);
+        for (const std::size_t index : rowOrder(rows)) {
+            merger.merge(rows.rows[index].draw, true, outcome.counters);
             observer.showInfo(formatText(kImportReadingFormat, outcome.counters.imported));
         }
     }
-    const std::string tail =
-        rows.rejects.empty() ? std::string() : formatText(kRejectedFormat, static_cast<int>(rows.rejects.size()));
-    outcome.status = finishImport(outcome.counters, draws, save, observer, tail);
+    outcome.rejects = rows.rejects;
+    outcome.status = finishImport(outcome.counters, rows.rejects.size(), draws, save, observer);
     return outcome;
 }
 

@@ -1,31 +1,28 @@
 #include "draws/table/TableRows.h"
 
+#include <algorithm>
 #include <array>
-#include <tuple>
+#include <iterator>
 #include <utility>
 
+#include "draws/DrawDay.h"
 #include "draws/table/CalendarWords.h"
 #include "draws/table/NumberCell.h"
 #include "platform/FormatText.h"
-#include "platform/LocalTime.h"
 
 namespace numora {
 
 namespace {
 
 constexpr char kNoDate[] = "line %d: no date";
-constexpr char kNotADate[] = "line %d: \"%s\" is not a date";
+constexpr char kDateReason[] = "line %d: %s";
 constexpr char kNotADateInOrder[] = "line %d: \"%s\" is not a date in %s order";
-constexpr char kOutsideDrawDates[] = "line %d: %04d-%02d-%02d is outside the dates a draw can have (1970 to 2038)";
 constexpr char kNumberCount[] = "line %d: %d numbers where the lottery has %d";
 constexpr char kNumberCountWithBonus[] = "line %d: %d numbers where the lottery has %d and a bonus";
 constexpr char kNotANumber[] = "line %d: \"%s\" is not a number";
 constexpr char kBallOutside[] = "line %d: ball %d is outside the lottery's %d to %d";
 constexpr char kNotABonus[] = "line %d: \"%s\" is not a bonus number";
 constexpr char kBonusAbove[] = "line %d: bonus %d is above the lottery's highest bonus %d";
-
-constexpr int kFirstDrawYear = 1970;
-constexpr CalendarDay kLastDrawDay = {2038, 1, 18};
 
 const std::string kMissingCell;
 
@@ -62,7 +59,7 @@ std::optional<CalendarDay> splitDay(const TableRecord& record, const DateSource&
         if (const auto checked = checkedDay(*year, yearDigits, *month, *day)) return checked;
     }
     const std::string shown = dayCell + " " + monthCell + " " + yearCell;
-    return refuse(reason, kNotADate, record.line, shown.c_str());
+    return refuse(reason, kDateReason, record.line, notADate(shown).c_str());
 }
 
 // The numbers of a record's ball cells: a few more than a line can hold are
@@ -99,6 +96,22 @@ bool ballCellNumbers(const TableRecord& record, const BallSource& source, BallNu
     return true;
 }
 
+int expectedNumbers(const TableLayout& layout, const LotteryProfile& profile) {
+    const bool packedBonus = layout.bonus.kind == BonusSource::Kind::PackedLast && profile.bonus > 0;
+    return profile.balls + (packedBonus ? 1 : 0);
+}
+
+// The numbers of a record that ends in a date before the layout's date
+// column: a line with fewer numbers than the others, its date moved up.
+std::optional<int> numbersBeforeEarlyDate(const TableRecord& record, const DateSource& source) {
+    if (source.split || !isEmptyCell(cellAt(record, source.column))) return std::nullopt;
+    const auto last = std::find_if(record.cells.rbegin(), record.cells.rend(),
+                                   [](const std::string& cell) { return !isEmptyCell(cell); });
+    if (last == record.cells.rend() || readDateCell(*last).form == DateCell::Form::None) return std::nullopt;
+    return static_cast<int>(std::count_if(std::next(last), record.cells.rend(),
+                                          [](const std::string& cell) { return cellNumber(cell).has_value(); }));
+}
+
 bool takeBonus(int value, const LotteryProfile& profile, const TableRecord& record, DrawRecord& numbers,
                std::string* reason) {
     if (value > profile.bonus) {
@@ -120,7 +133,7 @@ std::optional<CalendarDay> recordDay(const TableRecord& record, const DateSource
     if (date.form == DateCell::Form::Numbers) {
         return refuse(reason, kNotADateInOrder, record.line, cell.c_str(), dateOrderInWords(source.order));
     }
-    return refuse(reason, kNotADate, record.line, cell.c_str());
+    return refuse(reason, kDateReason, record.line, notADate(cell).c_str());
 }
 
 std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLayout& layout,
@@ -128,7 +141,7 @@ std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLa
     BallNumbers numbers;
     if (!ballCellNumbers(record, layout.balls, numbers, reason)) return std::nullopt;
     const bool packedBonus = layout.bonus.kind == BonusSource::Kind::PackedLast && profile.bonus > 0;
-    const int expected = profile.balls + (packedBonus ? 1 : 0);
+    const int expected = expectedNumbers(layout, profile);
     if (static_cast<int>(numbers.count) != expected) {
         return refuse(reason, packedBonus ? kNumberCountWithBonus : kNumberCount, record.line,
                       static_cast<int>(numbers.count), profile.balls);
@@ -154,6 +167,12 @@ std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLa
     return draw;
 }
 
+bool readsAsDraw(const TableRecord& record, const TableLayout& layout, const LotteryProfile& profile) {
+    BallNumbers numbers;
+    return recordDay(record, layout.date) && ballCellNumbers(record, layout.balls, numbers, nullptr) &&
+           static_cast<int>(numbers.count) == expectedNumbers(layout, profile);
+}
+
 TableRows readTableRows(const std::vector<TableRecord>& records, const TableLayout& layout,
                         const LotteryProfile& profile, const LocalTime& time) {
     TableRows read;
@@ -161,20 +180,20 @@ TableRows readTableRows(const std::vector<TableRecord>& records, const TableLayo
     std::string reason;
     for (const TableRecord& record : records) {
         const auto day = recordDay(record, layout.date, &reason);
+        if (const auto numbers = day ? std::nullopt : numbersBeforeEarlyDate(record, layout.date)) {
+            reason = formatText(kNumberCount, record.line, *numbers, profile.balls);
+        }
         auto draw = day ? recordNumbers(record, layout, profile, &reason) : std::nullopt;
         if (!draw) {
             read.rejects.push_back({record.line, reason});
             continue;
         }
-        const bool afterLast = std::tie(day->year, day->month, day->day) >
-                               std::tie(kLastDrawDay.year, kLastDrawDay.month, kLastDrawDay.day);
-        const std::int32_t seconds = time.toSeconds({day->year, day->month, day->day});
-        if (day->year < kFirstDrawYear || afterLast || seconds < 0) {
-            read.rejects.push_back(
-                {record.line, formatText(kOutsideDrawDates, record.line, day->year, day->month, day->day)});
+        const auto date = drawDateOf(*day, time);
+        if (!date) {
+            read.rejects.push_back({record.line, formatText(kDateReason, record.line, outsideDrawDays(*day).c_str())});
             continue;
         }
-        draw->date = seconds;
+        draw->date = *date;
         read.rows.push_back({record.line, *draw});
     }
     return read;

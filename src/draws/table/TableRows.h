@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "draws/DrawRecord.h"
+#include "draws/RejectedLine.h"
 #include "draws/table/DateCell.h"
 #include "draws/table/TableLayout.h"
 #include "settings/LotteryProfile.h"
@@ -19,15 +20,9 @@ struct TableRow {
     DrawRecord draw;
 };
 
-// A line that gives no draw, and why: "line 12: 5 numbers where the lottery has 6".
-struct TableReject {
-    int line = 0;
-    std::string reason;
-};
-
 struct TableRows {
     std::vector<TableRow> rows;
-    std::vector<TableReject> rejects;
+    std::vector<RejectedLine> rejects;
 };
 
 // The calendar day of a record's date cells, or nullopt (with the reason
@@ -43,9 +38,13 @@ std::optional<CalendarDay> recordDay(const TableRecord& record, const DateSource
 std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLayout& layout,
                                         const LotteryProfile& profile, std::string* reason = nullptr);
 
+// Whether a record holds a date and as many numbers as the lottery's balls
+// (and bonus, when packed with them) where the layout has them, whatever
+// their values: the shape of a draw line.
+bool readsAsDraw(const TableRecord& record, const TableLayout& layout, const LotteryProfile& profile);
+
 // Reads every record, in file order. A draw's date is its day at 00:00 local
-// time; a day the draw date cannot hold (before 1970, after 18 January 2038)
-// rejects its line.
+// time (drawDateOf); a day no draw can be dated rejects its line.
 TableRows readTableRows(const std::vector<TableRecord>& records, const TableLayout& layout,
                         const LotteryProfile& profile, const LocalTime& time);
 

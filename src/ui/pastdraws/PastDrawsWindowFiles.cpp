@@ -53,18 +53,23 @@ void PastDrawsWindow::importDraws() {
 // be found is told why.
 void PastDrawsWindow::importFile(const std::filesystem::path& hostFile) {
     importing_ = true;
-    std::optional<TableAnalysis> analysis;
+    std::string problem;
+    std::optional<std::string> bytes;
+    ImportPlan plan;
     {
         const WaitCursor wait;
-        analysis = analyseImportFile(hostFile, profile_, services_.locale.shortDateOrder());
+        bytes = readImportFile(hostFile, problem);
+        if (bytes) plan = planImport(*bytes, std::nullopt, profile_, services_.locale.shortDateOrder());
     }
-    if (!analysis) {
+    if (!bytes) {
+        mergeImport([&] { importUnreadable(problem, *this); });
+    } else if (!plan.analysis) {
         const CsvImportSetup setup{profile_, services_.locale, services_.time, services_.state.startSeconds};
-        mergeImport([&] { editor_.importCsv(hostFile, setup, *this); });
-    } else if (!analysis->layout) {
-        services_.prompter.report(analysis->problem);
+        mergeImport([&] { editor_.importCsv(*bytes, setup, *this); });
+    } else if (!plan.analysis->layout) {
+        services_.prompter.report(plan.analysis->problem);
     } else {
-        previewImport(std::move(*analysis));
+        previewImport(std::move(*plan.analysis));
     }
     importing_ = false;
 }

@@ -34,8 +34,10 @@ TEST(DateCell, readsNumbersInTheFilesOrderAndMonthNamesInSevenLanguages) {
         {"03/13/2021", std::nullopt, CalendarDay{2021, 3, 13}},
         {"09/26/2020 12:00:00 AM", std::nullopt, CalendarDay{2020, 9, 26}},
         {"7.3.21", CalendarDay{2021, 3, 7}, CalendarDay{2021, 7, 3}},
-        {"1-1-74", CalendarDay{2074, 1, 1}, CalendarDay{2074, 1, 1}},
-        {"1-1-75", CalendarDay{1975, 1, 1}, CalendarDay{1975, 1, 1}},
+        // Two-digit years fall where a draw can be dated: 38 is 2038, 39 to 99 are 19xx.
+        {"1-1-38", CalendarDay{2038, 1, 1}, CalendarDay{2038, 1, 1}},
+        {"1-1-74", CalendarDay{1974, 1, 1}, CalendarDay{1974, 1, 1}},
+        {"1-1-39", CalendarDay{1939, 1, 1}, CalendarDay{1939, 1, 1}},
         {"29/02/2020", CalendarDay{2020, 2, 29}, std::nullopt},
         // Not dates.
         {"29/02/2021", std::nullopt, std::nullopt},

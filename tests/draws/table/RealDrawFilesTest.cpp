@@ -131,7 +131,7 @@ TEST(RealDrawFiles, eachImportsItsDrawsInDateOrderWithTheQuotedRowsAndNamedRejec
             ASSERT_EQ(draws.size(), static_cast<std::size_t>(file.counters.imported));
 
             std::vector<int> rejected;
-            for (const TableReject& reject : imported.rows.rejects) rejected.push_back(reject.line);
+            for (const RejectedLine& reject : imported.rows.rejects) rejected.push_back(reject.line);
             EXPECT_EQ(rejected, file.rejectedLines);
 
             EXPECT_EQ(draws.at(0).date, file.first);
@@ -156,13 +156,13 @@ TEST(RealDrawFiles, eachImportsItsDrawsInDateOrderWithTheQuotedRowsAndNamedRejec
     }
 }
 
-TEST(RealDrawFiles, drawsOfOneDateKeepTheirFileOrderAndASecondImportSkipsEveryRow) {
+TEST(RealDrawFiles, drawsOfOneDateAreStoredInTheOrderTheyWereDrawnAndASecondImportSkipsEveryRow) {
     const LotteryProfile cash3 = lotteryProfile(3, 0, 9);
     const Imported georgia = importRealFile("us-georgia-cash3.csv", cash3);
-    // Night, Evening, Midday as the newest-first file lists them.
-    const std::vector<DrawRecord> lastDay = drawsOn(georgia.draws, day(2025, 8, 1));
-    ASSERT_EQ(lastDay.size(), 3u);
-    EXPECT_EQ((std::vector<int>{lastDay[0].ball1, lastDay[1].ball1, lastDay[2].ball1}), (std::vector<int>{7, 6, 7}));
+    // The newest-first file lists Night, Evening, Midday: stored Midday first.
+    EXPECT_EQ(drawsOn(georgia.draws, day(2025, 7, 31)),
+              (std::vector<DrawRecord>{drawOf(day(2025, 7, 31), {3, 5, 1}), drawOf(day(2025, 7, 31), {9, 9, 9}),
+                                       drawOf(day(2025, 7, 31), {5, 3, 4})}));
 
     DrawList draws = georgia.draws;
     testing::RecordingImportObserver observer;

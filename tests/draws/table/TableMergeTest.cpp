@@ -16,7 +16,7 @@ const std::int32_t kMay2 = kTime.toSeconds({2025, 5, 2});
 
 LotteryProfile cash3() { return testing::lotteryProfile(3, 0, 9); }
 
-TableRows rowsOf(std::vector<DrawRecord> draws, std::vector<TableReject> rejects = {}) {
+TableRows rowsOf(std::vector<DrawRecord> draws, std::vector<RejectedLine> rejects = {}) {
     TableRows rows{{}, std::move(rejects)};
     int line = 2;
     for (const DrawRecord& draw : draws) rows.rows.push_back({line++, draw});

@@ -5,6 +5,7 @@
 #include "draws/table/TableAnalysis.h"
 #include "draws/table/TableRows.h"
 #include "picking/PickingTestData.h"
+#include "platform/FormatText.h"
 #include "platform/LocalTime.h"
 #include "support/TestFiles.h"
 
@@ -26,7 +27,7 @@ std::vector<DrawRecord> draws(const TableRows& rows) {
 
 std::vector<std::string> reasons(const TableRows& rows) {
     std::vector<std::string> read;
-    for (const TableReject& reject : rows.rejects) read.push_back(reject.reason);
+    for (const RejectedLine& reject : rows.rejects) read.push_back(reject.reason);
     return read;
 }
 
@@ -57,11 +58,11 @@ TEST(TableReader, semicolonFileWithGermanDatesAMoneyColumnAndCommentsIsReadLineB
                                                     drawOf(day(2021, 3, 10), {1, 2, 3, 4, 5, 6}, 0)}));
     EXPECT_EQ(reasons(rows), (std::vector<std::string>{"line 7: 5 numbers where the lottery has 6",
                                                        "line 8: ball 60 is outside the lottery's 1 to 49"}));
-    EXPECT_EQ(
-        layoutInWords(analysis, *analysis.layout),
-        (std::vector<std::string>{"File: UTF-8, semicolon-separated, heading on line 2, 2 blank or comment lines.",
-                                  "Date: column 2 \"Datum\"", "Balls: columns 3 to 8 (\"Zahl 1\" to \"Zahl 6\")",
-                                  "Bonus: column 9 \"Zusatzzahl\""}));
+    EXPECT_EQ(layoutInWords(analysis, *analysis.layout),
+              (std::vector<std::string>{
+                  "File: UTF-8, semicolon-separated, heading on line 2, 2 blank, comment or text lines.",
+                  "Date: column 2 \"Datum\"", "Balls: columns 3 to 8 (\"Zahl 1\" to \"Zahl 6\")",
+                  "Bonus: column 9 \"Zusatzzahl\""}));
 }
 
 TEST(TableReader, everyUnicodeFormReadsTheSameDrawsWhateverItsDelimiterAndDates) {
@@ -176,7 +177,7 @@ TEST(TableReader, linesThatCannotBeReadAreRejectedWithTheirReasonsAndFilesWithou
                                  "line 5: bonus 27 is above the lottery's highest bonus 26",
                                  "line 6: \"x\" is not a bonus number",
                                  "line 7: \"12 61 3a 29 33\" is not a number",
-                                 "line 8: 2040-01-24 is outside the dates a draw can have (1970 to 2038)",
+                                 "line 8: 2040-01-24 is outside the dates a draw can have (1970-01-01 to 2038-01-18)",
                              }));
 
     const struct {
@@ -186,14 +187,100 @@ TEST(TableReader, linesThatCannotBeReadAreRejectedWithTheirReasonsAndFilesWithou
         {"Date,Ball 1\n", "The file holds no lines to read draws from."},
         {"a b c\n1 2 3 4 5\n1 2 3 4 5\n", "No column holds a date on most lines."},
         {"Date,N1,N2\n2020-01-01,1,2\n", "No columns hold 5 balls from 1 to 69 beside the date."},
-        {"Date,N1,N2,N3,N4,N5,N6\n2020-01-01,1,2,3,4,5,6\n",
-         "The file has 6 balls (columns 2 to 7) where the lottery has 5."},
+        // Two draws a line (here with a draw number first): never half of them.
+        {"Concurso;Data;Bola1 Sorteio1;Bola2 Sorteio1;Bola3 Sorteio1;Bola4 Sorteio1;Bola5 Sorteio1;Bola1 Sorteio2;"
+         "Bola2 Sorteio2;Bola3 Sorteio2;Bola4 Sorteio2;Bola5 Sorteio2\n"
+         "2001;05/01/2020;1;2;3;4;5;60;61;62;63;64\n2002;08/01/2020;6;7;8;9;10;11;12;13;14;15\n",
+         "Columns 3 to 12 hold 10 numbers on each line where the lottery draws 5."},
     };
     for (const auto& [bytes, problem] : withoutDraws) {
         const TableAnalysis none = analyseTable(bytes, lotto, DateOrder::DayMonthYear);
         EXPECT_FALSE(none.layout.has_value()) << bytes;
         EXPECT_EQ(none.problem, problem) << bytes;
     }
+}
+
+// Headings only help: one that names fewer columns than the lines hold, the
+// bonus like a ball, or a date over numbers never moves the balls; a line that
+// reads as a draw under them is a draw, even where it holds a word.
+TEST(TableReader, theColumnsContentsDecideWhateverTheHeadingsSay) {
+    const std::string lines =
+        "01,02,03,04,05,06,07,1/4/2006\n10,11,12,13,14,15,16,1/11/2006\n21,22,23,24,25,26,9,1/18/2006\n";
+    const struct {
+        const char* heading;
+        LotteryProfile lottery;
+        DrawRecord first;
+    } cases[] = {
+        {"Date,B1,B2\n\n", lotteryProfile(6, 1, 49, 19), drawOf(day(2006, 1, 4), {1, 2, 3, 4, 5, 6}, 7)},
+        {"Date,B1,B2,B3\n", lotteryProfile(6, 1, 49, 19), drawOf(day(2006, 1, 4), {1, 2, 3, 4, 5, 6}, 7)},
+        {"Date,B1,B2,B3\n", lotteryProfile(4, 1, 30, 0), drawOf(day(2006, 1, 4), {1, 2, 3, 4})},
+        {"N1,N2,N3,N4,N5,N6,N7,Date\n", lotteryProfile(6, 1, 49, 19), drawOf(day(2006, 1, 4), {1, 2, 3, 4, 5, 6}, 7)},
+        {"Date,N1,N2,N3,N4,N5,N6,N7\n", lotteryProfile(6, 1, 49, 19), drawOf(day(2006, 1, 4), {1, 2, 3, 4, 5, 6}, 7)},
+    };
+    for (const auto& [heading, lottery, first] : cases) {
+        SCOPED_TRACE(heading);
+        const TableRows rows =
+            readAll(analyseTable(std::string(heading) + lines, lottery, DateOrder::MonthDayYear), lottery);
+        ASSERT_EQ(draws(rows).size(), 3u);
+        EXPECT_EQ(draws(rows).front(), first);
+        EXPECT_EQ(reasons(rows), std::vector<std::string>{});
+    }
+
+    // A one-line heading over a first draw whose jackpot is a word: the draw is kept.
+    const std::string semicolons =
+        "Datum;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;Zahl 6;Jackpot\n"
+        "03.01.2021;1;2;3;4;5;6;unbekannt\n06.01.2021;7;8;9;10;11;12;1000000\n09.01.2021;13;14;15;16;17;18;2000000\n";
+    const LotteryProfile lotto = lotteryProfile(6, 1, 49, 0);
+    const TableAnalysis analysis = analyseTable(semicolons, lotto, DateOrder::DayMonthYear);
+    EXPECT_EQ(analysis.headingLines, std::vector<int>{1});
+    EXPECT_EQ(draws(readAll(analysis, lotto)).front(), drawOf(day(2021, 1, 3), {1, 2, 3, 4, 5, 6}));
+}
+
+// A file is refused whole only when no layout reads most of its lines: lines
+// with fewer numbers, without a date or with a date no draw can have are
+// rejected one by one, and lines without a digit are no lines to read.
+TEST(TableReader, linesThatDoNotFitAreRejectedOneByOneAndTheFileStillReads) {
+    const LotteryProfile pick3 = lotteryProfile(3, 0, 9);
+    const std::string file =
+        "1,2,3,1/4/2006\n4,5,1/5/2006\n4,5,6,1/6/2006\n-----------\n7,8,9,1/7/2006\n1, 2,3\n"
+        "1,2,3,4/5/72\n1,2,3,1/18/2038\n1,2,3,1/20/2038\n1,2,3,12/31/1969\n";
+    const TableAnalysis analysis = analyseTable(file, pick3, DateOrder::MonthDayYear);
+    const TableRows rows = readAll(analysis, pick3);
+    EXPECT_EQ(draws(rows).size(), 5u);
+    EXPECT_EQ(draws(rows)[3], drawOf(day(1972, 4, 5), {1, 2, 3}));
+    EXPECT_EQ(draws(rows)[4], drawOf(day(2038, 1, 18), {1, 2, 3}));
+    EXPECT_EQ(reasons(rows),
+              (std::vector<std::string>{
+                  "line 2: 2 numbers where the lottery has 3", "line 6: no date",
+                  "line 9: 2038-01-20 is outside the dates a draw can have (1970-01-01 to 2038-01-18)",
+                  "line 10: 1969-12-31 is outside the dates a draw can have (1970-01-01 to 2038-01-18)"}));
+    EXPECT_EQ(layoutInWords(analysis, *analysis.layout).front(),
+              "File: UTF-8, comma-separated, no heading, 1 blank, comment or text lines.");
+}
+
+// Without headings, a column after the balls is their bonus when its numbers
+// fit the bonus, however often they reach its highest, but not when it holds
+// a handful of small numbers (a multiplier) where bonuses would have gone higher.
+TEST(TableReader, aMultiplierAfterTheBallsIsNoBonusButABonusUpToItsHighestIs) {
+    const LotteryProfile powerball = lotteryProfile(5, 1, 69, 26);
+    const int multipliers[] = {2, 3, 2, 4, 5, 2, 3, 10, 2, 2, 3, 4, 2, 5, 3, 2};
+    const int bonuses[] = {26, 26, 3, 26, 17, 26, 1, 26, 12, 26, 26, 8, 26, 26, 20, 26};
+    std::string withMultiplier;
+    std::string withBonus;
+    for (int line = 0; line < 16; ++line) {
+        const int ball = line * 7 % 16 + 1;  // no column counts by one
+        const std::string draw = formatText("%d/%d/2016,%d,%d,%d,%d,%d,", line % 12 + 1, line + 1, ball, ball + 17,
+                                            ball + 33, ball + 48, 69 - ball);
+        withMultiplier += draw + std::to_string(multipliers[line]) + "\n";
+        withBonus += draw + std::to_string(bonuses[line]) + "\n";
+    }
+    const TableAnalysis multiplied = analyseTable(withMultiplier, powerball, DateOrder::MonthDayYear);
+    ASSERT_TRUE(multiplied.layout.has_value()) << multiplied.problem;
+    EXPECT_EQ(multiplied.layout->bonus, BonusSource{});
+    const TableAnalysis bonused = analyseTable(withBonus, powerball, DateOrder::MonthDayYear);
+    ASSERT_TRUE(bonused.layout.has_value()) << bonused.problem;
+    EXPECT_EQ(bonused.layout->bonus, (BonusSource{BonusSource::Kind::Column, 6}));
+    EXPECT_EQ(draws(readAll(bonused, powerball)).front(), drawOf(day(2016, 1, 1), {1, 18, 34, 49, 68}, 26));
 }
 
 }  // namespace
