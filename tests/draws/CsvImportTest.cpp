@@ -165,7 +165,7 @@ TEST(CsvImport, failuresChangeNothingOrKeepTheDrawsInMemory) {
     EXPECT_EQ(
         run.observer.messages,
         (std::vector<std::string>{
-            "Error 201, CSV file read error\nUnable to open.",
+            "Error 201, CSV file read error\nUnable to open.\n(no such file or directory)",
             "Unable to read data\nImport could not read the file format.", "ERROR 101\nUnable to Open or Create x.dat",
             "ERROR 2006:\nUnable to save past draw data!\nFile may be in use or memory may be too low."}));
 }

@@ -283,7 +283,7 @@ TEST_F(PastDrawsWindowTest, importShowsItsProgressOnTheMovingInfoLineThenTheSumm
     for (const char* unopenable : {"\\My Documents\\none.csv", "\\..\\outside.csv"}) {
         chosenFile = unopenable;
         trigger("importDrawsAction");
-        EXPECT_EQ(prompter.texts().back(), "Error 201, CSV file read error\nUnable to open.");
+        EXPECT_EQ(prompter.texts().back(), "Error 201, CSV file read error\nUnable to open.\n(no such file or directory)");
         EXPECT_EQ(list().model()->rowCount(), 2);
     }
     chosenFile.reset();
