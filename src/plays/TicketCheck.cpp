@@ -14,24 +14,6 @@ namespace numora {
 
 namespace {
 
-using DatedDraw = std::pair<std::int32_t, const DrawRecord*>;
-
-std::int64_t dayKey(const CalendarDay& day) { return daysFromCivil(day.year, day.month, day.day); }
-
-// The draws dated from a day's local midnight to the next one.
-std::vector<const DrawRecord*> drawsOfDay(const std::vector<DatedDraw>& byDate, const CalendarDay& day,
-                                          const LocalTime& time) {
-    const std::int32_t start = time.toSeconds({day.year, day.month, day.day});
-    const std::int32_t end = time.toSeconds({day.year, day.month, day.day + 1});
-    const auto dateBelow = [](const DatedDraw& draw, std::int32_t date) { return draw.first < date; };
-    std::vector<const DrawRecord*> found;
-    for (auto it = std::lower_bound(byDate.begin(), byDate.end(), start, dateBelow);
-         it != byDate.end() && it->first < end; ++it) {
-        found.push_back(it->second);
-    }
-    return found;
-}
-
 LineMatch bestMatch(const PickedLine& line, const std::vector<const DrawRecord*>& draws,
                     const LotteryProfile& lottery) {
     std::optional<LineMatch> best;
@@ -48,19 +30,26 @@ std::vector<DayResults> checkTickets(TicketList& tickets, const DrawList& draws,
                                      const LocalTime& time) {
     std::vector<DayResults> told;
     if (tickets.empty() || draws.empty()) return told;
-    std::map<std::int64_t, std::vector<Ticket*>> byDay;
-    for (Ticket& ticket : tickets) byDay[dayKey(ticket.day)].push_back(&ticket);
-    std::vector<DatedDraw> byDate;
-    byDate.reserve(draws.size());
-    for (const DrawRecord& draw : draws) byDate.emplace_back(draw.date, &draw);
-    std::sort(byDate.begin(), byDate.end(), [](const DatedDraw& a, const DatedDraw& b) { return a.first < b.first; });
+    struct Day {
+        std::vector<Ticket*> played;
+        std::vector<const DrawRecord*> drawn;
+    };
+    // By day, from days since 1970.
+    std::map<std::int64_t, Day> days;
+    for (Ticket& ticket : tickets) days[daysFromCivil(ticket.day.year, ticket.day.month, ticket.day.day)].played.push_back(&ticket);
+    // A draw belongs to its local calendar day, as the terminal's --date finds it.
+    for (const DrawRecord& draw : draws) {
+        const CalendarTime drawn = time.fromSeconds(draw.date);
+        const auto day = days.find(daysFromCivil(drawn.year, drawn.month, drawn.day));
+        if (day != days.end()) day->second.drawn.push_back(&draw);
+    }
 
-    for (const auto& [key, played] : byDay) {
-        const CalendarDay day = played.front()->day;
-        const std::vector<const DrawRecord*> drawn = drawsOfDay(byDate, day, time);
+    for (const auto& entry : days) {
+        const std::vector<Ticket*>& played = entry.second.played;
+        const std::vector<const DrawRecord*>& drawn = entry.second.drawn;
         if (drawn.empty()) continue;
         DayResults results;
-        results.day = day;
+        results.day = played.front()->day;
         results.tickets = static_cast<int>(played.size());
         std::optional<LineMatch> best;
         bool changed = false;
