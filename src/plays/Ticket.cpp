@@ -1,6 +1,19 @@
 #include "plays/Ticket.h"
 
+#include "picking/LineText.h"
+
 namespace numora {
+
+std::string ticketLineText(const Ticket& ticket, const LotteryProfile& lottery) {
+    LotteryProfile shown = lottery;
+    const bool hasBonus = ticket.line.bonus != PickedLine::kEmpty;
+    shown.bonus = hasBonus ? lottery.bonus : 0;
+    shown.showBonus = hasBonus;
+    shown.powerBall = false;
+    std::string text = makeLineText(ticket.line, shown);
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
 
 std::string_view sourceWord(TicketSource source) {
     switch (source) {

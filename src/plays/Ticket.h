@@ -5,6 +5,7 @@
 
 #include "draws/DrawDay.h"
 #include "picking/PickedLine.h"
+#include "settings/LotteryProfile.h"
 
 namespace numora {
 
@@ -27,6 +28,10 @@ struct Ticket {
 
     friend bool operator==(const Ticket&, const Ticket&) = default;
 };
+
+// The ticket's line as the pick list writes a line, with its bonus once
+// whenever it has one, and without the trailing space of a three-ball line.
+std::string ticketLineText(const Ticket& ticket, const LotteryProfile& lottery);
 
 // "pick", "wheel", "typed": how the tickets file and the terminal name a source.
 std::string_view sourceWord(TicketSource source);

@@ -72,37 +72,37 @@ std::string TicketBook::remove(int number) {
     return saveOr(before);
 }
 
-std::vector<std::string> TicketBook::check(const DrawList& draws) {
-    if (!loaded_.maySaveOver()) return {formatText(kNotCheckedText, loaded_.message.c_str())};
-    std::vector<std::string> texts;
+TicketBook::Checked TicketBook::check(const DrawList& draws) {
+    Checked checked;
+    if (!loaded_.maySaveOver()) {
+        checked.problem = formatText(kNotCheckedText, loaded_.message.c_str());
+        return checked;
+    }
     const TicketList before = tickets_;
-    const std::vector<DayResults> checked = checkTickets(tickets_, draws, lottery_, time_);
-    if (checked.empty()) return texts;
-    for (const DayResults& results : checked) texts.push_back(dayResultsText(results));
-    // A failed save goes first: a long list of days may be cut short.
-    if (const std::string failure = saveOr(before); !failure.empty()) texts.insert(texts.begin(), failure);
-    return texts;
+    for (const DayResults& results : checkTickets(tickets_, draws, lottery_, time_)) {
+        checked.results.push_back(dayResultsText(results));
+    }
+    if (!checked.results.empty()) checked.problem = saveOr(before);
+    return checked;
 }
 
-std::vector<std::string> checkTicketsOnArrival(const DevicePaths& device, const std::string& dataFolder,
-                                               const LotteryProfile& lottery, const DrawList& draws,
-                                               const LocalTime& time) {
+TicketBook::Checked checkTicketsOnArrival(const DevicePaths& device, const std::string& dataFolder,
+                                          const LotteryProfile& lottery, const DrawList& draws,
+                                          const LocalTime& time) {
     TicketBook book(device, dataFolder, lottery, time);
     if (book.load().status == TicketsFileResult::Status::Missing) return {};
     return book.check(draws);
 }
 
-std::string oneMessage(const std::vector<std::string>& texts) {
+std::string oneMessage(const TicketBook::Checked& checked) {
+    std::vector<std::string> lines;
+    if (!checked.problem.empty()) lines.push_back(checked.problem);
+    const std::vector<std::string>& days = checked.results;
+    const std::size_t shown = days.size() > kDaysInOneMessage + 1 ? kDaysInOneMessage : days.size();
+    lines.insert(lines.end(), days.begin(), days.begin() + static_cast<std::ptrdiff_t>(shown));
+    if (shown < days.size()) lines.push_back(formatText(kMoreDaysText, static_cast<int>(days.size() - shown)));
     std::string message;
-    const std::size_t shown = texts.size() > kDaysInOneMessage + 1 ? kDaysInOneMessage : texts.size();
-    for (std::size_t i = 0; i < shown; ++i) {
-        if (!message.empty()) message.push_back(kLineBreak);
-        message += texts[i];
-    }
-    if (shown < texts.size()) {
-        message.push_back(kLineBreak);
-        message += formatText(kMoreDaysText, static_cast<int>(texts.size() - shown));
-    }
+    for (const std::string& line : lines) message += (message.empty() ? "" : std::string(1, kLineBreak)) + line;
     return message;
 }
 

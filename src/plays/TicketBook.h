@@ -46,9 +46,14 @@ public:
                 const DrawList& draws);
     // Deletes a ticket and saves; the text telling why not, empty when done.
     std::string remove(int number);
-    // Checks the tickets against the draws and saves the results that
-    // changed; the texts to tell, one a day, then a failed save's.
-    std::vector<std::string> check(const DrawList& draws);
+    // Checks the tickets against the draws and saves the results that changed.
+    struct Checked {
+        // What to tell, one text a day whose results changed.
+        std::vector<std::string> results;
+        // Why the results were not checked or not saved; empty when they were.
+        std::string problem;
+    };
+    Checked check(const DrawList& draws);
 
 private:
     // Saves, or puts the tickets back as they were when the save fails; the
@@ -64,13 +69,14 @@ private:
 };
 
 // Checks a lottery's tickets against its draws after draws were added to
-// them, and saves the results: the texts to tell the player, none when no
-// ticket was waiting for those draws.
-std::vector<std::string> checkTicketsOnArrival(const DevicePaths& device, const std::string& dataFolder,
+// them, and saves the results: nothing to tell when no ticket was waiting for
+// those draws.
+TicketBook::Checked checkTicketsOnArrival(const DevicePaths& device, const std::string& dataFolder,
                                                const LotteryProfile& lottery, const DrawList& draws,
                                                const LocalTime& time);
 
-// Texts as one message: the first days' lines, then how many more there are.
-std::string oneMessage(const std::vector<std::string>& texts);
+// What a check tells as one message: why it failed, then the first days'
+// results and how many more days there are; empty when there is nothing to tell.
+std::string oneMessage(const TicketBook::Checked& checked);
 
 }  // namespace numora

@@ -64,13 +64,15 @@ TEST_F(TicketBookTest, drawsArrivingCheckTheWaitingTicketsOnceAndSaveTheirResult
     TicketBook book = openBook();
     book.play({lineOf({1, 2, 3, 4, 5, 6}, 7)}, kDay, TicketSource::Pick, {});
     // No tickets file: nothing to check, and no file is made.
-    EXPECT_TRUE(checkTicketsOnArrival(device, kDataFolder, {"Other"}, {drawOn(kDay, {1, 2, 3, 4, 5, 6}, 7)}, time).empty());
+    EXPECT_TRUE(oneMessage(checkTicketsOnArrival(device, kDataFolder, {"Other"}, {drawOn(kDay, {1, 2, 3, 4, 5, 6}, 7)},
+                                                 time))
+                    .empty());
     EXPECT_FALSE(std::filesystem::exists(device.toHost(TicketsFile::deviceName(kDataFolder, "Other")).value()));
 
     const DrawList draws{drawOn({2026, 12, 5}, {1, 2, 3, 4, 5, 6}, 7), drawOn(kDay, {1, 2, 3, 40, 41, 42}, 7)};
-    EXPECT_EQ(checkTicketsOnArrival(device, kDataFolder, kLotto649, draws, time),
+    EXPECT_EQ(checkTicketsOnArrival(device, kDataFolder, kLotto649, draws, time).results,
               (std::vector<std::string>{"Your ticket for 2026-12-09: 3+1 (ticket 1)."}));
-    EXPECT_TRUE(checkTicketsOnArrival(device, kDataFolder, kLotto649, draws, time).empty());
+    EXPECT_TRUE(oneMessage(checkTicketsOnArrival(device, kDataFolder, kLotto649, draws, time)).empty());
     EXPECT_EQ(openBook().tickets().front().result, "3+1");
 }
 
@@ -84,8 +86,9 @@ TEST_F(TicketBookTest, aDamagedFileIsNeverSavedOverAndAFailedSaveKeepsTheTickets
               (std::vector<std::string>{message}));
     EXPECT_EQ(book.remove(1), message);
     EXPECT_EQ(book.tickets().size(), 1u);
-    EXPECT_EQ(checkTicketsOnArrival(device, kDataFolder, kLotto649, {drawOn(kDay, {1, 2, 3, 4, 5, 6}, 7)}, time),
-              (std::vector<std::string>{message + "\nThe tickets were not checked against the new draws."}));
+    EXPECT_EQ(oneMessage(checkTicketsOnArrival(device, kDataFolder, kLotto649, {drawOn(kDay, {1, 2, 3, 4, 5, 6}, 7)},
+                                               time)),
+              message + "\nThe tickets were not checked against the new draws.");
     EXPECT_EQ(testing::readBytes(host()), damaged);
 
     // No folder to save in: the play is undone.
@@ -97,12 +100,13 @@ TEST_F(TicketBookTest, aDamagedFileIsNeverSavedOverAndAFailedSaveKeepsTheTickets
     EXPECT_TRUE(nowhere.tickets().empty());
 }
 
-TEST(TicketMessage, manyDaysAreSummedUpAfterTheFirstOnes) {
-    std::vector<std::string> texts(9, "day");
-    EXPECT_EQ(oneMessage(texts), "day\nday\nday\nday\nday\nday\nday\nday\nday");
-    texts.push_back("day");
-    EXPECT_EQ(oneMessage(texts),
-              "day\nday\nday\nday\nday\nday\nday\nday\n... and 2 more days: the Tickets window shows every ticket.");
+TEST(TicketMessage, aProblemComesFirstAndManyDaysAreSummedUpAfterTheFirstOnes) {
+    TicketBook::Checked checked{std::vector<std::string>(9, "day"), {}};
+    EXPECT_EQ(oneMessage(checked), "day\nday\nday\nday\nday\nday\nday\nday\nday");
+    checked.results.push_back("day");
+    checked.problem = "not saved";
+    EXPECT_EQ(oneMessage(checked), "not saved\nday\nday\nday\nday\nday\nday\nday\nday\n"
+                                   "... and 2 more days: the Tickets window shows every ticket.");
 }
 
 }  // namespace numora
