@@ -1,10 +1,12 @@
 #include "plays/Ticket.h"
 
+#include <algorithm>
+
 #include "picking/LineText.h"
 
 namespace numora {
 
-std::string ticketLineText(const Ticket& ticket, const LotteryProfile& lottery) {
+std::string ticketLineText(const Ticket& ticket, const LotteryProfile& lottery, LineSpacing spacing) {
     LotteryProfile shown = lottery;
     const bool hasBonus = ticket.line.bonus != PickedLine::kEmpty;
     shown.bonus = hasBonus ? lottery.bonus : 0;
@@ -12,6 +14,9 @@ std::string ticketLineText(const Ticket& ticket, const LotteryProfile& lottery) 
     shown.powerBall = false;
     std::string text = makeLineText(ticket.line, shown);
     while (!text.empty() && text.back() == ' ') text.pop_back();
+    if (spacing == LineSpacing::Narrow) {
+        text.erase(std::unique(text.begin(), text.end(), [](char a, char b) { return a == ' ' && b == ' '; }), text.end());
+    }
     return text;
 }
 

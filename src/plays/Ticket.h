@@ -30,8 +30,11 @@ struct Ticket {
 };
 
 // The ticket's line as the pick list writes a line, with its bonus once
-// whenever it has one, and without the trailing space of a three-ball line.
-std::string ticketLineText(const Ticket& ticket, const LotteryProfile& lottery);
+// whenever it has one, and without the trailing space of a three-ball line;
+// narrow, one space apart where the pick list puts two.
+enum class LineSpacing { PickList, Narrow };
+std::string ticketLineText(const Ticket& ticket, const LotteryProfile& lottery,
+                           LineSpacing spacing = LineSpacing::PickList);
 
 // "pick", "wheel", "typed": how the tickets file and the terminal name a source.
 std::string_view sourceWord(TicketSource source);

@@ -10,7 +10,7 @@ namespace numora {
 
 namespace {
 
-constexpr char kLineBreak = '\n';
+constexpr char kLineBreak[] = "\n";
 
 std::string playedText(const std::vector<int>& numbers, const CalendarDay& day) {
     const std::string dayText = isoDayText(day.year, day.month, day.day);
@@ -101,9 +101,7 @@ std::string oneMessage(const TicketBook::Checked& checked) {
     const std::size_t shown = days.size() > kDaysInOneMessage + 1 ? kDaysInOneMessage : days.size();
     lines.insert(lines.end(), days.begin(), days.begin() + static_cast<std::ptrdiff_t>(shown));
     if (shown < days.size()) lines.push_back(formatText(kMoreDaysText, static_cast<int>(days.size() - shown)));
-    std::string message;
-    for (const std::string& line : lines) message += (message.empty() ? "" : std::string(1, kLineBreak)) + line;
-    return message;
+    return joinTexts(lines, kLineBreak);
 }
 
 }  // namespace numora

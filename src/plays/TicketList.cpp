@@ -5,6 +5,8 @@
 #include <map>
 #include <tuple>
 
+#include "platform/FormatText.h"
+
 namespace numora {
 
 namespace {
@@ -18,6 +20,9 @@ std::pair<int, int> labelNumbers(const std::string& label) {
     if (mainError == std::errc() && afterMain != end && *afterMain == '+') std::from_chars(afterMain + 1, end, extra);
     return {main, extra};
 }
+
+// Whether result a is better than b: more main numbers, then more after the "+".
+bool betterResult(const std::string& a, const std::string& b) { return labelNumbers(b) < labelNumbers(a); }
 
 }  // namespace
 
@@ -44,6 +49,19 @@ TicketList newestFirst(TicketList tickets) {
     return tickets;
 }
 
+std::vector<TicketDay> ticketsByDay(const TicketList& tickets) {
+    std::vector<TicketDay> days;
+    for (const Ticket& ticket : newestFirst(tickets)) {
+        if (days.empty() || days.back().day != ticket.day) days.push_back({ticket.day, {}, {}});
+        TicketDay& day = days.back();
+        day.tickets.push_back(ticket);
+        if (!ticket.pending() && (day.bestResult.empty() || betterResult(ticket.result, day.bestResult))) {
+            day.bestResult = ticket.result;
+        }
+    }
+    return days;
+}
+
 TicketTotals totalTickets(const TicketList& tickets) {
     TicketTotals totals;
     std::map<std::string, int> counts;
@@ -55,10 +73,18 @@ TicketTotals totalTickets(const TicketList& tickets) {
         }
     }
     for (const auto& [label, count] : counts) totals.results.push_back({label, count});
-    std::stable_sort(totals.results.begin(), totals.results.end(), [](const LabelCount& a, const LabelCount& b) {
-        return labelNumbers(b.label) < labelNumbers(a.label);
-    });
+    std::stable_sort(totals.results.begin(), totals.results.end(),
+                     [](const LabelCount& a, const LabelCount& b) { return betterResult(a.label, b.label); });
     return totals;
+}
+
+std::string totalsText(const TicketTotals& totals, std::string_view separator) {
+    std::vector<std::string> parts;
+    for (const LabelCount& result : totals.results) {
+        parts.push_back(formatText(kTotalText, result.label.c_str(), result.count));
+    }
+    if (totals.pending > 0) parts.push_back(formatText(kPendingTotalText, totals.pending));
+    return joinTexts(parts, separator);
 }
 
 }  // namespace numora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "plays/Ticket.h"
@@ -20,6 +21,16 @@ bool removeTicket(TicketList& tickets, int number);
 // The latest day first; the tickets of one day in the order they were played.
 TicketList newestFirst(TicketList tickets);
 
+// The tickets of one day in the order played, and the best of their results
+// (empty while all of them are pending).
+struct TicketDay {
+    CalendarDay day;
+    TicketList tickets;
+    std::string bestResult;
+};
+// The latest day first.
+std::vector<TicketDay> ticketsByDay(const TicketList& tickets);
+
 // How many tickets have each result, the best result first (most main
 // numbers, then the most after the "+"), and how many are pending.
 struct LabelCount {
@@ -33,5 +44,11 @@ struct TicketTotals {
     int pending = 0;
 };
 TicketTotals totalTickets(const TicketList& tickets);
+
+inline constexpr char kTotalText[] = "%s: %d";
+inline constexpr char kPendingTotalText[] = "pending: %d";
+inline constexpr char kTotalsSeparator[] = ", ";
+// "4+1: 1, 3: 2, 0: 5, pending: 3", or with another separator; empty without tickets.
+std::string totalsText(const TicketTotals& totals, std::string_view separator = kTotalsSeparator);
 
 }  // namespace numora

@@ -28,6 +28,13 @@ TEST(TicketList, newTicketsAreNumberedOnFromTheHighestKeptAndListNewestDayFirst)
     EXPECT_EQ(addTickets(tickets, {lineOf({1, 5, 9})}, {2026, 12, 9}, TicketSource::Typed), (std::vector<int>{6}));
     // The latest day first; of one day, the order played.
     EXPECT_EQ(numbersOf(newestFirst(tickets)), (std::vector<int>{2, 6, 4, 5}));
+    tickets[1].result = "3";
+    tickets[3].result = "4";
+    const std::vector<TicketDay> days = ticketsByDay(tickets);
+    ASSERT_EQ(days.size(), 3u);
+    EXPECT_EQ(numbersOf(days[0].tickets), (std::vector<int>{2, 6}));
+    EXPECT_EQ(days[0].bestResult, "4");
+    EXPECT_EQ(days[2].bestResult, "");
 }
 
 TEST(TicketList, totalsGoFromTheBestResultDownWithThePendingApart) {
@@ -39,6 +46,8 @@ TEST(TicketList, totalsGoFromTheBestResultDownWithThePendingApart) {
     const TicketTotals totals = totalTickets(tickets);
     EXPECT_EQ(totals.results, (std::vector<LabelCount>{{"10", 1}, {"4+2", 1}, {"4+1", 1}, {"4", 1}, {"3", 2}, {"0", 1}}));
     EXPECT_EQ(totals.pending, 1);
+    EXPECT_EQ(totalsText(totals), "10: 1, 4+2: 1, 4+1: 1, 4: 1, 3: 2, 0: 1, pending: 1");
+    EXPECT_EQ(totalsText(totalTickets({})), "");
 }
 
 }  // namespace numora

@@ -73,6 +73,11 @@ private:
     void checkPicks();
     void markCheckedBalls();
 
+    // Tickets: the picks played for a draw, and the Tickets window (MainWindowTickets.cpp).
+    void connectTicketCommands();
+    void playPicks();
+    void showTickets();
+
     // The selector's edit field and the text the window keeps of it.
     void takeControlValues();
     void showFieldValues();
