@@ -1,0 +1,47 @@
+// Writes the tickets file of a device root's lottery "Lotto" as playing does,
+// with tickets made from a seed: the writer that scripts/kill-test kills
+// half-way.
+//
+//   numora_tickets_writer ROOT SEED
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "picking/RandomDraw.h"
+#include "platform/CrtRandom.h"
+#include "platform/DevicePaths.h"
+#include "plays/TicketsFile.h"
+#include "settings/OptionKeys.h"
+
+namespace {
+
+constexpr char kUsage[] = "usage: numora_tickets_writer ROOT SEED";
+constexpr char kLottery[] = "Lotto";
+constexpr int kTickets = 20000;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << kUsage << '\n';
+        return EXIT_FAILURE;
+    }
+    const numora::DevicePaths device(argv[1]);
+    numora::CrtRandom random(static_cast<std::uint32_t>(std::strtoul(argv[2], nullptr, 10)));
+    numora::TicketList tickets;
+    for (int i = 0; i < kTickets; ++i) {
+        numora::PickedLine line;
+        for (int ball = 0; ball < 6; ++ball) line.slots[static_cast<std::size_t>(ball)] = numora::drawBetween(random, 1, 49);
+        line.bonus = numora::drawBetween(random, 1, 49);
+        const numora::CalendarDay day{numora::drawBetween(random, 1980, 2037), numora::drawBetween(random, 1, 12),
+                                      numora::drawBetween(random, 1, 28)};
+        numora::addTickets(tickets, {line}, day, numora::TicketSource::Pick);
+        if (i % 3 == 0) tickets.back().result = std::to_string(numora::drawBetween(random, 0, 6));
+    }
+    const numora::TicketsFileResult saved =
+        numora::TicketsFile::save(device, numora::kDefaultDataFolder, kLottery, tickets);
+    if (!saved.ok()) std::cerr << saved.message << '\n';
+    return saved.ok() ? EXIT_SUCCESS : EXIT_FAILURE;
+}
