@@ -47,7 +47,7 @@ const std::vector<CliCommand>& cliCommands() {
         {kDeleteCommandName, "delete LOTTERY", "delete a lottery",
          "Removes the lottery from the list (the lotteries after it move up one place) and\n"
          "deletes its profile. The name must match exactly; the last remaining lottery\n"
-         "cannot be deleted. The lottery's draw file is kept.",
+         "cannot be deleted. The lottery's draw file and tickets file are kept.",
          runDelete, CommandAccess::Writes},
         {kDrawsCommandName, "draws LOTTERY", "list a lottery's past draws",
          "Writes one line per past draw, oldest first: the date as YYYY-MM-DD, then ball1\n"
