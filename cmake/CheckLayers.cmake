@@ -2,8 +2,8 @@
 # layers, lowest first; the Qt adapters, the windows and the terminal tool sit
 # above all of them.
 #   cmake -DSOURCE_DIR=<src> -DSTAMP=<file> -P CheckLayers.cmake
-set(layers platform settings draws picking analysis app qt ui cli)
-set(core_layer_count 6)
+set(layers platform settings draws picking analysis wheels app qt ui cli)
+set(core_layer_count 7)
 
 set(problems "")
 math(EXPR last_core "${core_layer_count} - 1")
@@ -26,6 +26,6 @@ endforeach()
 
 if(problems)
   message(FATAL_ERROR "A layer includes a layer above it "
-    "(platform < settings < draws < picking < analysis < app):${problems}")
+    "(platform < settings < draws < picking < analysis < wheels < app):${problems}")
 endif()
 file(TOUCH "${STAMP}")
