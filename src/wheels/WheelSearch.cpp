@@ -92,7 +92,8 @@ std::optional<std::vector<PlaceSet>> splitTickets(const Design& design, std::uin
 // that fewer than ifDrawn places are left out), at most `limit` of them.
 std::vector<PlaceSet> smallMatchTickets(const Design& design, std::size_t limit) {
     const int size = design.ticketSize;
-    const int toCover = design.match <= 0 ? size : design.points - design.ifDrawn + 1;
+    if (design.match <= 0) return {wheels::firstPlaces(size)};
+    const int toCover = design.points - design.ifDrawn + 1;
     std::vector<PlaceSet> tickets;
     for (int first = 0; first < toCover && tickets.size() < limit; first += size) {
         PlaceSet ticket = wheels::firstPlaces(std::min(first + size, design.points)) & ~wheels::firstPlaces(first);

@@ -12,8 +12,9 @@
 namespace numora {
 
 // How long a search may run, and its seed. The search is the same, step for
-// step, for the same request and seed: the time only decides where it stops,
-// and a step limit makes it stop at the same place every time.
+// step, for the same request and seed: the time only decides where it stops.
+// With a step limit the time is not looked at, so the search stops at the
+// same place every time.
 struct SearchLimits {
     static constexpr double kDefaultSeconds = 10.0;
 

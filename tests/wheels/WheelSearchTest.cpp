@@ -123,6 +123,12 @@ TEST(WheelSearch, keyNumbersAreInEveryTicketAndSmallMatchesNeedNoSearch) {
     const Wheel keysOnly = searchWheel({numbersUpTo(10), {1, 2}, {2, 3}, std::nullopt}, kLotto, steps(0), control);
     EXPECT_EQ(keysOnly.tickets.size(), 1u);
     EXPECT_TRUE(keysOnly.check.holds());
+    // As many key numbers as balls: the one ticket is the key numbers.
+    const Wheel allKeys =
+        searchWheel({numbersUpTo(8), {1, 2, 3, 4, 5, 6}, {3, 4}, std::nullopt}, kLotto, steps(0), control);
+    ASSERT_EQ(allKeys.tickets.size(), 1u);
+    EXPECT_EQ(allKeys.tickets.front().balls, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_TRUE(allKeys.check.holds());
 }
 
 TEST(WheelSearch, refusesWheelsTooLargeAndFullWheelsAboveTheLimit) {

@@ -10,22 +10,26 @@ namespace {
 
 using WheelPickList = MainWindowTest;
 
+// In the open Wheel window: taps first to last into the pool, chooses the
+// guarantee, generates the wheel and adds it to the pick list.
+void addWheel(QWidget& window, int first, int last, int match, int ifDrawn) {
+    auto& grid = child<NumberGrid>(window, "wheelGrid");
+    for (int number = first; number <= last; ++number)
+        QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.cellRect(number).center());
+    child<QComboBox>(window, "wheelMatch").setCurrentIndex(match - 1);
+    child<QComboBox>(window, "wheelIf").setCurrentIndex(ifDrawn - 1);
+    auto& generate = child<QPushButton>(window, "wheelGenerate");
+    generate.click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return generate.isEnabled(); }, 20000));
+    child<QPushButton>(window, "wheelAddToPickList").click();
+}
+
 TEST_F(WheelPickList, addedTicketsJoinThePickListAsPicksDoAndAreExported) {
     writeBallPictures({10, 11, 12, 13, 14, 15, 16});
     open({320, 240});
     pick();
     const std::string earlierPick = pickList().topLine();
-    withModal([this] { trigger("wheelAction"); }, [](QWidget& modal) {
-        auto& grid = child<NumberGrid>(modal, "wheelGrid");
-        for (int number = 10; number <= 16; ++number)
-            QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.cellRect(number).center());
-        child<QComboBox>(modal, "wheelMatch").setCurrentIndex(2);
-        child<QComboBox>(modal, "wheelIf").setCurrentIndex(2);
-        auto& generate = child<QPushButton>(modal, "wheelGenerate");
-        generate.click();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return generate.isEnabled(); }, 20000));
-        child<QPushButton>(modal, "wheelAddToPickList").click();
-    });
+    withModal([this] { trigger("wheelAction"); }, [](QWidget& modal) { addWheel(modal, 10, 16, 3, 3); });
 
     const std::vector<std::string> lines = pickList().lines();
     ASSERT_EQ(lines.size(), 5u);
@@ -49,17 +53,7 @@ TEST_F(WheelPickList, ticketsReplaceTheWelcomeLinesAndClosingAddsNothing) {
     open();
     withModal([this] { trigger("wheelAction"); });
     EXPECT_EQ(pickList().lines(), welcomeFor("Lotto"));
-    withModal([this] { trigger("wheelAction"); }, [](QWidget& modal) {
-        auto& grid = child<NumberGrid>(modal, "wheelGrid");
-        for (int number = 1; number <= 7; ++number)
-            QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.cellRect(number).center());
-        child<QComboBox>(modal, "wheelMatch").setCurrentIndex(0);
-        child<QComboBox>(modal, "wheelIf").setCurrentIndex(0);
-        auto& generate = child<QPushButton>(modal, "wheelGenerate");
-        generate.click();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return generate.isEnabled(); }, 20000));
-        child<QPushButton>(modal, "wheelAddToPickList").click();
-    });
+    withModal([this] { trigger("wheelAction"); }, [](QWidget& modal) { addWheel(modal, 1, 7, 1, 1); });
     // 1 if 1 over 7 numbers: two tickets.
     EXPECT_EQ(pickList().lines().size(), 2u);
     EXPECT_FALSE(state.welcomeShown);
