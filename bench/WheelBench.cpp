@@ -79,8 +79,12 @@ void wheelGreedy(benchmark::State& state, Target target) {
     const wheels::Design design{target.pool, kLotto.balls, target.match, target.ifDrawn};
     std::size_t tickets = 0;
     for (auto _ : state) {
-        tickets = wheels::CoverState::fits(design) ? greedyTickets(design).size()
-                                                   : wheels::splitWheel(design, greedyTickets).value().size();
+        if (wheels::CoverState::fits(design)) {
+            tickets = greedyTickets(design).size();
+            continue;
+        }
+        const auto part = [&](int size) { return wheels::partCovering(design, size, greedyTickets); };
+        tickets = wheels::splitWheel(design, wheels::splitSizes(design, part).value(), part).size();
     }
     state.counters["tickets"] = static_cast<double>(tickets);
     state.counters["target"] = target.mostTickets;

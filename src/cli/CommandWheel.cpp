@@ -147,7 +147,10 @@ std::optional<WheelRequest> requestFrom(CliContext& context, const CliArguments&
 
 void writeCsv(std::ostream& out, const Wheel& wheel) {
     for (const WheelTicket& ticket : wheel.tickets) {
-        for (std::size_t at = 0; at < ticket.balls.size(); ++at) out << (at ? ",": "") << ticket.balls[at];
+        for (std::size_t at = 0; at < ticket.balls.size(); ++at) {
+            if (at > 0) out << kCsvSeparator;
+            out << ticket.balls[at];
+        }
         out << '\n';
     }
 }

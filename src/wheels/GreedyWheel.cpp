@@ -12,6 +12,15 @@ PlaceSet lowestPlaces(PlaceSet set, int count) {
 
 }  // namespace
 
+std::uint64_t greedyWork(const Design& design, std::uint64_t tickets) {
+    std::uint64_t perTicket = 0;
+    for (int held = design.match; held < design.ticketSize; ++held) {
+        perTicket += static_cast<std::uint64_t>(design.points - held) * choose(held, design.match - 1) *
+                     choose(design.points - held - 1, design.ifDrawn - design.match);
+    }
+    return perTicket * tickets;
+}
+
 bool addGreedyTickets(CoverState& state, std::size_t limit, const std::function<bool()>& stop) {
     const Design& design = state.design();
     const PlaceSet all = firstPlaces(design.points);

@@ -14,4 +14,9 @@ namespace numora::wheels {
 // `stop` said so before the end.
 bool addGreedyTickets(CoverState& state, std::size_t limit, const std::function<bool()>& stop);
 
+// About how many drawn sets addGreedyTickets looks at to grow this many
+// tickets: for each place a ticket takes, every place it could take, with the
+// drawn sets that place would newly cover.
+std::uint64_t greedyWork(const Design& design, std::uint64_t tickets);
+
 }  // namespace numora::wheels

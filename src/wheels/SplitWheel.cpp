@@ -1,7 +1,6 @@
 #include "wheels/SplitWheel.h"
 
 #include <limits>
-#include <map>
 
 namespace numora::wheels {
 
@@ -9,14 +8,6 @@ namespace {
 
 // Part sizes tried around an even split.
 constexpr int kSizeSpread = 4;
-
-// The tickets that cover every `match`-set of a part of `size` places,
-// numbered from 0.
-std::vector<PlaceSet> partTickets(const Design& design, int size, const CoveringSearch& search) {
-    if (size < design.match) return {};
-    if (size <= design.ticketSize) return {firstPlaces(size)};
-    return search({size, design.ticketSize, design.match, design.match});
-}
 
 // A ticket of a part with fewer places than a ticket holds is filled up with
 // the lowest places outside the part.
@@ -32,17 +23,24 @@ int splitParts(const Design& design) {
     return (design.ifDrawn - 1) / (design.match - 1);
 }
 
-std::optional<std::vector<PlaceSet>> splitWheel(const Design& design, const CoveringSearch& search) {
+std::vector<PlaceSet> partCovering(const Design& design, int size,
+                                   const std::function<std::vector<PlaceSet>(const Design&)>& search) {
+    if (size < design.match) return {};
+    if (size <= design.ticketSize) return {firstPlaces(size)};
+    return search({size, design.ticketSize, design.match, design.match});
+}
+
+std::optional<std::vector<int>> splitSizes(const Design& design, const PartTickets& tickets) {
     const int parts = splitParts(design);
     if (parts < 2 || parts > design.points) return std::nullopt;
     const int even = design.points / parts;
     const int smallest = std::max(1, even - kSizeSpread);
     const int largest = std::min(design.points, even + 1 + kSizeSpread);
-    std::map<int, std::vector<PlaceSet>> bySize;
-    for (int size = smallest; size <= largest; ++size) bySize[size] = partTickets(design, size, search);
+    std::vector<std::size_t> ticketsOfSize(static_cast<std::size_t>(largest) + 1);
+    for (int size = smallest; size <= largest; ++size) ticketsOfSize[static_cast<std::size_t>(size)] = tickets(size).size();
 
-    // fewest[p][n]: the fewest tickets for n places in p parts; sizeOf[p][n]
-    // the size of the last part.
+    // fewest[p][n]: the fewest tickets for n places in p parts, the last of
+    // lastSize[p][n] places.
     constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
     const auto rows = static_cast<std::size_t>(parts) + 1;
     const auto columns = static_cast<std::size_t>(design.points) + 1;
@@ -51,10 +49,10 @@ std::optional<std::vector<PlaceSet>> splitWheel(const Design& design, const Cove
     fewest[0][0] = 0;
     for (std::size_t part = 1; part < rows; ++part) {
         for (std::size_t placed = 0; placed < columns; ++placed) {
-            for (const auto& [size, tickets] : bySize) {
-                const auto before = placed - static_cast<std::size_t>(size);
-                if (static_cast<std::size_t>(size) > placed || fewest[part - 1][before] == kNone) continue;
-                const std::size_t total = fewest[part - 1][before] + tickets.size();
+            for (int size = smallest; size <= largest; ++size) {
+                const auto taken = static_cast<std::size_t>(size);
+                if (taken > placed || fewest[part - 1][placed - taken] == kNone) continue;
+                const std::size_t total = fewest[part - 1][placed - taken] + ticketsOfSize[taken];
                 if (total < fewest[part][placed]) {
                     fewest[part][placed] = total;
                     lastSize[part][placed] = size;
@@ -63,15 +61,21 @@ std::optional<std::vector<PlaceSet>> splitWheel(const Design& design, const Cove
         }
     }
     if (fewest[rows - 1][columns - 1] == kNone) return std::nullopt;
-
-    std::vector<PlaceSet> wheel;
-    int first = design.points;
+    std::vector<int> sizes;
     for (std::size_t part = rows - 1, placed = columns - 1; part > 0; --part) {
-        const int size = lastSize[part][placed];
-        first -= size;
-        for (const PlaceSet ticket : bySize[size])
+        sizes.push_back(lastSize[part][placed]);
+        placed -= static_cast<std::size_t>(sizes.back());
+    }
+    return sizes;
+}
+
+std::vector<PlaceSet> splitWheel(const Design& design, const std::vector<int>& sizes, const PartTickets& tickets) {
+    std::vector<PlaceSet> wheel;
+    int first = 0;
+    for (const int size : sizes) {
+        for (const PlaceSet ticket : tickets(size))
             wheel.push_back(filledUp(ticket << first, design.ticketSize, design.points));
-        placed -= static_cast<std::size_t>(size);
+        first += size;
     }
     return wheel;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
+#include <set>
 
 #include "wheels/Annealer.h"
 #include "wheels/CoverState.h"
@@ -30,6 +32,11 @@ constexpr std::uint64_t kFruitlessSteps = 3'000'000;
 constexpr std::uint64_t kFruitlessFactor = 4;
 // A covering design for a part of a split pool gets at most this many steps.
 constexpr std::uint64_t kPartSteps = 100'000;
+// A greedy wheel may look at about this many drawn sets (some seconds), for
+// this many times the lower bound's tickets, about as many as it makes for a
+// lotto design.
+constexpr std::uint64_t kMostGreedyWork = 300'000'000;
+constexpr std::uint64_t kGreedyTicketsPerBound = 6;
 
 // Tickets of places, and how the search found them.
 struct Found {
@@ -74,19 +81,51 @@ Found anneal(CoverState& state, std::uint64_t seed, SearchClock& clock, const An
     return found;
 }
 
-// A covering design for a part of a split pool: a few steps, whatever the time.
-std::vector<PlaceSet> searchCovering(const Design& covering, std::uint64_t seed, SearchClock& clock) {
-    CoverState state(covering);
-    addGreedyTickets(state, std::numeric_limits<std::size_t>::max(), [&] { return clock.cancelled(); });
-    if (clock.cancelled()) return state.tickets();
-    const std::vector<PlaceSet> tickets = anneal(state, seed, clock, {kPartSteps, false}).tickets;
-    clock.report(0, 0, false);
-    return tickets;
-}
+// The covering designs of the parts of a split pool, by size: first a quick
+// search of a few steps each, whatever the time, to choose the sizes; then
+// the chosen ones may search on for the rest of the time.
+class PartCoverings {
+public:
+    PartCoverings(const Design& design, std::uint64_t seed, SearchClock& clock)
+        : design_(design), seed_(seed), clock_(clock) {}
 
-std::optional<std::vector<PlaceSet>> splitTickets(const Design& design, std::uint64_t seed, SearchClock& clock) {
-    return wheels::splitWheel(design, [&](const Design& covering) { return searchCovering(covering, seed, clock); });
-}
+    const std::vector<PlaceSet>& tickets(int size) {
+        auto found = bySize_.find(size);
+        if (found == bySize_.end()) {
+            found = bySize_.emplace(size, wheels::partCovering(design_, size, [&](const Design& covering) {
+                                        CoverState state(covering);
+                                        addGreedyTickets(state, std::numeric_limits<std::size_t>::max(),
+                                                         [&] { return clock_.cancelled(); });
+                                        return clock_.cancelled() ? state.tickets() : improved(state, kPartSteps);
+                                    })).first;
+            clock_.report(0, 0, false);
+        }
+        return found->second;
+    }
+
+    // Searches on from the part's tickets until the search must stop.
+    void improve(int size) {
+        std::vector<PlaceSet>& tickets = bySize_[size];
+        if (size <= design_.ticketSize || clock_.mustStop()) return;
+        CoverState state({size, design_.ticketSize, design_.match, design_.match});
+        for (const PlaceSet ticket : tickets) state.addTicket(ticket);
+        tickets = improved(state, std::nullopt);
+    }
+
+    std::vector<PlaceSet> wheel(const std::vector<int>& sizes) {
+        return wheels::splitWheel(design_, sizes, [&](int size) { return tickets(size); });
+    }
+
+private:
+    std::vector<PlaceSet> improved(CoverState& state, std::optional<std::uint64_t> steps) {
+        return anneal(state, seed_, clock_, {steps, false}).tickets;
+    }
+
+    Design design_;
+    std::uint64_t seed_;
+    SearchClock& clock_;
+    std::map<int, std::vector<PlaceSet>> bySize_;
+};
 
 // The tickets for a match of 0 (any ticket) or 1 (tickets side by side, so
 // that fewer than ifDrawn places are left out), at most `limit` of them.
@@ -130,15 +169,15 @@ void dropToLimit(std::vector<PlaceSet>& tickets, const Design& design, std::size
 
 // The search's tickets, or nullopt when it was cancelled before it had any.
 std::optional<Found> searchAnnealing(const Design& design, std::size_t limit, const SearchLimits& limits,
-                                     SearchClock& clock) {
+                                     SearchClock& clock, PartCoverings& parts) {
     CoverState state(design);
     if (!addGreedyTickets(state, limit, [&] { return clock.cancelled(); })) return std::nullopt;
-    if (wheels::splitParts(design) >= 2) {
-        const auto split = splitTickets(design, limits.seed, clock);
+    if (const auto sizes = wheels::splitSizes(design, [&](int size) { return parts.tickets(size); })) {
+        const std::vector<PlaceSet> split = parts.wheel(*sizes);
         if (clock.cancelled()) return std::nullopt;
-        if (split && split->size() <= limit && split->size() < state.tickets().size()) {
+        if (split.size() <= limit && split.size() < state.tickets().size()) {
             state = CoverState(design);
-            for (const PlaceSet ticket : *split) state.addTicket(ticket);
+            for (const PlaceSet ticket : split) state.addTicket(ticket);
         }
     }
     return anneal(state, limits.seed, clock, {limits.steps, true});
@@ -159,6 +198,12 @@ Wheel refused(std::string reason) {
     return wheel;
 }
 
+Wheel cancelledEarly() {
+    Wheel none = refused(wheeltexts::kCancelledEarly);
+    none.cancelled = true;
+    return none;
+}
+
 }  // namespace
 
 Wheel searchWheel(const WheelRequest& request, const LotteryProfile& lottery, const SearchLimits& limits,
@@ -174,25 +219,22 @@ Wheel searchWheel(const WheelRequest& request, const LotteryProfile& lottery, co
     }
     const std::size_t limit = static_cast<std::size_t>(request.ticketLimit.value_or(kMostTickets));
     SearchClock clock(limits, control);
+    PartCoverings parts(design, limits.seed, clock);
     Found found;
     if (design.match <= 1) {
         found.tickets = smallMatchTickets(design, limit);
-    } else if (CoverState::fits(design)) {
-        const auto annealed = searchAnnealing(design, limit, limits, clock);
-        if (!annealed) {
-            Wheel none = refused(kCancelledEarly);
-            none.cancelled = true;
-            return none;
-        }
+    } else if (CoverState::fits(design) &&
+               wheels::greedyWork(design, std::min<std::uint64_t>(limit, kGreedyTicketsPerBound * needed)) <=
+                   kMostGreedyWork) {
+        const auto annealed = searchAnnealing(design, limit, limits, clock, parts);
+        if (!annealed) return cancelledEarly();
         found = *annealed;
-    } else if (auto split = splitTickets(design, limits.seed, clock)) {
-        if (clock.cancelled()) {
-            Wheel none = refused(kCancelledEarly);
-            none.cancelled = true;
-            return none;
-        }
-        dropToLimit(*split, design, limit, clock);
-        found.tickets = std::move(*split);
+    } else if (const auto sizes = wheels::splitSizes(design, [&](int size) { return parts.tickets(size); })) {
+        if (clock.cancelled()) return cancelledEarly();
+        // Too large to anneal whole: the parts' designs get the time instead.
+        for (const int size : std::set<int>(sizes->begin(), sizes->end())) parts.improve(size);
+        found.tickets = parts.wheel(*sizes);
+        dropToLimit(found.tickets, design, limit, clock);
         found.secondsToBest = clock.elapsedSeconds();
     } else {
         return refused(fillIn(kTooLargeToSearch, {numberText(request.guarantee.match),

@@ -27,7 +27,7 @@ inline constexpr char kTooManyNeeded[] =
     "Match %s if %s with these numbers needs at least %s tickets; Numora makes at most %s. "
     "Choose fewer numbers, or set Tickets at most.";
 inline constexpr char kTooLargeToSearch[] =
-    "Match %s if %s with %s numbers is too large to search; choose fewer numbers, a larger match or a smaller if.";
+    "Match %s if %s with %s numbers is too large to search; choose fewer numbers.";
 inline constexpr char kCancelledEarly[] = "Cancelled before a wheel was made.";
 
 // The check under every wheel.

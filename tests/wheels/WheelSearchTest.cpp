@@ -138,8 +138,10 @@ TEST(WheelSearch, refusesWheelsTooLargeAndFullWheelsAboveTheLimit) {
               "Choose fewer numbers, or set Tickets at most.");
     const LotteryProfile sevenBalls{"Seven", 7, 1, 64, 0};
     EXPECT_EQ(searchWheel({numbersUpTo(64), {}, {4, 6}, 50}, sevenBalls, steps(0), control).refusal,
-              "Match 4 if 6 with 64 numbers is too large to search; choose fewer numbers, a larger match or a "
-              "smaller if.");
+              "Match 4 if 6 with 64 numbers is too large to search; choose fewer numbers.");
+    // A greedy start would take minutes.
+    EXPECT_EQ(searchWheel({numbersUpTo(49), {}, {4, 6}, std::nullopt}, kLotto, steps(0), control).refusal,
+              "Match 4 if 6 with 49 numbers is too large to search; choose fewer numbers.");
 
     const Wheel full = fullWheel({numbersUpTo(8), {}, {3, 6}, std::nullopt}, kLotto);
     EXPECT_EQ(full.tickets.size(), 28u);
@@ -153,24 +155,27 @@ TEST(WheelSearch, aSplitPoolIsCoveredPartByPart) {
     // 2 if 4 over 20 places: three parts, one of which holds 2 of any 4 drawn.
     const wheels::Design design{20, 6, 2, 4};
     EXPECT_EQ(wheels::splitParts(design), 3);
-    int searches = 0;
-    const auto tickets = wheels::splitWheel(design, [&](const wheels::Design& covering) {
-        ++searches;
+    // Every pair of a part, one ticket each: wasteful but sound.
+    const auto pairs = [&](const wheels::Design& covering) {
         EXPECT_EQ(covering.match, 2);
         EXPECT_EQ(covering.ifDrawn, 2);
-        // Every pair of the part, one ticket each: wasteful but sound.
-        std::vector<wheels::PlaceSet> pairs;
+        std::vector<wheels::PlaceSet> tickets;
         wheels::forEachSubset(wheels::firstPlaces(covering.points), 2, [&](wheels::PlaceSet pair) {
-            wheels::PlaceSet ticket = pair;
-            for (int place = 0; wheels::sizeOf(ticket) < covering.ticketSize; ++place) ticket |= wheels::placeBit(place);
-            pairs.push_back(ticket);
+            for (int place = 0; wheels::sizeOf(pair) < covering.ticketSize; ++place) pair |= wheels::placeBit(place);
+            tickets.push_back(pair);
         });
-        return pairs;
-    });
-    ASSERT_TRUE(tickets.has_value());
-    EXPECT_GT(searches, 0);
-    EXPECT_EQ(wheels::coveredSetCounts(20, *tickets, 2, 4).back(), wheels::choose(20, 4));
-    for (const wheels::PlaceSet ticket : *tickets) EXPECT_EQ(wheels::sizeOf(ticket), 6);
+        return tickets;
+    };
+    const auto part = [&](int size) { return wheels::partCovering(design, size, pairs); };
+    const auto sizes = wheels::splitSizes(design, part);
+    ASSERT_TRUE(sizes.has_value());
+    EXPECT_EQ(std::accumulate(sizes->begin(), sizes->end(), 0), 20);
+    // Parts of 6 need one ticket each, so two of them and a part of 8.
+    EXPECT_EQ(*sizes, (std::vector<int>{6, 6, 8}));
+    const std::vector<wheels::PlaceSet> tickets = wheels::splitWheel(design, *sizes, part);
+    EXPECT_EQ(wheels::coveredSetCounts(20, tickets, 2, 4).back(), wheels::choose(20, 4));
+    for (const wheels::PlaceSet ticket : tickets) EXPECT_EQ(wheels::sizeOf(ticket), 6);
+    EXPECT_FALSE(wheels::splitSizes({20, 6, 3, 4}, part).has_value());
 }
 
 }  // namespace

@@ -75,6 +75,22 @@ TEST_F(WheelWindowTest, eachLayoutFitsItsScreenWithTheWholeGridInside) {
     }
 }
 
+TEST(NumberGrid, aHundredNumbersFitTheSmallestGridWithoutOverlap) {
+    NumberGrid grid(0, 99);
+    grid.resize(grid.minimumSizeHint());
+    for (int number = 0; number <= 99; ++number) {
+        const QRect cell = grid.cellRect(number);
+        ASSERT_TRUE(grid.rect().contains(cell)) << number;
+        if (number > 0) {
+            ASSERT_FALSE(cell.intersects(grid.cellRect(number - 1))) << number;
+        }
+    }
+    EXPECT_TRUE(grid.cellRect(100).isNull());
+    // A wide grid takes more columns: 0 to 9 on one row.
+    grid.resize(400, 60);
+    EXPECT_EQ(grid.cellRect(9).top(), grid.cellRect(0).top());
+}
+
 TEST_F(WheelWindowTest, tapsPutANumberInThePoolMakeItAKeyAndTakeItOut) {
     open();
     EXPECT_EQ(listed(), QStringList{"Tap the numbers to play: they join the pool. Tap one again to make it a key "
