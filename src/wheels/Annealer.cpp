@@ -14,6 +14,8 @@ namespace {
 constexpr double kStartTemperature = 0.8;
 constexpr double kCooling = 0.97;
 constexpr double kFrozen = 0.08;
+// Drawn sets looked at to choose the ticket that leaves.
+constexpr std::uint64_t kMostDropWork = 4'000'000;
 
 int randomPlaceOf(PlaceSet set, SearchRandom& random) {
     for (std::uint32_t skip = random.below(static_cast<std::uint64_t>(sizeOf(set))); skip > 0; --skip) set &= set - 1;
@@ -52,10 +54,13 @@ void Annealer::keepIfBetter() {
 }
 
 void Annealer::dropTicket() {
-    if (state_.tickets().size() <= fewest_) return;
-    std::size_t weakest = 0;
+    const std::size_t tickets = state_.tickets().size();
+    if (tickets <= fewest_) return;
+    // Where weighing every ticket would take long, any ticket goes.
+    const bool weigh = tickets * state_.coveredPerTicket() <= kMostDropWork;
+    std::size_t weakest = weigh ? 0 : random_.below(tickets);
     std::uint64_t fewestAlone = std::numeric_limits<std::uint64_t>::max();
-    for (std::size_t index = 0; index < state_.tickets().size(); ++index) {
+    for (std::size_t index = 0; weigh && index < tickets; ++index) {
         const std::uint64_t alone = state_.coveredOnlyBy(index);
         if (alone < fewestAlone) {
             fewestAlone = alone;

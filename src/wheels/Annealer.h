@@ -22,7 +22,8 @@ struct BestTickets {
 // uncovers no more drawn sets than it covers, and otherwise with a chance
 // that falls as the temperature falls. Whenever every drawn set is covered,
 // the tickets are kept and the ticket that covers fewest drawn sets alone
-// leaves, until the tickets are as few as `fewest`.
+// leaves (any ticket, where weighing them all would take long), until the
+// tickets are as few as `fewest`.
 //
 // Everything depends on the seed and the number of steps alone.
 class Annealer {

@@ -17,14 +17,27 @@ constexpr std::uint64_t kMostCoveredPerTicket = 200000;
 CoverState::CoverState(const Design& design)
     : design_(design), counts_(choose(design.points, design.ifDrawn), 0), uncovered_(counts_.size()) {}
 
+namespace {
+
+std::uint64_t coveredByOneTicket(const Design& design) {
+    std::uint64_t covered = 0;
+    for (int common = design.match; common <= std::min(design.ticketSize, design.ifDrawn); ++common) {
+        covered += choose(design.ticketSize, common) *
+                   choose(design.points - design.ticketSize, design.ifDrawn - common);
+    }
+    return covered;
+}
+
+}  // namespace
+
 bool CoverState::fits(const Design& design) {
     const int v = design.points, k = design.ticketSize, t = design.match, p = design.ifDrawn;
     if (t < 1 || p > kLargestSubset || choose(v, p) > kMostDrawnSets) return false;
     if (choose(k - 1, t - 1) * choose(v - k - 1, p - t) > kMostTouchedPerStep) return false;
-    std::uint64_t perTicket = 0;
-    for (int common = t; common <= std::min(k, p); ++common) perTicket += choose(k, common) * choose(v - k, p - common);
-    return perTicket <= kMostCoveredPerTicket;
+    return coveredByOneTicket(design) <= kMostCoveredPerTicket;
 }
+
+std::uint64_t CoverState::coveredPerTicket() const { return coveredByOneTicket(design_); }
 
 template <typename Visit>
 void CoverState::forEachTouched(int first, PlaceSet shared, PlaceSet outside, Visit&& visit) const {

@@ -38,6 +38,8 @@ public:
 
     // How many drawn sets only this ticket covers.
     std::uint64_t coveredOnlyBy(std::size_t index) const;
+    // How many drawn sets any one ticket covers.
+    std::uint64_t coveredPerTicket() const;
 
     // How many uncovered drawn sets a ticket growing from `part` would newly
     // cover by taking `place` too.

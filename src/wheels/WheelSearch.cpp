@@ -173,9 +173,9 @@ std::optional<Found> searchAnnealing(const Design& design, std::size_t limit, co
     CoverState state(design);
     if (!addGreedyTickets(state, limit, [&] { return clock.cancelled(); })) return std::nullopt;
     if (const auto sizes = wheels::splitSizes(design, [&](int size) { return parts.tickets(size); })) {
+        // Cancelled while the parts were made, it is not whole: the greedy wheel is.
         const std::vector<PlaceSet> split = parts.wheel(*sizes);
-        if (clock.cancelled()) return std::nullopt;
-        if (split.size() <= limit && split.size() < state.tickets().size()) {
+        if (!clock.cancelled() && split.size() <= limit && split.size() < state.tickets().size()) {
             state = CoverState(design);
             for (const PlaceSet ticket : split) state.addTicket(ticket);
         }
