@@ -28,7 +28,7 @@ using wheels::SearchClock;
 constexpr std::uint64_t kStepsBetweenLooks = 2048;
 // A search stops improving when it has gone this many steps, and this many
 // times the steps it took to find its best, without a better wheel.
-constexpr std::uint64_t kFruitlessSteps = 3'000'000;
+constexpr std::uint64_t kFruitlessSteps = 8'000'000;
 constexpr std::uint64_t kFruitlessFactor = 4;
 // A covering design for a part of a split pool gets at most this many steps.
 constexpr std::uint64_t kPartSteps = 100'000;
