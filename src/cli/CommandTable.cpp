@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CommandWheel.h"
 #include "Commands.h"
 #include "settings/ProfileLimits.h"
 
@@ -134,6 +135,7 @@ const std::vector<CliCommand>& cliCommands() {
          "verdict in plain words. Progress goes to standard error on long runs.\n"
          "  --model, --pattern, --weight and their opposites as for pick",
          runBacktest, CommandAccess::Reads},
+        wheelCommand(),
         {kOptionsCommandName,
          "options [--model 0|1|2] [--pattern|--no-pattern] [--weight|--no-weight] [--sound|--no-sound] "
          "[--pick-sound PATH] [--start-sound PATH]",

@@ -54,6 +54,7 @@ void MainWindow::connectCommands() {
     if (controls_.hiddenOk) connect(controls_.hiddenOk, &QPushButton::clicked, this, &QDialog::accept);
     if (controls_.hiddenCancel) connect(controls_.hiddenCancel, &QPushButton::clicked, this, &QDialog::reject);
     connectCheckCommands();
+    connectWheelCommand();
 }
 
 void MainWindow::setUpButtons() {

@@ -73,6 +73,11 @@ private:
     void checkPicks();
     void markCheckedBalls();
 
+    // Wheels (MainWindowWheel.cpp).
+    void connectWheelCommand();
+    void openWheel();
+    void addPicks(const std::vector<PickedLine>& picks);
+
     // The selector's edit field and the text the window keeps of it.
     void takeControlValues();
     void showFieldValues();
