@@ -96,6 +96,7 @@ void shootEditorWindows(Gallery& gallery);
 void shootPastDrawsWindows(Gallery& gallery);
 void shootPastDrawsAtScaleTwo(Gallery& gallery);
 void shootImportPreview(Gallery& gallery);
+void shootPickRules(Gallery& gallery);
 // Run with QT_SCALE_FACTOR=2: the main window and the art at scale 2, beside
 // what enlarged small pictures would show.
 void shootAtScaleTwo(Gallery& gallery);
