@@ -11,6 +11,7 @@
 #include "picking/SilentProgress.h"
 #include "settings/PickRulesStore.h"
 #include "support/FailingAppProfile.h"
+#include "support/BallSets.h"
 
 namespace numora {
 namespace {
@@ -21,11 +22,7 @@ constexpr std::u16string_view kLotteries =
     u"\r\n[Daily]\r\nBalls=3\r\nMin=1\r\nMax=9\r\nBonus=0\r\n";
 const LotteryProfile kLotto{"Lotto", 6, 1, 49, 49, false, false, false, true};
 
-BallSet ballsOf(std::initializer_list<int> numbers) {
-    BallSet set;
-    for (const int number : numbers) set.set(static_cast<std::size_t>(number));
-    return set;
-}
+using testing::ballsOf;
 
 class RulesCommand : public SettingsCommandTest {
 protected:

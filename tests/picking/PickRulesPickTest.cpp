@@ -9,17 +9,14 @@
 #include "picking/PickFlow.h"
 #include "picking/PickRefusal.h"
 #include "picking/SilentProgress.h"
+#include "support/BallSets.h"
 
 namespace numora {
 namespace {
 
 using testing::lotteryProfile;
 
-BallSet ballsOf(std::initializer_list<int> numbers) {
-    BallSet set;
-    for (const int number : numbers) set.set(static_cast<std::size_t>(number));
-    return set;
-}
+using testing::ballsOf;
 
 // The first `balls` numbers of a line, in ascending order.
 std::vector<int> numbersOf(const PickedLine& line, int balls) {

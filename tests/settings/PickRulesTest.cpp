@@ -7,17 +7,14 @@
 #include "settings/PickRules.h"
 #include "settings/PickRulesStore.h"
 #include "support/FailingAppProfile.h"
+#include "support/BallSets.h"
 
 namespace numora {
 namespace {
 
 const LotteryProfile kLotto{"Lotto", 6, 1, 49, 49, false, false, false, false};
 
-BallSet ballsOf(std::initializer_list<int> numbers) {
-    BallSet set;
-    for (const int number : numbers) set.set(static_cast<std::size_t>(number));
-    return set;
-}
+using testing::ballsOf;
 
 BallSet ballsFrom(int first, int last) {
     BallSet set;

@@ -16,6 +16,10 @@
 
 class QWidget;
 
+namespace numora {
+class AppProfile;
+}
+
 namespace numora::gallery {
 
 // Where the pictures go, and the device the windows are shown on: a fresh
@@ -83,8 +87,10 @@ private:
 
 // The sample lotteries that the main window shows, with draws of the first.
 void writeLotteries(const DevicePaths& device);
-// The main window on the device screen after a number of picks.
-void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks);
+// The main window on the device screen after a number of picks; `prepare`
+// adds to the options it opens with.
+void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks,
+                     const std::function<void(AppProfile&)>& prepare = {});
 
 void shootArt(Gallery& gallery);
 void shootControls(Gallery& gallery);

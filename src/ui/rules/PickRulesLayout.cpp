@@ -80,13 +80,7 @@ QBoxLayout* legend(QWidget& window, QBoxLayout::Direction direction) {
     return items;
 }
 
-QHBoxLayout* marginRow(QVBoxLayout& column) {
-    auto* row = new QHBoxLayout;
-    row->setContentsMargins(kSideMargin, 0, kSideMargin, 0);
-    row->setSpacing(kSpacing);
-    column.addLayout(row);
-    return row;
-}
+QHBoxLayout* marginRow(QVBoxLayout& column) { return addMarginRow(column, kSideMargin, kSpacing); }
 
 void addButtonRow(QVBoxLayout& column, const PickRulesControls& c) {
     QHBoxLayout* row = marginRow(column);

@@ -7,15 +7,12 @@
 #include "settings/PickRulesStore.h"
 #include "ui/rules/RulesGrid.h"
 #include "ui/support/MainWindowFixture.h"
+#include "support/BallSets.h"
 
 namespace numora {
 namespace {
 
-BallSet ballsOf(std::initializer_list<int> numbers) {
-    BallSet set;
-    for (const int number : numbers) set.set(static_cast<std::size_t>(number));
-    return set;
-}
+using testing::ballsOf;
 
 // Lotto has draws, and Tiny: 3 balls from 1 to 7, 35 lines in all.
 class MainWindowRulesTest : public MainWindowTest {

@@ -13,17 +13,14 @@
 #include "support/RecordingPrompter.h"
 #include "ui/rules/RulesGrid.h"
 #include "ui/support/Widgets.h"
+#include "support/BallSets.h"
 
 namespace numora {
 namespace {
 
 const LotteryProfile kLotto{"Lotto", 6, 1, 49, 49, false, false, false, true};
 
-BallSet ballsOf(std::initializer_list<int> numbers) {
-    BallSet set;
-    for (const int number : numbers) set.set(static_cast<std::size_t>(number));
-    return set;
-}
+using testing::ballsOf;
 
 class PickRulesDialogTest : public ::testing::Test {
 protected:
