@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "app/AppState.h"
 #include "platform/AppProfile.h"
 #include "platform/FormatText.h"
@@ -43,7 +45,9 @@ void MainWindow::loadPickRules() {
 }
 
 void MainWindow::pickRules() {
-    if (!controls_.selector->selectedName()) {
+    // Rules are kept under a listed lottery's name.
+    const std::vector<std::string> listed = controls_.selector->names();
+    if (std::find(listed.begin(), listed.end(), services_.state.current.name) == listed.end()) {
         services_.prompter.report(pickrules::kNoLottery);
         return;
     }

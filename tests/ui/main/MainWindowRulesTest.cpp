@@ -109,6 +109,15 @@ TEST_F(MainWindowRulesTest, aNewLineEachPickEndsWithAMessageOnceEveryLineIsInThe
     EXPECT_EQ(pickList().topLevelItemCount(), 1);
 }
 
+TEST_F(MainWindowRulesTest, aCurrentLotteryThatIsNotListedHasNoRulesToSet) {
+    setOption(kLotteryNameOption, "Nothing");
+    open();
+    trigger("pickRulesAction");
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{
+                                    "Pick rules belong to a lottery: choose one, or add one with Add Lottery Type."});
+    EXPECT_FALSE(profile.contains("PickRules", "Nothing"));
+}
+
 TEST_F(MainWindowRulesTest, rulesAChangedProfileNoLongerAllowsAreDroppedOnceWithAMessageAndStored) {
     ASSERT_TRUE(writePickRules(profile, kLotto.name, {ballsOf({7, 45}), ballsOf({1, 48}), false}));
     writeLotteries({{"Lotto", 6, 1, 40, 40, false, true, false, true}});
