@@ -7,6 +7,7 @@
 #include "draws/DrawFile.h"
 #include "picking/LineText.h"
 #include "picking/PickFlow.h"
+#include "picking/PickRefusal.h"
 #include "picking/PickingTestData.h"
 #include "picking/SilentProgress.h"
 #include "settings/PickRulesStore.h"
@@ -63,12 +64,6 @@ TEST_F(RulesCommand, rulesTheLotteryCannotFollowAreRefusedWithTheReasonAndNothin
              {{"Lotto", "--fix", "45-60"}, "Fixed number 50 is out of range: the balls of Lotto run from 1 to 49."},
              {{"Lotto", "--exclude", "0-3"}, "Excluded number 0 is out of range: the balls of Lotto run from 1 to 49."},
              {{"Lotto", "--exclude", "7"}, "7 cannot be both fixed and excluded."},
-             {{"Daily", "--fix", "1-3"},
-              "Too many fixed numbers for Daily: 3 are fixed, and a line of 3 balls can fix at most 2, so that one "
-              "ball at least is picked."},
-             {{"Daily", "--exclude", "3-9"},
-              "Too many excluded numbers for Daily: 7 of the numbers from 1 to 9 are excluded, which leaves 2 where "
-              "a line needs 3."},
              {{"Lotto", "--fix", "3,,7"}, "--fix: \"\" is not a number or a run of numbers such as 9-15"},
              {{"Lotto", "--exclude", "9-2"}, "--exclude: \"9-2\" is not a number or a run of numbers such as 9-15"},
              {{"Lotto", "--new-line", "--any-line"}, "--new-line and --any-line cannot be used together"},
@@ -78,7 +73,6 @@ TEST_F(RulesCommand, rulesTheLotteryCannotFollowAreRefusedWithTheReasonAndNothin
         EXPECT_EQ(out.str(), "");
     }
     EXPECT_EQ(stored("Lotto"), "fixed 7");
-    EXPECT_EQ(stored("Daily"), "(none)");
 
     testing::FailingAppProfile failing;
     CliContext context{state, device, failing, locale, time, out, err};
@@ -150,6 +144,12 @@ TEST_F(RulesCommand, rulesAChangedProfileNoLongerAllowsAreDroppedWithAWordAndSto
     EXPECT_EQ(stored("Daily"), "fixed 2 excluded 1 8 9");
     EXPECT_EQ(run(runRules, {"Daily"}), 0);
     EXPECT_EQ(err.str(), "");
+
+    // 2 fixed beside two of 3 to 7 make ten lines: the eleventh pick has none new.
+    ASSERT_EQ(run(runRules, {"Daily", "--new-line"}), 0);
+    EXPECT_EQ(run(runPick, {"Daily", "--lines", "9"}), 0) << err.str();
+    EXPECT_NE(run(runPick, {"Daily", "--lines", "10"}), 0);
+    EXPECT_EQ(err.str(), std::string("pick: ") + kRefusalEveryLineTaken + "\n");
 
     // Stored rules that cannot be read: told, not used, and kept until others are given.
     profile.writeText("PickRules", "Daily", "fixed two");

@@ -217,23 +217,5 @@ TEST_F(PickRulesPick, theFirstFreeLineInNumberOrderFollowsTheRulesAndPassesOverT
     EXPECT_EQ(firstFreeLine(slots, 1, 7, false, taken), std::nullopt);
 }
 
-TEST_F(PickRulesPick, thePicksBeforeAreThoseOfSuccessivePicksFromAnEmptyList) {
-    const DrawList draws = testing::sampleDraws(40);
-    const LotteryProfile lotto = lotteryProfile(6, 1, 49);
-    const PickRules rules{ballsOf({9}), {}, true};
-    const Options options{.model = 2};
-    const std::vector<PickedLine> lines = successivePicks(lotto, draws, options, 6, rules);
-    const ListedPicks before =
-        picksBefore(engine, {lotto, draws, options, 5, LineKind::Random, 0, rules}, progress);
-    EXPECT_EQ(before.refusal, "");
-    EXPECT_EQ(before.lines.size(), 5u);
-    for (int i = 0; i < 5; ++i) EXPECT_TRUE(before.lines.holds(lines[static_cast<std::size_t>(i)].slots)) << i;
-    EXPECT_FALSE(before.lines.holds(lines[5].slots));
-    EXPECT_EQ(picksBefore(engine, {lotteryProfile(3, 1, 7), draws, options, 40, LineKind::Analysed, 0, {{}, {}, true}},
-                          progress)
-                  .refusal,
-              kRefusalEveryLineTaken);
-}
-
 }  // namespace
 }  // namespace numora

@@ -93,12 +93,9 @@ TEST_F(PickRulesDialogTest, rulesTheLotteryCannotFollowAreToldAndTheWindowStaysO
     for (const int number : {4, 5, 6, 7, 8, 9}) tap(number, 2);
     click("okButton");
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{
-                  "Too many fixed numbers for Lotto: 3 are fixed, and a line of 3 balls can fix at most 2, so that "
-                  "one ball at least is picked.",
-                  "Too many excluded numbers for Lotto: 7 of the numbers from 1 to 9 are excluded, which leaves 2 "
-                  "where a line needs 3."}));
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.texts()[0].rfind("Too many fixed numbers for Lotto", 0), 0u);
+    EXPECT_EQ(prompter.texts()[1].rfind("Too many excluded numbers for Lotto", 0), 0u);
     EXPECT_EQ(stored(), "(none)");
     tap(9);  // free again
     click("okButton");
