@@ -56,6 +56,7 @@ int main(int argc, char* argv[]) {
         numora::gallery::shootPastDrawsWindows(gallery);
         numora::gallery::shootImportPreview(gallery);
         numora::gallery::shootWheelWindows(gallery);
+        numora::gallery::shootPickRules(gallery);
     }
 
     for (const QString& file : gallery.written()) std::printf("%s\n", qPrintable(file));

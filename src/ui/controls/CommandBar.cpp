@@ -6,6 +6,7 @@
 
 #include "ui/check/CheckPicksTexts.h"
 #include "ui/wheel/WheelWindowTexts.h"
+#include "ui/rules/PickRulesTexts.h"
 #include "ui/art/Icons.h"
 
 namespace numora {
@@ -31,6 +32,7 @@ CommandBar::CommandBar(QWidget* parent)
       exportPicks_(makeAction("exportPicksAction", kExportPicks, art::toolbarIcon(art::ToolbarImage::ExportPicks))),
       checkPicks_(makeAction("checkPicksAction", checkpicks::kCommand)),
       wheel_(makeAction("wheelAction", wheelwindow::kCommand)),
+      pickRules_(makeAction("pickRulesAction", pickrules::kCommand)),
       advanced_(makeAction("advancedAction", kAdvanced, art::toolbarIcon(art::ToolbarImage::Advanced))),
       help_(makeAction("helpAction", kHelp, art::toolbarIcon(art::ToolbarImage::Help))) {
     setObjectName(QStringLiteral("commandBar"));
@@ -39,6 +41,7 @@ CommandBar::CommandBar(QWidget* parent)
     lottery->addSeparator();
     lottery->addAction(checkPicks_);
     lottery->addAction(wheel_);
+    lottery->addAction(pickRules_);
     toolBar()->addActions({exportPicks_, addLotteryType_, advanced_, erasePicks_, help_});
 }
 

@@ -55,6 +55,7 @@ void MainWindow::connectCommands() {
     if (controls_.hiddenCancel) connect(controls_.hiddenCancel, &QPushButton::clicked, this, &QDialog::reject);
     connectCheckCommands();
     connectWheelCommand();
+    connectRulesCommands();
 }
 
 void MainWindow::setUpButtons() {
@@ -88,6 +89,7 @@ void MainWindow::runOpening() {
     if (loadSettings()) fillSelector();
     controls_.selector->selectName(state.current.name);
     readLotteryProfile(settings_, state.current.name, state.current);
+    loadPickRules();
     loadDrawsAndMode(state.current.name);
 
     showWelcome(false);
