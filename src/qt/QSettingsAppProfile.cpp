@@ -130,14 +130,28 @@ std::string QSettingsAppProfile::failure() const {
 }
 
 bool QSettingsAppProfile::writeAll(const std::vector<ProfileValue>& values) {
-    if (!settings_) return false;
-    lastWriteFailure_ = writeObstacle();
-    if (!lastWriteFailure_.empty()) return false;
+    if (!mayWrite()) return false;
     for (const ProfileValue& stored : values) {
         const auto* text = std::get_if<std::string_view>(&stored.value);
         settings_->setValue(settingsKey(stored.section, stored.key),
                             text ? QVariant(toQString(*text)) : QVariant(std::get<int>(stored.value)));
     }
+    return sync();
+}
+
+bool QSettingsAppProfile::remove(std::string_view section, std::string_view key) {
+    if (!mayWrite()) return false;
+    settings_->remove(settingsKey(section, key));
+    return sync();
+}
+
+bool QSettingsAppProfile::mayWrite() {
+    if (!settings_) return false;
+    lastWriteFailure_ = writeObstacle();
+    return lastWriteFailure_.empty();
+}
+
+bool QSettingsAppProfile::sync() {
     settings_->sync();
     if (settings_->status() == QSettings::NoError) return true;
     lastWriteFailure_ = withCauseAfterColon(formatText(kCannotWrite, local(file_).c_str()), writeFailureCause(file_));

@@ -78,7 +78,8 @@ void shootProfileEditor(Gallery& gallery, const Screen& screen) {
     NoPrompts prompter;
     AppState state = gallery.state();
     state.current = kEditedLottery;
-    ProfileEditor editor(state, gallery.device(), prompter, screen.size);
+    InMemoryAppProfile options;
+    ProfileEditor editor(state, gallery.device(), options, prompter, screen.size);
     gallery.saveWidget(shotName("profile-editor", screen), editor);
 }
 

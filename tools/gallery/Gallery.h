@@ -16,6 +16,10 @@
 
 class QWidget;
 
+namespace numora {
+class AppProfile;
+}
+
 namespace numora::gallery {
 
 // Where the pictures go, and the device the windows are shown on: a fresh
@@ -83,8 +87,10 @@ private:
 
 // The sample lotteries that the main window shows, with draws of the first.
 void writeLotteries(const DevicePaths& device);
-// The main window on the device screen after a number of picks.
-void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks);
+// The main window on the device screen after a number of picks; `prepare`
+// adds to the options it opens with.
+void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks,
+                     const std::function<void(AppProfile&)>& prepare = {});
 
 void shootArt(Gallery& gallery);
 void shootControls(Gallery& gallery);
@@ -96,6 +102,8 @@ void shootEditorWindows(Gallery& gallery);
 void shootPastDrawsWindows(Gallery& gallery);
 void shootPastDrawsAtScaleTwo(Gallery& gallery);
 void shootImportPreview(Gallery& gallery);
+void shootWheelWindows(Gallery& gallery);
+void shootPickRules(Gallery& gallery);
 void shootTickets(Gallery& gallery);
 // Run with QT_SCALE_FACTOR=2: the main window and the art at scale 2, beside
 // what enlarged small pictures would show.

@@ -57,7 +57,8 @@ void writeLotteries(const DevicePaths& device) {
     DrawFile::save(device, kDataFolder, kLotteries[0].name, draws);
 }
 
-void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks) {
+void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks,
+                     const std::function<void(AppProfile&)>& prepare) {
     AppState state;
     InMemoryAppProfile profile;
     profile.writeText(kLotteryNameOption.section, kLotteryNameOption.key, kLotteries[0].name);
@@ -65,6 +66,7 @@ void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, i
     // so that every pick shown differs from the one before.
     profile.writeInt(kForecastModelOption.section, kForecastModelOption.key,
                      static_cast<int>(ForecastModel::HyperGeometric));
+    if (prepare) prepare(profile);
     const FixedLocaleInfo locale;
     const FixedOffsetLocalTime time;
     SilentPrompter prompter;

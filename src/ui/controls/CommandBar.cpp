@@ -5,6 +5,8 @@
 #include <QToolBar>
 
 #include "ui/check/CheckPicksTexts.h"
+#include "ui/wheel/WheelWindowTexts.h"
+#include "ui/rules/PickRulesTexts.h"
 #include "ui/tickets/TicketsTexts.h"
 #include "ui/art/Icons.h"
 
@@ -30,6 +32,8 @@ CommandBar::CommandBar(QWidget* parent)
       pastDraws_(makeAction("pastDrawsAction", kPastDraws)),
       exportPicks_(makeAction("exportPicksAction", kExportPicks, art::toolbarIcon(art::ToolbarImage::ExportPicks))),
       checkPicks_(makeAction("checkPicksAction", checkpicks::kCommand)),
+      wheel_(makeAction("wheelAction", wheelwindow::kCommand)),
+      pickRules_(makeAction("pickRulesAction", pickrules::kCommand)),
       playPicks_(makeAction("playPicksAction", tickets::kPlayPicksCommand)),
       tickets_(makeAction("ticketsAction", tickets::kTicketsCommand)),
       advanced_(makeAction("advancedAction", kAdvanced, art::toolbarIcon(art::ToolbarImage::Advanced))),
@@ -39,7 +43,10 @@ CommandBar::CommandBar(QWidget* parent)
     lottery->addActions({erasePicks_, addLotteryType_, pastDraws_, exportPicks_});
     lottery->addSeparator();
     lottery->addAction(checkPicks_);
-    lottery->addActions({playPicks_, tickets_});
+    lottery->addAction(wheel_);
+    lottery->addAction(pickRules_);
+    lottery->addAction(playPicks_);
+    lottery->addAction(tickets_);
     toolBar()->addActions({exportPicks_, addLotteryType_, advanced_, erasePicks_, help_});
 }
 
