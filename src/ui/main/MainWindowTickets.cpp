@@ -1,5 +1,6 @@
 // The main window's tickets: Play Picks keeps the pick list's lines as tickets
-// for a draw, and the Tickets window lists them.
+// for a draw, as the Wheel window's Play Wheel does its tickets, and the
+// Tickets window lists them.
 #include <QAction>
 
 #include "app/AppState.h"
@@ -41,7 +42,11 @@ void MainWindow::playPicks() {
         services_.prompter.report(tickets::kNoPicksToPlay);
         return;
     }
-    playLines(ticketServices(services_), lines, TicketSource::Pick, draws_, this);
+    playTickets(lines, TicketSource::Pick, this);
+}
+
+void MainWindow::playTickets(const std::vector<PickedLine>& lines, TicketSource source, QWidget* over) {
+    playLines(ticketServices(services_), lines, source, draws_, over);
 }
 
 void MainWindow::showTickets() {
