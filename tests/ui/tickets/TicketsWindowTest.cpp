@@ -56,6 +56,11 @@ protected:
     QTreeWidget& list() const { return child<QTreeWidget>(*window, QStringLiteral("ticketsList")); }
     QPushButton& deleteButton() const { return child<QPushButton>(*window, QStringLiteral("ticketsDelete")); }
     QString totals() const { return child<QLabel>(*window, QStringLiteral("ticketsTotals")).text(); }
+    // A tap on a row of the list.
+    void tap(QTreeWidgetItem* row) const {
+        list().scrollToItem(row);
+        QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, list().visualItemRect(row).center());
+    }
     // Each day's row, then its tickets' three cells.
     std::vector<std::string> rows() const {
         std::vector<std::string> texts;
@@ -102,24 +107,32 @@ TEST_F(TicketsWindowTest, eachLayoutShowsTheTicketsByDayNewestFirstWithTheirResu
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-TEST_F(TicketsWindowTest, aTappedTicketIsDeletedAfterTheQuestionAndADayIsNot) {
-    playTickets();
-    open();
-    EXPECT_FALSE(deleteButton().isEnabled());
-    list().setCurrentItem(list().topLevelItem(1));
-    EXPECT_FALSE(deleteButton().isEnabled());
-    QTreeWidgetItem* second = list().topLevelItem(1)->child(1);
-    QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, list().visualItemRect(second).center());
-    ASSERT_TRUE(deleteButton().isEnabled());
-    prompter.answers = {false, true};
-    deleteButton().click();
-    EXPECT_EQ(book().tickets().size(), 3u);
-    deleteButton().click();
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Delete ticket 2?\nARE YOU SURE?", "Delete ticket 2?\nARE YOU SURE?"}));
-    EXPECT_EQ(book().tickets().size(), 2u);
-    EXPECT_EQ(rows().size(), 4u);
-    EXPECT_EQ(totals(), QStringLiteral("4+1: 1, pending: 1"));
-    EXPECT_FALSE(deleteButton().isEnabled());
+TEST_F(TicketsWindowTest, inEachLayoutATappedTicketIsDeletedAfterTheQuestionAndADayIsNot) {
+    for (const ScreenSize screen : {ScreenSize{240, 320}, ScreenSize{320, 240}, ScreenSize{240, 240}}) {
+        SCOPED_TRACE(screen.height);
+        std::filesystem::remove(host(TicketsFile::deviceName(kTestDataFolder, kLotto.name)));
+        playTickets();
+        prompter.messages.clear();
+        open(screen);
+        EXPECT_FALSE(deleteButton().isEnabled());
+        tap(list().topLevelItem(1));
+        EXPECT_FALSE(deleteButton().isEnabled());
+        tap(list().topLevelItem(1)->child(1));
+        ASSERT_TRUE(deleteButton().isEnabled());
+        prompter.answers = {false, true};
+        QTest::mouseClick(&deleteButton(), Qt::LeftButton);
+        EXPECT_EQ(book().tickets().size(), 3u);
+        QTest::mouseClick(&deleteButton(), Qt::LeftButton);
+        EXPECT_EQ(prompter.texts(),
+                  (std::vector<std::string>{"Delete ticket 2?\nARE YOU SURE?", "Delete ticket 2?\nARE YOU SURE?"}));
+        EXPECT_EQ(book().tickets().size(), 2u);
+        EXPECT_EQ(rows().size(), 4u);
+        EXPECT_EQ(totals(), window->shape() == ScreenShape::Landscape ? QStringLiteral("4+1: 1\npending: 1")
+                                                                      : QStringLiteral("4+1: 1, pending: 1"));
+        EXPECT_FALSE(deleteButton().isEnabled());
+        QTest::mouseClick(&child<QPushButton>(*window, QStringLiteral("ticketsClose")), Qt::LeftButton);
+        EXPECT_FALSE(window->isVisible());
+    }
 }
 
 TEST_F(TicketsWindowTest, aDamagedFileIsToldOnceShownAsReadAndNeverChanged) {
