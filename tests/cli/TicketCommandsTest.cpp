@@ -6,7 +6,8 @@ namespace numora {
 namespace {
 
 constexpr std::u16string_view kLotteries =
-    u"\r\n[LotteryList]\r\nGame0=Lotto 649\r\n\r\n[Lotto 649]\r\nBalls=6\r\nMin=1\r\nMax=49\r\nBonus=49\r\n";
+    u"\r\n[LotteryList]\r\nGame0=Lotto 649\r\nGame1=Pick 3\r\n\r\n[Lotto 649]\r\nBalls=6\r\nMin=1\r\nMax=49\r\nBonus=49\r\n"
+    u"\r\n[Pick 3]\r\nBalls=3\r\nMin=0\r\nMax=9\r\nBonus=0\r\nRepeat=Yes\r\n";
 
 constexpr char kPublished[] =
     "\"DRAW DATE\",\"NUMBER DRAWN 1\",\"NUMBER DRAWN 2\",\"NUMBER DRAWN 3\",\"NUMBER DRAWN 4\",\"NUMBER DRAWN 5\","
@@ -64,6 +65,25 @@ TEST_F(TicketCommands, ticketsPlayedForADayAreCheckedWhenItsDrawIsImportedAndTol
     // Played for a day whose draw is in: checked at once.
     EXPECT_EQ(run(runPlay, {"Lotto 649", "--date", "1982-06-12", "3 11 12 1 2 4 13"}), 0) << err.str();
     EXPECT_EQ(out.str(), "Played ticket 5 for 1982-06-12.\nYour ticket for 1982-06-12: 3+1 (ticket 5).\n");
+}
+
+TEST_F(TicketCommands, repeatedDigitsMatchAsOftenAsBothHoldThemAndAnotherDaysDrawLeavesATicketPending) {
+    ASSERT_EQ(run(runPlay, {"Pick 3", "--date", "2026-12-09", "1 1 1", "2 1 1", "1 2 3"}), 0) << err.str();
+    ASSERT_EQ(run(runPlay, {"Pick 3", "--date", "2026-12-11", "5 5 5"}), 0) << err.str();
+    const std::string published = file("pick3.csv",
+                                       "\"DRAW DATE\",\"NUMBER DRAWN 1\",\"NUMBER DRAWN 2\",\"NUMBER DRAWN 3\"\r\n"
+                                       "\"2026-12-10\",5,5,5\r\n"
+                                       "\"2026-12-09\",1,1,2\r\n");
+    EXPECT_EQ(run(runImport, {"Pick 3", published}), 0) << err.str();
+    EXPECT_NE(out.str().find("\nYour 3 tickets for 2026-12-09: best 3 (ticket 2); 1 with 3 or more.\n"),
+              std::string::npos)
+        << out.str();
+    EXPECT_EQ(run(runTickets, {"Pick 3", "--csv"}), 0) << err.str();
+    EXPECT_EQ(out.str(),
+              "4,2026-12-11,05  05  05,\n"
+              "1,2026-12-09,01  01  01,2\n"
+              "2,2026-12-09,02  01  01,3\n"
+              "3,2026-12-09,01  02  03,2\n");
 }
 
 TEST_F(TicketCommands, deleteRemovesOneTicketAndWhatCannotBeDoneIsRefused) {
