@@ -1,9 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include <ctime>
-#include <functional>
 #include <string>
 
+#include "ThreadTime.h"
 #include "draws/CsvImport.h"
 #include "platform/CrtRandom.h"
 #include "platform/LocalTime.h"
@@ -62,18 +61,6 @@ std::string playedTickets(int perDay) {
     return TicketsFile::encode(tickets);
 }
 
-double threadSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-double secondsOf(const std::function<void()>& work) {
-    const double start = threadSeconds();
-    work();
-    return threadSeconds() - start;
-}
-
 // 20,000 draws imported into a lottery without draws, for which 10,000
 // tickets wait: the import alone, then the check of the tickets on the draws'
 // arrival (reading the tickets file, checking every ticket, writing the file
@@ -91,9 +78,9 @@ void BM_TicketsCheckedOnImport(benchmark::State& state) {
     double checkSeconds = 0;
     for (auto _ : state) {
         DrawList draws;
-        importSeconds += secondsOf([&] { importCsv(lines, draws, {profile, locale, time, 0}, save, observer); });
+        importSeconds += bench::secondsOf([&] { importCsv(lines, draws, {profile, locale, time, 0}, save, observer); });
         std::string saved;
-        const double seconds = secondsOf([&] {
+        const double seconds = bench::secondsOf([&] {
             TicketList played;
             TicketsFile::decode(tickets, played);
             checkTickets(played, draws, profile, time);
