@@ -9,10 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "WriterArguments.h"
 #include "picking/LineText.h"
 #include "picking/PicksFile.h"
-#include "platform/CrtRandom.h"
-#include "platform/DevicePaths.h"
 #include "settings/LotteryProfile.h"
 #include "settings/OptionKeys.h"
 
@@ -24,12 +23,10 @@ constexpr int kLines = 20000;
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << kUsage << '\n';
-        return EXIT_FAILURE;
-    }
-    const numora::DevicePaths device(argv[1]);
-    numora::CrtRandom random(static_cast<std::uint32_t>(std::strtoul(argv[2], nullptr, 10)));
+    std::optional<numora::WriterArguments> arguments = numora::writerArguments(argc, argv, kUsage);
+    if (!arguments) return EXIT_FAILURE;
+    const numora::DevicePaths& device = arguments->device;
+    numora::CrtRandom& random = arguments->random;
     const numora::LotteryProfile lotto;
     std::vector<std::string> lines;
     for (int i = 0; i < kLines; ++i) {

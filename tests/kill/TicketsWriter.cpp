@@ -9,9 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "WriterArguments.h"
 #include "picking/RandomDraw.h"
-#include "platform/CrtRandom.h"
-#include "platform/DevicePaths.h"
 #include "plays/TicketsFile.h"
 #include "settings/OptionKeys.h"
 
@@ -24,12 +23,10 @@ constexpr int kTickets = 20000;
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << kUsage << '\n';
-        return EXIT_FAILURE;
-    }
-    const numora::DevicePaths device(argv[1]);
-    numora::CrtRandom random(static_cast<std::uint32_t>(std::strtoul(argv[2], nullptr, 10)));
+    std::optional<numora::WriterArguments> arguments = numora::writerArguments(argc, argv, kUsage);
+    if (!arguments) return EXIT_FAILURE;
+    const numora::DevicePaths& device = arguments->device;
+    numora::CrtRandom& random = arguments->random;
     numora::TicketList tickets;
     for (int i = 0; i < kTickets; ++i) {
         numora::PickedLine line;
