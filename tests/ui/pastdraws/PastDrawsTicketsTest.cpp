@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QDateEdit>
 
+#include "analysis/AnalysisTestData.h"
 #include "plays/TicketBook.h"
 #include "ui/support/PastDrawsFixture.h"
 
@@ -28,13 +29,7 @@ protected:
     }
 };
 
-PickedLine lineOf(std::initializer_list<int> numbers, int bonus = PickedLine::kEmpty) {
-    PickedLine line;
-    std::size_t slot = 0;
-    for (const int number : numbers) line.slots[slot++] = number;
-    line.bonus = bonus;
-    return line;
-}
+using testing::lineOf;
 
 }  // namespace
 

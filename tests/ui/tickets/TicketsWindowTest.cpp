@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "analysis/AnalysisTestData.h"
 #include "app/DeviceInstall.h"
 #include "platform/LocalTime.h"
 #include "plays/TicketBook.h"
@@ -19,13 +20,7 @@ namespace {
 
 const LotteryProfile kLotto{"Lotto", 6, 1, 49, 49, false, true, false, false};
 
-PickedLine lineOf(std::initializer_list<int> numbers, int bonus = PickedLine::kEmpty) {
-    PickedLine line;
-    std::size_t slot = 0;
-    for (const int number : numbers) line.slots[slot++] = number;
-    line.bonus = bonus;
-    return line;
-}
+using testing::lineOf;
 
 class TicketsWindowTest : public ::testing::Test, protected DeviceRoot {
 protected:
