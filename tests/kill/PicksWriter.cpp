@@ -4,12 +4,11 @@
 //
 //   numora_picks_writer ROOT SEED
 
-#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "WriterArguments.h"
+#include "KilledWriter.h"
 #include "picking/LineText.h"
 #include "picking/PicksFile.h"
 #include "settings/LotteryProfile.h"
@@ -23,18 +22,17 @@ constexpr int kLines = 20000;
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::optional<numora::WriterArguments> arguments = numora::writerArguments(argc, argv, kUsage);
-    if (!arguments) return EXIT_FAILURE;
-    const numora::DevicePaths& device = arguments->device;
-    numora::CrtRandom& random = arguments->random;
-    const numora::LotteryProfile lotto;
-    std::vector<std::string> lines;
-    for (int i = 0; i < kLines; ++i) {
-        numora::PickedLine line;
-        for (int ball = 0; ball < lotto.balls; ++ball) line.slots[static_cast<std::size_t>(ball)] = random.rand() % 49 + 1;
-        lines.push_back(numora::makeLineText(line, lotto));
-    }
-    const numora::PicksExportResult saved = numora::PicksFile::save(device, numora::kDefaultDataFolder, lines);
-    std::cout << saved.message << '\n';
-    return saved.ok ? EXIT_SUCCESS : EXIT_FAILURE;
+    return numora::runWriter(argc, argv, kUsage, [](const numora::DevicePaths& device, numora::CrtRandom& random) {
+        const numora::LotteryProfile lotto;
+        std::vector<std::string> lines;
+        for (int i = 0; i < kLines; ++i) {
+            numora::PickedLine line;
+            for (int ball = 0; ball < lotto.balls; ++ball)
+                line.slots[static_cast<std::size_t>(ball)] = random.rand() % 49 + 1;
+            lines.push_back(numora::makeLineText(line, lotto));
+        }
+        const numora::PicksExportResult saved = numora::PicksFile::save(device, numora::kDefaultDataFolder, lines);
+        std::cout << saved.message << '\n';
+        return saved.ok;
+    });
 }

@@ -4,12 +4,11 @@
 //
 //   numora_tickets_writer ROOT SEED
 
-#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "WriterArguments.h"
+#include "KilledWriter.h"
 #include "picking/RandomDraw.h"
 #include "plays/TicketsFile.h"
 #include "settings/OptionKeys.h"
@@ -23,22 +22,21 @@ constexpr int kTickets = 20000;
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::optional<numora::WriterArguments> arguments = numora::writerArguments(argc, argv, kUsage);
-    if (!arguments) return EXIT_FAILURE;
-    const numora::DevicePaths& device = arguments->device;
-    numora::CrtRandom& random = arguments->random;
-    numora::TicketList tickets;
-    for (int i = 0; i < kTickets; ++i) {
-        numora::PickedLine line;
-        for (int ball = 0; ball < 6; ++ball) line.slots[static_cast<std::size_t>(ball)] = numora::drawBetween(random, 1, 49);
-        line.bonus = numora::drawBetween(random, 1, 49);
-        const numora::CalendarDay day{numora::drawBetween(random, 1980, 2037), numora::drawBetween(random, 1, 12),
-                                      numora::drawBetween(random, 1, 28)};
-        numora::addTickets(tickets, {line}, day, numora::TicketSource::Pick);
-        if (i % 3 == 0) tickets.back().result = std::to_string(numora::drawBetween(random, 0, 6));
-    }
-    const numora::TicketsFileResult saved =
-        numora::TicketsFile::save(device, numora::kDefaultDataFolder, kLottery, tickets);
-    if (!saved.ok()) std::cerr << saved.message << '\n';
-    return saved.ok() ? EXIT_SUCCESS : EXIT_FAILURE;
+    return numora::runWriter(argc, argv, kUsage, [](const numora::DevicePaths& device, numora::CrtRandom& random) {
+        numora::TicketList tickets;
+        for (int i = 0; i < kTickets; ++i) {
+            numora::PickedLine line;
+            for (int ball = 0; ball < 6; ++ball)
+                line.slots[static_cast<std::size_t>(ball)] = numora::drawBetween(random, 1, 49);
+            line.bonus = numora::drawBetween(random, 1, 49);
+            const numora::CalendarDay day{numora::drawBetween(random, 1980, 2037), numora::drawBetween(random, 1, 12),
+                                          numora::drawBetween(random, 1, 28)};
+            numora::addTickets(tickets, {line}, day, numora::TicketSource::Pick);
+            if (i % 3 == 0) tickets.back().result = std::to_string(numora::drawBetween(random, 0, 6));
+        }
+        const numora::TicketsFileResult saved =
+            numora::TicketsFile::save(device, numora::kDefaultDataFolder, kLottery, tickets);
+        if (!saved.ok()) std::cerr << saved.message << '\n';
+        return saved.ok();
+    });
 }
