@@ -21,6 +21,12 @@ std::string addHelp() {
            "  --sort          sort the numbers of each line\n"
            "  --powerball     show a PowerBall (not with --show-bonus)\n"
            "  --show-bonus    show a bonus number (not with --powerball)\n"
+           "  --drum2 N       numbers drawn from a second drum (EuroMillions' stars, the\n"
+           "                  Superzahl), " + limitsText(kDrum2Limits) + "; the balls and these share " +
+           std::to_string(kBallSlots) + " slots\n"
+           "  --drum2-min N   the second drum's lowest number, " + limitsText(kDrum2LowestLimits) + "\n"
+           "  --drum2-max N   the second drum's highest number, " + limitsText(kDrum2HighestLimits) + "\n"
+           "Without --drum2 the lottery has no second drum.\n"
            "A name may have up to " + std::to_string(kLongestLotteryName) +
            " characters; it cannot be empty, contain \\ / : * ? \" < > | ]\n"
            "or \"..\", begin or end with a space, or end with a dot.";
@@ -36,11 +42,13 @@ const std::vector<CliCommand>& cliCommands() {
          runLotteries, CommandAccess::Reads},
         {kShowCommandName, "show LOTTERY", "show a lottery's profile",
          "Writes the lottery's profile as Key=Value lines: Balls, Min, Max, Bonus, Repeat,\n"
-         "Sort, PowerBall, ShowBonus. The name must match exactly. A key the lottery's\n"
-         "section lacks shows the built-in value (6, 1, 49, 49) or No.",
+         "Sort, PowerBall, ShowBonus, and Drum2, Drum2Min, Drum2Max for a lottery with a\n"
+         "second drum. The name must match exactly. A key the lottery's section lacks\n"
+         "shows the built-in value (6, 1, 49, 49) or No.",
          runShow, CommandAccess::Reads},
         {kAddCommandName,
-         "add LOTTERY --balls N --min N --max N --bonus N [--repeat] [--sort] [--powerball] [--show-bonus]",
+         "add LOTTERY --balls N --min N --max N --bonus N [--repeat] [--sort] [--powerball] [--show-bonus] "
+         "[--drum2 N --drum2-min N --drum2-max N]",
          "add a lottery or change its profile",
          addHelp(),
          runAdd, CommandAccess::Writes},

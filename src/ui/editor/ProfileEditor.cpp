@@ -180,6 +180,10 @@ QWidget* ProfileEditor::controlOf(ProfileField field) const {
     case ProfileField::LowestBall: return controls_.lowestBall;
     case ProfileField::HighestBall: return controls_.highestBall;
     case ProfileField::HighestBonus: return controls_.highestBonus;
+    // The second drum's boxes are not among the editor's.
+    case ProfileField::Drum2:
+    case ProfileField::Drum2Lowest:
+    case ProfileField::Drum2Highest: break;
     }
     return controls_.lottery;
 }
