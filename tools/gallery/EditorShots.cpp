@@ -1,6 +1,7 @@
 // The lottery profile editor, the file chooser and the Advanced dialog in
 // each of their layouts.
 #include <QAction>
+#include <QPushButton>
 #include <QTreeView>
 
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "ui/advanced/AdvancedDialog.h"
 #include "ui/chooser/FileChooser.h"
 #include "ui/editor/ProfileEditor.h"
+#include "ui/editor/SecondDrumDialog.h"
 
 namespace numora::gallery {
 
@@ -26,6 +28,8 @@ struct Screen {
 
 // One of the lotteries the main window's pictures list.
 const LotteryProfile kEditedLottery{"Lotto 649", 6, 1, 49, 49, false, true, false, true};
+// A lottery with a second drum: five balls and two stars.
+const LotteryProfile kSecondDrumLottery{"EuroMillions", 5, 1, 50, 0, false, true, false, false, 2, 1, 12};
 
 constexpr Screen kScreens[] = {{"portrait", {240, 320}}, {"landscape", {320, 240}}, {"square", {240, 240}}};
 
@@ -74,12 +78,23 @@ public:
     bool ask(const std::string&) override { return false; }
 };
 
-void shootProfileEditor(Gallery& gallery, const Screen& screen) {
+void shootProfileEditor(Gallery& gallery, const Screen& screen, const LotteryProfile& lottery, const char* name) {
     NoPrompts prompter;
     AppState state = gallery.state();
-    state.current = kEditedLottery;
+    state.current = lottery;
     ProfileEditor editor(state, gallery.device(), prompter, screen.size);
-    gallery.saveWidget(shotName("profile-editor", screen), editor);
+    gallery.saveWidget(shotName(name, screen), editor);
+}
+
+// The editor with its "Second Drum" window open over it.
+void shootSecondDrum(Gallery& gallery, const Screen& screen) {
+    NoPrompts prompter;
+    AppState state = gallery.state();
+    state.current = kSecondDrumLottery;
+    ProfileEditor editor(state, gallery.device(), prompter, screen.size);
+    editor.show();
+    auto* button = editor.findChild<QPushButton*>(QStringLiteral("secondDrumButton"));
+    gallery.saveModal(shotName("profile-editor-second-drum-window", screen), [&] { button->click(); }, &editor);
 }
 
 void shootAdvancedDialog(Gallery& gallery, const Screen& screen) {
@@ -97,7 +112,9 @@ void shootAdvancedDialog(Gallery& gallery, const Screen& screen) {
 void shootEditorWindows(Gallery& gallery) {
     writeDocuments(gallery.device());
     for (const Screen& screen : kScreens) {
-        shootProfileEditor(gallery, screen);
+        shootProfileEditor(gallery, screen, kEditedLottery, "profile-editor");
+        shootProfileEditor(gallery, screen, kSecondDrumLottery, "profile-editor-second-drum");
+        shootSecondDrum(gallery, screen);
         shootChooser(gallery, screen, ChooserView::TreeAndList, shotName("file-chooser", screen));
         shootAdvancedDialog(gallery, screen);
     }

@@ -30,8 +30,9 @@ public:
     void save(const QString& name, const QPixmap& picture);
     // Shows the widget offscreen, lets it settle and saves what it paints.
     void saveWidget(const QString& name, QWidget& widget);
-    // Runs `open`, which opens a modal window, saves that window and closes it.
-    void saveModal(const QString& name, const std::function<void()>& open);
+    // Runs `open`, which opens a modal window, saves that window (painted
+    // over the middle of `over` when given) and closes it.
+    void saveModal(const QString& name, const std::function<void()>& open, QWidget* over = nullptr);
 
     const QStringList& written() const { return written_; }
     int failures() const { return failures_; }
