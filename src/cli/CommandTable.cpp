@@ -90,7 +90,9 @@ const std::vector<CliCommand>& cliCommands() {
         {kStatsCommandName, "stats LOTTERY", "count how often each number was drawn",
          "Writes one line per ball number from the lottery's lowest to its highest: the\n"
          "number and how often it was drawn (balls and bonus alike), then \"Records N\" with\n"
-         "the number of draws. A lottery without a draw file has no number lines.",
+         "the number of draws. A lottery with a second drum has \"Second drum\" and one line\n"
+         "per number of that drum before it. A lottery without a draw file has no number\n"
+         "lines.",
          runStats, CommandAccess::Reads},
         {kPickCommandName,
          "pick LOTTERY [--lines P] [--random] [--model 0|1|2] [--pattern|--no-pattern] [--weight|--no-weight]",
