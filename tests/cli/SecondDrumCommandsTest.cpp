@@ -1,3 +1,5 @@
+#include <regex>
+
 #include "Commands.h"
 #include "SettingsCommandFixture.h"
 
@@ -34,6 +36,15 @@ TEST_F(SecondDrumCommands, importKeepsTheSuperzahlThatStatsCountsApartAndExportW
     EXPECT_EQ(run(runExport, {"6aus49"}), 0);
     EXPECT_EQ(testing::readBytes(root / "My Documents" / "6aus49 Export.csv"),
               testing::utf16Bytes(u"03,08,09,10,29,42,00\n01,02,03,04,05,06,09\n01,02,03,04,05,06,00\n"));
+}
+
+TEST_F(SecondDrumCommands, pickWritesTheSuperzahlAfterThePlusOfThePickLine) {
+    EXPECT_EQ(run(runImport, {"6aus49", csv("3,8,9,10,29,42,0,2/29/2020\n1,2,3,4,5,6,9,3/4/2020\n")}), 0);
+    const std::regex pickLine("(\\d\\d  ){5}\\d\\d  \\+ 0\\d \n");
+    for (const std::vector<std::string>& words : {std::vector<std::string>{"6aus49"}, {"6aus49", "--random"}}) {
+        EXPECT_EQ(run(runPick, words), 0) << err.str();
+        EXPECT_TRUE(std::regex_match(out.str(), pickLine)) << out.str();
+    }
 }
 
 }  // namespace
