@@ -28,8 +28,6 @@ struct Screen {
 
 // One of the lotteries the main window's pictures list.
 const LotteryProfile kEditedLottery{"Lotto 649", 6, 1, 49, 49, false, true, false, true};
-// A lottery with a second drum: five balls and two stars.
-const LotteryProfile kSecondDrumLottery{"EuroMillions", 5, 1, 50, 0, false, true, false, false, 2, 1, 12};
 
 constexpr Screen kScreens[] = {{"portrait", {240, 320}}, {"landscape", {320, 240}}, {"square", {240, 240}}};
 
@@ -90,7 +88,7 @@ void shootProfileEditor(Gallery& gallery, const Screen& screen, const LotteryPro
 void shootSecondDrum(Gallery& gallery, const Screen& screen) {
     NoPrompts prompter;
     AppState state = gallery.state();
-    state.current = kSecondDrumLottery;
+    state.current = kEuroMillions;
     ProfileEditor editor(state, gallery.device(), prompter, screen.size);
     editor.show();
     auto* button = editor.findChild<QPushButton*>(QStringLiteral("secondDrumButton"));
@@ -113,7 +111,7 @@ void shootEditorWindows(Gallery& gallery) {
     writeDocuments(gallery.device());
     for (const Screen& screen : kScreens) {
         shootProfileEditor(gallery, screen, kEditedLottery, "profile-editor");
-        shootProfileEditor(gallery, screen, kSecondDrumLottery, "profile-editor-second-drum");
+        shootProfileEditor(gallery, screen, kEuroMillions, "profile-editor-second-drum");
         shootSecondDrum(gallery, screen);
         shootChooser(gallery, screen, ChooserView::TreeAndList, shotName("file-chooser", screen));
         shootAdvancedDialog(gallery, screen);

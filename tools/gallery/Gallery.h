@@ -82,10 +82,16 @@ private:
     QList<QPair<int, QString>> headings_;
 };
 
-// The sample lotteries that the main window shows, with draws of the first.
+// A lottery with a second drum: five balls and two stars.
+extern const LotteryProfile kEuroMillions;
+
+// The sample lotteries that the main window shows, with draws of the first
+// and of EuroMillions.
 void writeLotteries(const DevicePaths& device);
-// The main window on the device screen after a number of picks.
-void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks);
+// The main window on the device screen after a number of picks of the
+// lottery, by default the first.
+void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks,
+                     const std::string& lottery = {});
 
 void shootArt(Gallery& gallery);
 void shootControls(Gallery& gallery);

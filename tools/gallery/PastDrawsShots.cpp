@@ -22,8 +22,6 @@ namespace numora::gallery {
 namespace {
 
 const LotteryProfile kLottery{"Lotto 649", 6, 1, 49, 49, false, true, false, true};
-// Five balls and two stars from a second drum.
-const LotteryProfile kSecondDrumLottery{"EuroMillions", 5, 1, 50, 0, false, true, false, false, 2, 1, 12};
 constexpr int kDrawCount = 36;
 constexpr std::int32_t kFirstDate = 1'690'000'000;
 constexpr std::int32_t kWeek = 7 * 24 * 60 * 60;
@@ -48,24 +46,6 @@ void writeDraws(Gallery& gallery) {
         draws.append(draw);
     }
     DrawFile::save(gallery.device(), gallery.state().dataFolder, kLottery.name, draws);
-}
-
-// Weekly draws of five balls and two different stars after them.
-void writeSecondDrumDraws(Gallery& gallery) {
-    DrawList draws;
-    for (int i = 0; i < kDrawCount; ++i) {
-        DrawRecord draw;
-        draw.date = kFirstDate + i * kWeek;
-        int ball = 1 + (i * 5) % 7;
-        for (int n = 1; n <= 5; ++n) {
-            draw.ball(n) = ball;
-            ball += 3 + (i * n * 3 + n) % 8;
-        }
-        draw.ball(6) = 1 + (i * 5) % 12;
-        draw.ball(7) = 1 + (i * 5 + 3 + i % 4) % 12;
-        draws.append(draw);
-    }
-    DrawFile::save(gallery.device(), gallery.state().dataFolder, kSecondDrumLottery.name, draws);
 }
 
 struct Window {
@@ -120,10 +100,9 @@ void shootPastDrawsWindows(Gallery& gallery) {
     for (const auto& [name, screen] : kScreens) shootPair(gallery, screen, QString::fromLatin1(name));
 
     // A lottery with a second drum: its numbers in the boxes and columns after the balls.
-    writeSecondDrumDraws(gallery);
     for (const auto& [name, screen] : kScreens) {
         SilentPrompter silent;
-        Window window(gallery, screen, silent, kSecondDrumLottery);
+        Window window(gallery, screen, silent, kEuroMillions);
         gallery.saveWidget(QStringLiteral("past-draws-second-drum-") + QString::fromLatin1(name), *window.pastDraws);
     }
 
