@@ -47,5 +47,37 @@ TEST_F(SecondDrumCommands, pickWritesTheSuperzahlAfterThePlusOfThePickLine) {
     }
 }
 
+TEST_F(SecondDrumCommands, checkTrendsAndBacktestCountTheSuperzahlApart) {
+    EXPECT_EQ(run(runImport, {"6aus49", csv("3,8,9,10,29,42,0,2/29/2020\n1,2,3,4,5,6,9,3/4/2020\n")}), 0);
+    EXPECT_EQ(run(runCheck, {"6aus49", "03  08  09  10  29  42  + 00 ", "1 2 3 4 5 6 0", "3 8 9 10 29 42 + 9"}), 0)
+        << err.str();
+    EXPECT_EQ(out.str(),
+              "draw of 2020-03-04: 01  02  03  04  05  06  + 09 \n"
+              "03  08  09  10  29  42  + 00    1+0   drawn on 2020-02-29\n"
+              "01  02  03  04  05  06  + 00    6+0\n"
+              "03  08  09  10  29  42  + 09    1+1\n"
+              "best: 01  02  03  04  05  06  + 00    6+0\n");
+    EXPECT_EQ(run(runCheck, {"6aus49", "--all", "3 8 9 10 29 42 9"}), 0) << err.str();
+    EXPECT_EQ(out.str(), "03  08  09  10  29  42  + 09    6+0   2020-02-29\n");
+
+    EXPECT_EQ(run(runTrends, {"6aus49", "--csv"}), 0) << err.str();
+    EXPECT_NE(out.str().find("\nmain,49,0,0.2449,\nsecond,0,1,0.2000,1\nsecond,1,0,0.2000,\n"), std::string::npos)
+        << out.str();
+    EXPECT_EQ(run(runTrends, {"6aus49"}), 0) << err.str();
+    EXPECT_NE(out.str().find("\nsecond drum: 2 counted, 0.20 expected for each number by chance\n"), std::string::npos)
+        << out.str();
+
+    std::string draws;
+    for (int day = 1; day <= 9; ++day) {
+        draws += std::to_string(day) + "," + std::to_string(day + 10) + ",20,30,40,4" + std::to_string(day) + "," +
+                 std::to_string(day) + ",5/" + std::to_string(day) + "/2020\n";
+    }
+    EXPECT_EQ(run(runImport, {"6aus49", csv(draws)}), 0) << err.str();
+    EXPECT_EQ(run(runBacktest, {"6aus49", "--last", "5"}), 0) << err.str();
+    const std::string table = out.str();
+    EXPECT_NE(table.find("matched  picks  random lines  (main + second drum)\n    0+0  "), std::string::npos) << table;
+    EXPECT_NE(table.find("\n    6+1      0      0.000000\n"), std::string::npos) << table;
+}
+
 }  // namespace
 }  // namespace numora
