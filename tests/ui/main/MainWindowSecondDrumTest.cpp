@@ -1,3 +1,5 @@
+#include <QComboBox>
+
 #include "picking/PickingTestData.h"
 #include "support/SecondDrumLotteries.h"
 #include "ui/support/MainWindowFixture.h"
@@ -42,6 +44,28 @@ TEST_F(MainWindowSecondDrumTest, aPickAndATappedLineShowTheStarsInTheirOwnPictur
     tapLine(0);
     EXPECT_EQ(starsShown(), (std::vector<std::string>{"S5.jpg", "S10.jpg"}));
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(MainWindowSecondDrumTest, checkPicksLabelsTheBallsThenTheStarsAndRingsTheMatchedStars) {
+    open();
+    pick();
+    pickList().setLines(
+        {"12  22  32  42  50  + 05  12 ", "01  02  03  04  05  + 01  02 ", "12  22  32  42  43  + 05  11 "});
+    std::string numbers;
+    withModal([this] { trigger("checkPicksAction"); }, [&numbers](QWidget& modal) {
+        numbers = child<QLabel>(modal, "checkDrawNumbers").text().toStdString();
+        static_cast<QDialog&>(modal).accept();
+    });
+    // The latest of the draws written above.
+    EXPECT_EQ(numbers, "12  22  32  42  43  + 12  05 ");
+    EXPECT_EQ(pickList().labels(), (std::vector<std::string>{"4+2", "0+0", "5+1"}));
+    EXPECT_EQ(pickList().selectedLine(), "12  22  32  42  43  + 05  11 ");
+    std::array<bool, kBallSlotCount> rings{true, true, true, true, true, true, false, false};
+    EXPECT_EQ(balls().marks(), rings);
+    tapLine(0);
+    rings = {true, true, true, true, false, true, true, false};
+    EXPECT_EQ(balls().marks(), rings);
+    EXPECT_EQ(starsShown(), (std::vector<std::string>{"S5.jpg", "S12.jpg"}));
 }
 
 }  // namespace
