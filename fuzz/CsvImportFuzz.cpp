@@ -42,7 +42,8 @@ struct Setup {
     }
 
     CsvLineRules rules() const {
-        return {slotsInPlay(profile), profile.bonus, locale.shortDateOrder(), locale.dateSeparator().front(), kUndated, &time};
+        return {slotsInPlay(profile),           profile.bonus, locale.shortDateOrder(),
+                locale.dateSeparator().front(), kUndated,      &time};
     }
 
     static constexpr std::int32_t kUndated = 1'165'401'000;
