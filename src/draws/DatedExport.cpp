@@ -33,8 +33,11 @@ std::string datedExportText(const DrawList& draws, const LotteryProfile& profile
     const int balls = exportedBalls(profile);
     std::string text = kDateHeading;
     for (int ball = 1; ball <= balls; ++ball) {
-        const bool second = slotDrum(profile, ball) == SlotDrum::Second;
-        text += formatText(second ? kSecondDrumHeadingFormat : kBallHeadingFormat, second ? ball - profile.balls : ball);
+        if (slotDrum(profile, ball) == SlotDrum::Second) {
+            text += formatText(kSecondDrumHeadingFormat, ball - profile.balls);
+        } else {
+            text += formatText(kBallHeadingFormat, ball);
+        }
     }
     if (profile.bonus > 0) text += kBonusHeading;
     text.push_back(kLineEnd);

@@ -105,13 +105,7 @@ TEST_F(LotteryStore, aSecondDrumThatDoesNotFitIsRefusedWithTheBoxToChange) {
     for (const auto& [profile, refusal] : std::vector<std::pair<LotteryProfile, std::string>>{
              {{"A", 6, 1, 49, 0, false, false, false, false, 2, 1, 12},
               "Second Drum Balls: Please enter an integer between 1 and 1."},
-             {{"A", 7, 1, 49, 0, false, false, false, false, 1, 0, 9}, kNoSlotForSecondDrum},
-             {{"A", 4, 1, 50, 0, false, false, false, false, 3, 1, 2},
-              "Highest Second Drum Ball: Please enter an integer between 3 and 99."},
-             {{"A", 5, 1, 50, 0, false, false, false, false, 4, 1, 12},
-              "Second Drum Balls: Please enter an integer between 1 and 3."},
-             {{"A", 5, 1, 50, 0, false, false, false, false, 2, 2, 12},
-              "Lowest Second Drum Ball: Please enter an integer between 0 and 1."}}) {
+             {{"A", 7, 1, 49, 0, false, false, false, false, 1, 0, 9}, kNoSlotForSecondDrum}}) {
         EXPECT_EQ(saveLottery(settings, profile).refusal, refusal);
         EXPECT_FALSE(profileWithinLimits(profile)) << refusal;
     }

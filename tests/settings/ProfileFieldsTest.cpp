@@ -59,7 +59,8 @@ TEST(ProfileFields, secondDrumFieldsAreCheckedAsTheOtherBoxesAndThenAgainstTheBa
     LotteryProfile profile = before;
     profile.balls = 6;
     EXPECT_EQ(takeDrum2Fields({"2", "0", "9"}, profile),
-              (ProfileFieldProblem{ProfileField::Drum2, "Second Drum Balls: Please enter an integer between 1 and 1."}));
+              (ProfileFieldProblem{ProfileField::Drum2,
+                                   "Second Drum Balls: Please enter an integer between 1 and 1."}));
     EXPECT_EQ(takeDrum2Fields({" 1", "0", "9 "}, profile), std::nullopt);
     EXPECT_EQ(std::tuple(profile.drum2, profile.drum2Min, profile.drum2Max), std::tuple(1, 0, 9));
     EXPECT_TRUE(profileWithinLimits(profile));
