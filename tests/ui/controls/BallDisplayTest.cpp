@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <initializer_list>
 
-#include "support/SecondDrumLotteries.h"
 #include "ui/art/BallPictures.h"
 #include "ui/art/Pictures.h"
 #include "ui/support/DeviceRoot.h"
@@ -49,16 +48,6 @@ TEST_F(BallDisplayTest, eachSlotShowsTheFileItsNumberAndTheLotteryFlagsName) {
     state.current.powerBall = true;
     display.ShowBall(8, 12);
     EXPECT_EQ(shown(8), "R12.jpg");
-}
-
-TEST_F(BallDisplayTest, theSlotsAfterTheBallsShowASecondDrumsPictures) {
-    write({"3.jpg", "S3.jpg", "-1.jpg"});
-    state.current = testing::kEuroMillions;
-    display.ShowBall(5, 3);
-    display.ShowBall(6, 3);
-    display.ShowBall(7, -1);
-    EXPECT_EQ(std::vector<std::string>({shown(5), shown(6), shown(7)}),
-              (std::vector<std::string>{"3.jpg", "S3.jpg", "-1.jpg"}));
 }
 
 TEST_F(BallDisplayTest, aPictureThatCannotBeReadKeepsThePreviousOne) {
