@@ -36,6 +36,9 @@ public:
 
     explicit PredictionEngine(CrtRandom& random) : random_(random) {}
 
+    // The generator, where the last draw left it.
+    CrtRandom& generator() { return random_; }
+
     // The analysed line: scores every number by frequency and recency over the
     // draws, seeds the generator by the forecasting model from the draws and
     // the pick-list line count (lines, at least 0), scores 100 random candidate

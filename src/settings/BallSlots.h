@@ -1,6 +1,9 @@
 #pragma once
 
+#include <algorithm>
+
 #include "settings/LotteryProfile.h"
+#include "settings/ProfileLimits.h"
 
 namespace numora {
 
@@ -33,6 +36,18 @@ inline int slotsInPlay(const LotteryProfile& profile) { return profile.balls + s
 inline SlotDrum slotDrum(const LotteryProfile& profile, int ball) {
     if (ball <= profile.balls) return SlotDrum::Main;
     return ball <= slotsInPlay(profile) ? SlotDrum::Second : SlotDrum::NotInPlay;
+}
+
+// The second drum's slots as indexes from 0 (slot Balls+1 has index Balls),
+// [first, end), kept within the seven slots whatever a hand-edited profile says.
+struct SlotIndexes {
+    int first = 0;
+    int end = 0;
+};
+
+inline SlotIndexes secondDrumIndexes(const LotteryProfile& profile) {
+    const int first = std::clamp(profile.balls, 0, kBallSlots);
+    return {first, std::clamp(slotsInPlay(profile), first, kBallSlots)};
 }
 
 inline NumberRange mainRange(const LotteryProfile& profile) { return {profile.min, profile.max}; }
