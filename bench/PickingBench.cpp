@@ -48,4 +48,31 @@ BENCHMARK(analysedPickWithSecondDrum)->Arg(1000)->Arg(10000)->Arg(65535)->Unit(b
 
 BENCHMARK(analysedPick)->Arg(1000)->Arg(10000)->Arg(65535)->Unit(benchmark::kMicrosecond);
 
+// The same pick of 1,000 draws under pick rules (two fixed numbers, ten
+// excluded, a new line each Pick) with a pick list of the given length to
+// avoid; analysedPick/1000 is its baseline.
+void analysedPickWithRules(benchmark::State& state) {
+    const DrawList draws = pastDraws(1000);
+    LotteryProfile lotto;
+    lotto.sort = true;
+    lotto.showBonus = true;
+    const Options options;
+    PickRules rules;
+    rules.newLine = true;
+    for (const int fixed : {7, 13}) rules.fixed.set(fixed);
+    for (int excluded = 40; excluded < 50; ++excluded) rules.excluded.set(static_cast<std::size_t>(excluded));
+    CrtRandom random;
+    PredictionEngine engine(random);
+    SilentProgress progress;
+    const int listed = static_cast<int>(state.range(0));
+    TakenLines list = picksBefore(engine, {lotto, draws, options, listed, LineKind::Analysed, 0, rules}, progress).lines;
+    int lines = listed;
+    for (auto _ : state) {
+        const PickResult pick =
+            makePick(engine, {lotto, draws, options, lines++, LineKind::Analysed, 0, rules, &list}, progress);
+        benchmark::DoNotOptimize(pick.line);
+    }
+}
+BENCHMARK(analysedPickWithRules)->Arg(10)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

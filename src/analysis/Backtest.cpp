@@ -89,7 +89,7 @@ double BacktestResult::expectedMean() const {
 }
 
 BacktestResult backtestAnalysedPicks(const DrawList& draws, const LotteryProfile& profile, const Options& options,
-                                     std::size_t last, const BacktestProgress& progress) {
+                                     std::size_t last, const BacktestProgress& progress, const PickRules& rules) {
     BacktestResult result;
     result.observed.assign(static_cast<std::size_t>(ballsInPlay(profile)) + 1, 0);
     result.expected.assign(result.observed.size(), 0.0);
@@ -113,7 +113,7 @@ BacktestResult backtestAnalysedPicks(const DrawList& draws, const LotteryProfile
     PredictionEngine engine(random);
     SilentProgress silent;
     for (auto draw = first; draw != draws.end(); ++draw) {
-        const PickRequest request{profile, history, options, 0, LineKind::Analysed, 0};
+        const PickRequest request{profile, history, options, 0, LineKind::Analysed, 0, rules};
         const PickResult pick = makePick(engine, request, silent);
         if (pick.refused()) {
             result.refusal = pick.refusal;

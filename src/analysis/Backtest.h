@@ -9,6 +9,7 @@
 #include "draws/DrawList.h"
 #include "settings/LotteryProfile.h"
 #include "settings/Options.h"
+#include "settings/PickRules.h"
 
 namespace numora {
 
@@ -54,8 +55,11 @@ using BacktestProgress = std::function<void(std::size_t done, std::size_t total)
 // For each of the last `last` draws (as far as each has enough draws before
 // it), makes the analysed pick that the main window would make from the draws
 // before it alone, with an empty pick list, and matches it with that draw.
+// The picks follow the lottery's pick rules; each being the first of its
+// pick list, a new line each Pick changes none of them.
 BacktestResult backtestAnalysedPicks(const DrawList& draws, const LotteryProfile& profile, const Options& options,
-                                     std::size_t last, const BacktestProgress& progress = {});
+                                     std::size_t last, const BacktestProgress& progress = {},
+                                     const PickRules& rules = {});
 
 // The verdict in plain words, one line.
 inline constexpr int kFewestPicksToJudge = 30;

@@ -7,6 +7,7 @@
 #include "LastDrawsOption.h"
 #include "LotteryDraws.h"
 #include "PickOptionWords.h"
+#include "PickRulesWords.h"
 #include "analysis/Backtest.h"
 #include "analysis/LineCheck.h"
 #include "platform/FormatText.h"
@@ -27,6 +28,10 @@ constexpr char kLabelRow[] = "%7s  %5d  %12.6f";
 // The bonus row's note: the picks that had a bonus against a draw with one.
 constexpr char kBonusTried[] = "   (of %d)";
 constexpr char kProgress[] = "backtest: %d of %d draws\r";
+constexpr char kRulesUsed[] = "pick rules: %s";
+constexpr char kRulesSeparator[] = "; ";
+// Each tested pick is made with an empty pick list.
+constexpr char kNewLineUnused[] = " (changes nothing here: each pick is the first of its pick list)";
 constexpr char kNothingTested[] = "%s has too few past draws to test: each tested draw needs %d before it";
 // Progress shows once a run has taken this long, and then at each percent.
 constexpr auto kQuietTime = std::chrono::milliseconds(500);
@@ -58,8 +63,19 @@ private:
     std::size_t shownStep_ = 0;
 };
 
-void writeResult(std::ostream& out, const std::string& lottery, const BacktestResult& result) {
-    out << formatText(kHeading, lottery.c_str(), static_cast<int>(result.tested)) << '\n' << kTableHeading << '\n';
+// The rules the picks followed, when any is on.
+void writeRules(std::ostream& out, const PickRules& rules) {
+    std::string used;
+    for (const std::string& line : pickRulesLines(rules)) used += (used.empty() ? "" : kRulesSeparator) + line;
+    if (rules.newLine) used += kNewLineUnused;
+    if (!used.empty()) out << formatText(kRulesUsed, used.c_str()) << '\n';
+}
+
+void writeResult(std::ostream& out, const std::string& lottery, const PickRules& rules,
+                 const BacktestResult& result) {
+    out << formatText(kHeading, lottery.c_str(), static_cast<int>(result.tested)) << '\n';
+    writeRules(out, rules);
+    out << kTableHeading << '\n';
     for (std::size_t matches = 0; matches < result.observed.size(); ++matches) {
         out << formatText(kTableRow, static_cast<int>(matches), result.observed[matches], result.expected[matches])
             << '\n';
@@ -94,10 +110,11 @@ int runBacktest(CliContext& context, const std::vector<std::string>& words) {
     const auto lottery = loadWholeLotteryDraws(context, kBacktestCommandName, arguments->positional().front());
     if (!lottery) return EXIT_FAILURE;
 
+    const PickRules rules = readCommandPickRules(context, kBacktestCommandName, lottery->profile).fitting;
     BacktestResult result;
     {
         ProgressLine progress(context.err);
-        result = backtestAnalysedPicks(lottery->draws, lottery->profile, *options, *last, std::ref(progress));
+        result = backtestAnalysedPicks(lottery->draws, lottery->profile, *options, *last, std::ref(progress), rules);
     }
     if (result.refused()) return commandFailed(context, kBacktestCommandName, result.refusal);
     if (result.tested == 0) {
@@ -105,7 +122,7 @@ int runBacktest(CliContext& context, const std::vector<std::string>& words) {
             context, kBacktestCommandName,
             formatText(kNothingTested, lottery->profile.name.c_str(), static_cast<int>(kFewestDrawsBeforeTest)));
     }
-    writeResult(context.out, lottery->profile.name, result);
+    writeResult(context.out, lottery->profile.name, rules, result);
     return EXIT_SUCCESS;
 }
 

@@ -2,7 +2,10 @@
 
 #include "CommandSettings.h"
 #include "Commands.h"
+#include "platform/AppProfile.h"
+#include "platform/FormatText.h"
 #include "settings/LotteryStore.h"
+#include "settings/PickRulesStore.h"
 
 namespace numora {
 
@@ -22,7 +25,14 @@ int runDelete(CliContext& context, const std::vector<std::string>& words) {
     const LotteryDeletion deletion = deleteLottery(settings.file(), name);
     if (!deletion.listed) return commandFailed(context, kDeleteCommandName, std::string(kNotListed) + name);
     if (!deletion.refusal.empty()) return commandFailed(context, kDeleteCommandName, deletion.refusal);
-    return settings.reportSave(deletion.saved) ? EXIT_SUCCESS : EXIT_FAILURE;
+    if (!settings.reportSave(deletion.saved)) return EXIT_FAILURE;
+    // The lottery's pick rules go with it.
+    if (!removePickRules(context.profile, name)) {
+        const std::string failure = context.profile.failure();
+        return commandFailed(context, kDeleteCommandName,
+                             formatText(kPickRulesNotRemovedFormat, name.c_str(), failure.c_str()));
+    }
+    return EXIT_SUCCESS;
 }
 
 }  // namespace numora

@@ -6,10 +6,12 @@
 #include "Commands.h"
 #include "LotteryDraws.h"
 #include "PickOptionWords.h"
+#include "PickRulesWords.h"
 #include "app/AppState.h"
 #include "picking/LineText.h"
 #include "picking/PickFlow.h"
 #include "picking/SilentProgress.h"
+#include "platform/FormatText.h"
 
 namespace numora {
 
@@ -19,6 +21,8 @@ constexpr const char* kLinesOption = "--lines";
 constexpr const char* kRandomFlag = "--random";
 constexpr int kDefaultLines = 1;
 constexpr std::string_view kNegativeLines = "--lines: the pick list cannot hold fewer than 0 lines";
+constexpr char kTooManyRebuilt[] =
+    "--lines: with a new line each Pick, pick makes the lines of the pick list before it, and makes at most %d";
 
 }  // namespace
 
@@ -41,10 +45,22 @@ int runPick(CliContext& context, const std::vector<std::string>& words) {
     // random line.
     const bool analysed = lottery->loaded.ok() && !lottery->draws.empty() && !arguments->has(kRandomFlag);
     const LineKind kind = analysed ? LineKind::Analysed : LineKind::Random;
-    const PickRequest request{profile, lottery->draws, *options, *lines, kind, std::time(nullptr)};
+    const PickRules rules = readCommandPickRules(context, kPickCommandName, profile).fitting;
+    PickRequest request{profile, lottery->draws, *options, *lines, kind, std::time(nullptr), rules};
     CrtRandom random;
     PredictionEngine engine(random);
     SilentProgress progress;
+    // A new line differs from the lines the window would list before it; a
+    // random line has no such lines, its clock seeds them all alike.
+    ListedPicks before;
+    if (rules.newLine && analysed) {
+        if (*lines > kMostLinesRebuilt) {
+            return commandFailed(context, kPickCommandName, formatText(kTooManyRebuilt, kMostLinesRebuilt));
+        }
+        before = picksBefore(engine, request, progress);
+        if (!before.refusal.empty()) return commandFailed(context, kPickCommandName, before.refusal);
+        request.taken = &before.lines;
+    }
     const PickResult pick = makePick(engine, request, progress);
     if (pick.refused()) return commandFailed(context, kPickCommandName, pick.refusal);
     context.out << makeLineText(pick.line, profile) << '\n';

@@ -1,5 +1,7 @@
 #include "CliCommand.h"
+#include "CommandWheel.h"
 #include "Commands.h"
+#include "PickRulesWords.h"
 #include "settings/ProfileLimits.h"
 
 namespace numora {
@@ -110,7 +112,10 @@ const std::vector<CliCommand>& cliCommands() {
          "  --pattern, --no-pattern   use pattern prediction, or not\n"
          "  --weight, --no-weight     more weight to less frequent balls, or not\n"
          "Options not given keep their stored values. A lottery whose number range is too\n"
-         "small for its lines, or for a bonus apart from them, is refused with the reason.",
+         "small for its lines, or for a bonus apart from them, is refused with the reason.\n"
+         "The line follows the lottery's pick rules (see rules). With a new line each Pick,\n"
+         "an analysed line also differs from the P lines that the window's picks would\n"
+         "have made one after another from an empty pick list (at most " + std::to_string(kMostLinesRebuilt) + ").",
          runPick, CommandAccess::Reads},
         {kCheckCommandName, "check LOTTERY [--date YYYY-MM-DD | --all] [LINE...]",
          "check lines against the latest draw, a draw of a date, or every draw",
@@ -148,8 +153,27 @@ const std::vector<CliCommand>& cliCommands() {
          "verdict in plain words. A lottery with a second drum also gets a table of what\n"
          "the picks matched of the main numbers and of the second drum's together (\"5+2\"),\n"
          "beside random lines' exact odds. Progress goes to standard error on long runs.\n"
+         "The picks follow the lottery's pick rules, which are named below the heading when\n"
+         "any is on.\n"
          "  --model, --pattern, --weight and their opposites as for pick",
          runBacktest, CommandAccess::Reads},
+        wheelCommand(),
+        {kRulesCommandName, "rules LOTTERY [--fix SPEC] [--exclude SPEC] [--new-line|--any-line] [--clear]",
+         "show or change a lottery's pick rules",
+         "Writes the lottery's pick rules as Key=Value lines: Fixed (the numbers every\n"
+         "picked line holds), Excluded (the numbers no picked line holds) and NewLine (Yes:\n"
+         "a pick never repeats a line of the pick list). Options given change them first,\n"
+         "and the rules are stored for the lottery; pick, backtest and the window's Pick\n"
+         "follow them. SPEC is numbers and runs separated by commas, such as 1-12 or\n"
+         "3,7,9-15; an empty SPEC (\"\") sets none.\n"
+         "  --fix SPEC       the fixed numbers, at most one fewer than the balls of a line\n"
+         "  --exclude SPEC   the excluded numbers; a line's balls must be left\n"
+         "  --new-line       a new line each Pick\n"
+         "  --any-line       picks may repeat a line (the default)\n"
+         "  --clear          every rule off, before the other options\n"
+         "Rules a lottery cannot follow (a number out of its range, fixed and excluded at\n"
+         "once, too many fixed or too many excluded) are refused with the reason.",
+         runRules, CommandAccess::Writes},
         {kOptionsCommandName,
          "options [--model 0|1|2] [--pattern|--no-pattern] [--weight|--no-weight] [--sound|--no-sound] "
          "[--pick-sound PATH] [--start-sound PATH]",

@@ -54,6 +54,10 @@ int runTrends(CliContext& context, const std::vector<std::string>& words);
 inline constexpr const char* kBacktestCommandName = "backtest";
 int runBacktest(CliContext& context, const std::vector<std::string>& words);
 
+// A lottery's pick rules, changed by the words when they say so.
+inline constexpr const char* kRulesCommandName = "rules";
+int runRules(CliContext& context, const std::vector<std::string>& words);
+
 // The six options of the Advanced window, changed by the words when they say so.
 inline constexpr const char* kOptionsCommandName = "options";
 int runOptions(CliContext& context, const std::vector<std::string>& words);

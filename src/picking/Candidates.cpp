@@ -6,12 +6,14 @@
 
 namespace numora {
 
-void drawCandidate(CrtRandom& random, int min, int max, bool repeat, Candidate& candidate) {
+void drawCandidate(CrtRandom& random, int min, int max, bool repeat, Candidate& candidate, const SlotRules& rules) {
     auto& numbers = candidate.numbers;
-    for (auto slot = numbers.begin(); slot != numbers.end(); ++slot) {
+    const auto inPlay = numbers.begin() + rules.balls;
+    for (auto slot = placeFixed(rules, numbers); slot != numbers.end(); ++slot) {
         do {
             *slot = drawBetween(random, min, max);
-        } while (!repeat && std::find(numbers.begin(), slot, *slot) != slot);
+        } while ((!repeat && std::find(numbers.begin(), slot, *slot) != slot) ||
+                 (slot < inPlay && rules.barred[*slot]));
     }
 }
 
@@ -34,11 +36,14 @@ int adjustedScore(const Candidate& candidate, const NumberScores& scores, const 
     return score;
 }
 
-std::size_t chooseCandidate(const Candidates& candidates, bool weight) {
-    if (weight) return 0;
-    const auto best = std::max_element(candidates.begin(), candidates.end(),
-                                       [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
-    return static_cast<std::size_t>(best - candidates.begin());
+std::optional<std::size_t> chooseCandidate(const Candidates& candidates, bool weight, const TakenLines& taken) {
+    std::optional<std::size_t> chosen;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        if (taken.holds(candidates[i].numbers)) continue;
+        if (weight) return i;
+        if (!chosen || candidates[i].score > candidates[*chosen].score) chosen = i;
+    }
+    return chosen;
 }
 
 }  // namespace numora

@@ -29,6 +29,15 @@ std::string_view randomLineRefusal(const LotteryProfile& profile) {
     return {};
 }
 
+std::string_view rulesRefusal(const LotteryProfile& profile, const PickRules& rules, const SlotRules& slots,
+                              bool repeats, const TakenLines& avoided) {
+    if (pickRulesProblem(rules, profile) != PickRulesProblem::None) return kRefusalRulesDoNotFit;
+    if (!avoided.empty() && !firstFreeLine(slots, profile.min, profile.max, repeats, avoided)) {
+        return kRefusalEveryLineTaken;
+    }
+    return {};
+}
+
 std::string_view bonusRefusal(const LotteryProfile& profile,
                               const std::array<int, PickedLine::kSlotCount>& slots, bool avoidSlots) {
     if (!profileWithinLimits(profile)) return kRefusalProfileOutOfRange;

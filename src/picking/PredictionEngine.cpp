@@ -14,15 +14,24 @@ namespace numora {
 
 namespace {
 
+const TakenLines& noLines() {
+    static const TakenLines none;
+    return none;
+}
+
 // Sums in 32-bit two's complement, as the seed rule asks.
 std::int32_t wrapped(std::int64_t value) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(value)); }
 
 }  // namespace
 
 PickResult PredictionEngine::PredictLine(const LotteryProfile& profile, const DrawList& draws,
-                                         const Options& options, int lines, PickProgress& progress) {
+                                         const Options& options, int lines, PickProgress& progress,
+                                         const PickRules& rules, const TakenLines& taken) {
     PickResult result;
+    const SlotRules slots = slotRulesOf(rules, profile.balls);
+    const TakenLines& avoided = rules.newLine ? taken : noLines();
     result.refusal = analysedLineRefusal(profile);
+    if (!result.refused()) result.refusal = rulesRefusal(profile, rules, slots, profile.repeat, avoided);
     if (result.refused()) return result;
 
     progress.setProgressEnabled(true);
@@ -39,16 +48,8 @@ PickResult PredictionEngine::PredictLine(const LotteryProfile& profile, const Dr
     progress.setProgressPosition(kProgressTriples);
 
     random_.srand(static_cast<std::uint32_t>(MakeSeed(options.model, wholeMean(draws, lines), profile.max, lines)));
-    const bool adjust = !profile.repeat && options.pattern;
-    Candidates candidates;
-    for (Candidate& candidate : candidates) {
-        drawCandidate(random_, profile.min, profile.max, profile.repeat, candidate);
-        candidate.score = candidateScore(candidate, profile.balls, scores);
-        if (adjust) candidate.score = adjustedScore(candidate, scores, stats);
-    }
+    result.line.slots = chooseAnalysedLine(profile, options, scores, stats, slots, avoided);
     progress.setProgressPosition(kProgressCandidates);
-
-    result.line.slots = candidates[chooseCandidate(candidates, options.moreWeightToLessFrequent)].numbers;
     progress.setProgressPosition(kProgressDone);
     if (profile.bonus > 0 && profile.powerBall) result.line.bonus = drawBetween(random_, profile.min, profile.bonus);
 
@@ -57,22 +58,51 @@ PickResult PredictionEngine::PredictLine(const LotteryProfile& profile, const Dr
     return result;
 }
 
-PickResult PredictionEngine::RandomLine(const LotteryProfile& profile, std::int64_t clockSeconds) {
+LineSlots PredictionEngine::chooseAnalysedLine(const LotteryProfile& profile, const Options& options,
+                                               const NumberScores& scores, const PatternStats& stats,
+                                               const SlotRules& slots, const TakenLines& avoided) {
+    const bool adjust = !profile.repeat && options.pattern;
+    Candidates candidates;
+    for (int round = 0; round < kCandidateRounds; ++round) {
+        for (Candidate& candidate : candidates) {
+            drawCandidate(random_, profile.min, profile.max, profile.repeat, candidate, slots);
+            candidate.score = candidateScore(candidate, profile.balls, scores);
+            if (adjust) candidate.score = adjustedScore(candidate, scores, stats);
+        }
+        const auto chosen = chooseCandidate(candidates, options.moreWeightToLessFrequent, avoided);
+        if (chosen) return candidates[*chosen].numbers;
+    }
+    // The refusal made sure there is one.
+    return firstFreeLine(slots, profile.min, profile.max, profile.repeat, avoided).value();
+}
+
+PickResult PredictionEngine::RandomLine(const LotteryProfile& profile, std::int64_t clockSeconds,
+                                        const PickRules& rules, const TakenLines& taken) {
     PickResult result;
+    const SlotRules slots = slotRulesOf(rules, profile.balls);
+    const TakenLines& avoided = rules.newLine ? taken : noLines();
     result.refusal = randomLineRefusal(profile);
+    if (!result.refused()) result.refusal = rulesRefusal(profile, rules, slots, false, avoided);
     if (result.refused()) return result;
 
     random_.srand(static_cast<std::uint32_t>(clockSeconds));
-    auto& slots = result.line.slots;
-    do {
-        slots[0] = drawBetween(random_, profile.min, profile.max);
-    } while (slots[0] > profile.max - profile.balls + 1);
-    for (auto slot = slots.begin() + 1; slot != slots.begin() + profile.balls; ++slot) {
+    for (int tries = 0; tries < kRandomLineTries; ++tries) {
+        drawRandomLine(profile, slots, result.line.slots);
+        if (!avoided.holds(result.line.slots)) return result;
+    }
+    result.line.slots = firstFreeLine(slots, profile.min, profile.max, false, avoided).value();
+    return result;
+}
+
+void PredictionEngine::drawRandomLine(const LotteryProfile& profile, const SlotRules& slots, LineSlots& line) {
+    const auto first = line.begin();
+    const auto end = line.begin() + profile.balls;
+    for (auto slot = placeFixed(slots, line); slot != end; ++slot) {
         do {
             *slot = drawBetween(random_, profile.min, profile.max);
-        } while (std::find(slots.begin(), slot, *slot) != slot);
+        } while ((slot == first && *slot > profile.max - profile.balls + 1) || slots.barred[*slot] ||
+                 std::find(first, slot, *slot) != slot);
     }
-    return result;
 }
 
 std::array<int, PickedLine::kSlotCount> PredictionEngine::SortLine(

@@ -4,7 +4,11 @@
 #include <cstdint>
 
 #include "draws/DrawList.h"
+#include "picking/NumberScores.h"
+#include "picking/PatternStats.h"
 #include "picking/PickedLine.h"
+#include "picking/SlotRules.h"
+#include "picking/TakenLines.h"
 #include "platform/CrtRandom.h"
 #include "platform/PickProgress.h"
 #include "settings/LotteryProfile.h"
@@ -23,6 +27,12 @@ enum class LineKind { Analysed, Random };
 //
 // A profile that cannot give a line (see PickRefusal.h) is refused before any
 // number is drawn; the result then carries the reason and no numbers.
+//
+// The pick rules act inside the engine's own choice: the fixed numbers take
+// the first slots, the rest of the line's balls are drawn as ever but never
+// a fixed or an excluded number, and with a new line each Pick a line the
+// taken lines hold is passed over for the next best. Without rules every
+// draw is as it is without them.
 class PredictionEngine {
 public:
     static constexpr char kStatusAnalysing[] = "Analysing!";
@@ -38,18 +48,27 @@ public:
 
     // The generator, where the last draw left it.
     CrtRandom& generator() { return random_; }
+    // How many rounds of 100 candidates, and how many random lines, are drawn
+    // at most for a new line before the first free line in number order is
+    // taken instead.
+    static constexpr int kCandidateRounds = 1000;
+    static constexpr int kRandomLineTries = 100000;
 
     // The analysed line: scores every number by frequency and recency over the
     // draws, seeds the generator by the forecasting model from the draws and
     // the pick-list line count (lines, at least 0), scores 100 random candidate
     // lines and takes the best. The bonus slot holds the PowerBall draw, or -1.
+    // With a new line each Pick, the best candidate whose line is not taken;
+    // when all 100 are taken, 100 more are drawn from the same generator.
     PickResult PredictLine(const LotteryProfile& profile, const DrawList& draws, const Options& options, int lines,
-                           PickProgress& progress);
+                           PickProgress& progress, const PickRules& rules = {}, const TakenLines& taken = {});
 
     // A line of Balls different numbers from the generator seeded with the
     // clock (seconds since 1970); s1 is never above Max - Balls + 1. The other
-    // slots and the bonus are -1.
-    PickResult RandomLine(const LotteryProfile& profile, std::int64_t clockSeconds);
+    // slots and the bonus are -1. With a new line each Pick, a line that is
+    // taken is drawn again.
+    PickResult RandomLine(const LotteryProfile& profile, std::int64_t clockSeconds, const PickRules& rules = {},
+                          const TakenLines& taken = {});
 
     // The first balls slots in ascending order, then -1; numbers below 0 or
     // above max are dropped, a number held twice stays twice.
@@ -76,6 +95,13 @@ public:
     static std::int32_t wholeMean(const DrawList& draws, int lines);
 
 private:
+    // The best candidate line that is not taken, round after round.
+    LineSlots chooseAnalysedLine(const LotteryProfile& profile, const Options& options, const NumberScores& scores,
+                                 const PatternStats& stats, const SlotRules& slots, const TakenLines& avoided);
+    // One random line by the slot rules: s1, when drawn, is never above
+    // Max - Balls + 1, and the numbers are all different.
+    void drawRandomLine(const LotteryProfile& profile, const SlotRules& slots, LineSlots& line);
+
     CrtRandom& random_;
 };
 

@@ -45,6 +45,11 @@ bool InMemoryAppProfile::writeInt(std::string_view section, std::string_view key
     return true;
 }
 
+bool InMemoryAppProfile::remove(std::string_view section, std::string_view key) {
+    values_.erase(keyOf(section, key));
+    return true;
+}
+
 bool InMemoryAppProfile::contains(std::string_view section, std::string_view key) const {
     return values_.count(keyOf(section, key)) != 0;
 }

@@ -30,6 +30,9 @@ public:
     // once, so that it holds all of them or none. This one writes them one at a
     // time and stops at the first that fails.
     virtual bool writeAll(const std::vector<ProfileValue>& values);
+    // Removes a value, so that reads yield their default again; true also
+    // when there was none. A store kept in a file writes it at once.
+    virtual bool remove(std::string_view section, std::string_view key) = 0;
 
     // Why the store cannot be used at all, or else why its last write failed,
     // as words that follow "Numora" ("cannot use the options file X: it is a
@@ -46,6 +49,7 @@ public:
     int readInt(std::string_view section, std::string_view key, int fallback) const override;
     bool writeText(std::string_view section, std::string_view key, std::string_view value) override;
     bool writeInt(std::string_view section, std::string_view key, int value) override;
+    bool remove(std::string_view section, std::string_view key) override;
 
     bool contains(std::string_view section, std::string_view key) const;
 

@@ -38,11 +38,18 @@ public:
     bool writeInt(std::string_view section, std::string_view key, int value) override;
     // One write of the file for all the values.
     bool writeAll(const std::vector<ProfileValue>& values) override;
+    // Looked at and locked as a write is.
+    bool remove(std::string_view section, std::string_view key) override;
     std::string failure() const override;
 
 private:
     // Why a write cannot be made now; empty when it can.
     std::string writeObstacle() const;
+    // Whether a write can be made now; the reason is kept when it cannot.
+    bool mayWrite();
+    // Writes the file after a change of its values; false, with the reason
+    // kept, when it could not.
+    bool sync();
 
     QString file_;
     std::chrono::milliseconds lockWait_;

@@ -33,6 +33,24 @@ TEST(QSettingsAppProfile, valuesWrittenInOneRunReadBackInTheNext) {
     EXPECT_EQ(again.readText("Advanced", "Sound", "TRUE"), "TRUE");
 }
 
+// Keys are lottery names for the pick rules: whatever a name may hold reads
+// back, and a removed value is gone in the next run too.
+TEST(QSettingsAppProfile, keysOfAnyLotteryNameReadBackAndARemovedValueIsGoneInTheNextRun) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Numora.conf"));
+    const std::vector<std::string> names{"Lotto 6 49", "%20 ;#=[x", "Caf\xC3\xA9 Plus", "a,b", "Daily"};
+    {
+        QSettingsAppProfile profile(file);
+        for (const std::string& name : names) ASSERT_TRUE(profile.writeText("PickRules", name, "fixed 1 " + name));
+        ASSERT_TRUE(profile.remove("PickRules", "Daily"));
+        ASSERT_TRUE(profile.remove("PickRules", "Never Stored"));
+    }
+    const QSettingsAppProfile again(file);
+    for (const std::string& name : names) {
+        EXPECT_EQ(again.readText("PickRules", name, "none"), name == "Daily" ? "none" : "fixed 1 " + name);
+    }
+}
+
 std::filesystem::path pathOf(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 // Whatever stands in the options file's place that QSettings cannot read
@@ -65,6 +83,7 @@ TEST(QSettingsAppProfile, whatCannotBeReadAsOptionsLeavesTheDefaultsAndTheFileAs
         EXPECT_EQ(profile.failure(), "cannot use the options file " + path(name).string() + ": " + cause);
         EXPECT_EQ(profile.readInt("Advanced", "Hyper", 1), 1) << name;
         EXPECT_EQ(profile.writeInt("Advanced", "Hyper", 0), false) << name;
+        EXPECT_EQ(profile.remove("Advanced", "Hyper"), false) << name;
         EXPECT_EQ(std::filesystem::status(path(name)).type(), type) << name;
         if (!bytes.empty()) {
             EXPECT_EQ(testing::readBytes(path(name)), bytes);
@@ -119,6 +138,9 @@ TEST(QSettingsAppProfile, aWriteWaitsForTheLockOnlySoLongAndSaysWhatStandsInItsW
     waited.restart();
     EXPECT_TRUE(profile.writeInt("Advanced", "Hyper", 1)) << profile.failure();
     EXPECT_LT(waited.elapsed(), kWait.count());
+    // A writer killed a moment ago: its empty lock comes free while a patient write waits.
+    testing::writeBytes(lock, "");
+    EXPECT_TRUE(QSettingsAppProfile(file, std::chrono::seconds(5)).writeInt("Advanced", "Hyper", 2));
 }
 
 TEST(QSettingsAppProfile, aWriteThatTheDiskRefusesFailsAndSaysSo) {

@@ -26,6 +26,9 @@ public:
     bool writeInt(std::string_view section, std::string_view key, int value) override {
         return mayWrite() && stored.writeInt(section, key, value);
     }
+    bool remove(std::string_view section, std::string_view key) override {
+        return mayWrite() && stored.remove(section, key);
+    }
     std::string failure() const override { return failure_; }
 
     InMemoryAppProfile stored;

@@ -80,7 +80,8 @@ void shootProfileEditor(Gallery& gallery, const Screen& screen, const LotteryPro
     NoPrompts prompter;
     AppState state = gallery.state();
     state.current = lottery;
-    ProfileEditor editor(state, gallery.device(), prompter, screen.size);
+    InMemoryAppProfile options;
+    ProfileEditor editor(state, gallery.device(), options, prompter, screen.size);
     gallery.saveWidget(shotName(name, screen), editor);
 }
 
@@ -89,7 +90,8 @@ void shootSecondDrum(Gallery& gallery, const Screen& screen) {
     NoPrompts prompter;
     AppState state = gallery.state();
     state.current = kEuroMillions;
-    ProfileEditor editor(state, gallery.device(), prompter, screen.size);
+    InMemoryAppProfile options;
+    ProfileEditor editor(state, gallery.device(), options, prompter, screen.size);
     editor.show();
     auto* button = editor.findChild<QPushButton*>(QStringLiteral("secondDrumButton"));
     gallery.saveModal(shotName("profile-editor-second-drum-window", screen), [&] { button->click(); }, &editor);

@@ -16,6 +16,10 @@
 
 class QWidget;
 
+namespace numora {
+class AppProfile;
+}
+
 namespace numora::gallery {
 
 // Where the pictures go, and the device the windows are shown on: a fresh
@@ -89,9 +93,9 @@ extern const LotteryProfile kEuroMillions;
 // and of EuroMillions.
 void writeLotteries(const DevicePaths& device);
 // The main window on the device screen after a number of picks of the
-// lottery, by default the first.
+// lottery, by default the first; `prepare` adds to the options it opens with.
 void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks,
-                     const std::string& lottery = {});
+                     const std::string& lottery = {}, const std::function<void(AppProfile&)>& prepare = {});
 
 void shootArt(Gallery& gallery);
 void shootControls(Gallery& gallery);
@@ -103,6 +107,8 @@ void shootEditorWindows(Gallery& gallery);
 void shootPastDrawsWindows(Gallery& gallery);
 void shootPastDrawsAtScaleTwo(Gallery& gallery);
 void shootImportPreview(Gallery& gallery);
+void shootWheelWindows(Gallery& gallery);
+void shootPickRules(Gallery& gallery);
 // Run with QT_SCALE_FACTOR=2: the main window and the art at scale 2, beside
 // what enlarged small pictures would show.
 void shootAtScaleTwo(Gallery& gallery);

@@ -82,7 +82,7 @@ void writeLotteries(const DevicePaths& device) {
 }
 
 void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks,
-                     const std::string& lottery) {
+                     const std::string& lottery, const std::function<void(AppProfile&)>& prepare) {
     AppState state;
     InMemoryAppProfile profile;
     profile.writeText(kLotteryNameOption.section, kLotteryNameOption.key,
@@ -91,6 +91,7 @@ void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, i
     // so that every pick shown differs from the one before.
     profile.writeInt(kForecastModelOption.section, kForecastModelOption.key,
                      static_cast<int>(ForecastModel::HyperGeometric));
+    if (prepare) prepare(profile);
     const FixedLocaleInfo locale;
     const FixedOffsetLocalTime time;
     SilentPrompter prompter;

@@ -55,6 +55,8 @@ int main(int argc, char* argv[]) {
         numora::gallery::shootEditorWindows(gallery);
         numora::gallery::shootPastDrawsWindows(gallery);
         numora::gallery::shootImportPreview(gallery);
+        numora::gallery::shootWheelWindows(gallery);
+        numora::gallery::shootPickRules(gallery);
     }
 
     for (const QString& file : gallery.written()) std::printf("%s\n", qPrintable(file));

@@ -5,6 +5,8 @@
 #include <QToolBar>
 
 #include "ui/check/CheckPicksTexts.h"
+#include "ui/wheel/WheelWindowTexts.h"
+#include "ui/rules/PickRulesTexts.h"
 #include "ui/art/Icons.h"
 
 namespace numora {
@@ -29,6 +31,8 @@ CommandBar::CommandBar(QWidget* parent)
       pastDraws_(makeAction("pastDrawsAction", kPastDraws)),
       exportPicks_(makeAction("exportPicksAction", kExportPicks, art::toolbarIcon(art::ToolbarImage::ExportPicks))),
       checkPicks_(makeAction("checkPicksAction", checkpicks::kCommand)),
+      wheel_(makeAction("wheelAction", wheelwindow::kCommand)),
+      pickRules_(makeAction("pickRulesAction", pickrules::kCommand)),
       advanced_(makeAction("advancedAction", kAdvanced, art::toolbarIcon(art::ToolbarImage::Advanced))),
       help_(makeAction("helpAction", kHelp, art::toolbarIcon(art::ToolbarImage::Help))) {
     setObjectName(QStringLiteral("commandBar"));
@@ -36,6 +40,8 @@ CommandBar::CommandBar(QWidget* parent)
     lottery->addActions({erasePicks_, addLotteryType_, pastDraws_, exportPicks_});
     lottery->addSeparator();
     lottery->addAction(checkPicks_);
+    lottery->addAction(wheel_);
+    lottery->addAction(pickRules_);
     toolBar()->addActions({exportPicks_, addLotteryType_, advanced_, erasePicks_, help_});
 }
 

@@ -6,7 +6,7 @@ namespace numora {
 
 // The bar along the bottom of the main window: the menu "Lottery" (Erase
 // Picks, Add Lottery Type, Past Draws, Export Picks, and apart from them Check
-// Picks) and a toolbar of 16 by 15 pixel buttons (Export Picks, Add Lottery
+// Picks, Wheel and Pick Rules) and a toolbar of 16 by 15 pixel buttons (Export Picks, Add Lottery
 // Type, Advanced, Erase Picks, Help).
 class CommandBar : public WindowBar {
     Q_OBJECT
@@ -19,6 +19,8 @@ public:
     QAction* pastDraws() const { return pastDraws_; }
     QAction* exportPicks() const { return exportPicks_; }
     QAction* checkPicks() const { return checkPicks_; }
+    QAction* wheel() const { return wheel_; }
+    QAction* pickRules() const { return pickRules_; }
     QAction* advanced() const { return advanced_; }
     QAction* help() const { return help_; }
 
@@ -28,6 +30,8 @@ private:
     QAction* pastDraws_;
     QAction* exportPicks_;
     QAction* checkPicks_;
+    QAction* wheel_;
+    QAction* pickRules_;
     QAction* advanced_;
     QAction* help_;
 };

@@ -7,7 +7,9 @@
 #include "app/AppState.h"
 #include "platform/FormatText.h"
 #include "platform/Prompter.h"
+#include "platform/AppProfile.h"
 #include "settings/LotteryStore.h"
+#include "settings/PickRulesStore.h"
 #include "settings/SettingsLocation.h"
 #include "ui/main/MainWindowTexts.h"
 #include "ui/controls/LotterySelector.h"
@@ -27,11 +29,12 @@ constexpr char kCannotDeleteSection[] = "Could not delete Section";
 
 }  // namespace
 
-ProfileEditor::ProfileEditor(AppState& state, const DevicePaths& device, Prompter& prompter, ScreenSize screen,
-                             QWidget* parent)
+ProfileEditor::ProfileEditor(AppState& state, const DevicePaths& device, AppProfile& options, Prompter& prompter,
+                             ScreenSize screen, QWidget* parent)
     : QDialog(parent),
       state_(state),
       device_(device),
+      options_(options),
       prompter_(prompter),
       controls_(buildProfileEditor(*this, screen)),
       fields_(state.current) {
@@ -121,6 +124,10 @@ void ProfileEditor::deleteLottery() {
         if (!deletion.entryDeleted) prompter_.report(kCannotDeleteIndex);
         if (!deletion.sectionDeleted) prompter_.report(kCannotDeleteSection);
         if (!deletion.saved) prompter_.report(mainwindow::kSettingsNotSaved);
+        if (deletion.saved && !removePickRules(options_, fields_.name)) {
+            const std::string failure = options_.failure();
+            prompter_.report(formatText(kPickRulesNotRemovedFormat, fields_.name.c_str(), failure.c_str()));
+        }
         const std::vector<std::string> names = controls_.lottery->names();
         if (!names.empty()) fields_.name = names.front();
         showFields();

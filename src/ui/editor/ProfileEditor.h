@@ -12,6 +12,7 @@ class QLineEdit;
 
 namespace numora {
 
+class AppProfile;
 class DevicePaths;
 class Prompter;
 struct AppState;
@@ -20,7 +21,8 @@ struct AppState;
 // profile or deletes a lottery. It works on the current lottery itself:
 // choosing a lottery here makes it current, and Save writes the current
 // values. It owns its own store of the settings file, which writes itself to
-// the file once more when the window goes.
+// the file once more when the window goes. A deleted lottery's pick rules go
+// from the option store with it.
 class ProfileEditor : public QDialog {
     Q_OBJECT
 
@@ -30,8 +32,8 @@ public:
     static constexpr int kClosed = QDialog::Rejected;
     static constexpr int kFailed = 2;  // the settings file could not be loaded for a chosen lottery
 
-    ProfileEditor(AppState& state, const DevicePaths& device, Prompter& prompter, ScreenSize screen,
-                  QWidget* parent = nullptr);
+    ProfileEditor(AppState& state, const DevicePaths& device, AppProfile& options, Prompter& prompter,
+                  ScreenSize screen, QWidget* parent = nullptr);
     ~ProfileEditor() override;
 
 private:
@@ -56,6 +58,7 @@ private:
 
     AppState& state_;
     const DevicePaths& device_;
+    AppProfile& options_;
     Prompter& prompter_;
     ProfileEditorControls controls_;
     SettingsFile settings_;

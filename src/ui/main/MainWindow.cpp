@@ -54,6 +54,8 @@ void MainWindow::connectCommands() {
     if (controls_.hiddenOk) connect(controls_.hiddenOk, &QPushButton::clicked, this, &QDialog::accept);
     if (controls_.hiddenCancel) connect(controls_.hiddenCancel, &QPushButton::clicked, this, &QDialog::reject);
     connectCheckCommands();
+    connectWheelCommand();
+    connectRulesCommands();
 }
 
 void MainWindow::setUpButtons() {
@@ -87,6 +89,7 @@ void MainWindow::runOpening() {
     if (loadSettings()) fillSelector();
     controls_.selector->selectName(state.current.name);
     readLotteryProfile(settings_, state.current.name, state.current);
+    loadPickRules();
     loadDrawsAndMode(state.current.name);
 
     showWelcome(false);

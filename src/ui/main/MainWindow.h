@@ -9,12 +9,15 @@
 #include "picking/PickedLine.h"
 #include "picking/PredictionEngine.h"
 #include "platform/CrtRandom.h"
+#include "settings/PickRules.h"
 #include "settings/SettingsFile.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MainWindowServices.h"
 #include "ui/services/StatusProgress.h"
 
 namespace numora {
+
+class RulesMark;
 
 // The program's one top-level window, titled "Numora": the user chooses a
 // lottery, taps "Pick" and sees the line as ball pictures and at the top of
@@ -73,6 +76,18 @@ private:
     void checkPicks();
     void markCheckedBalls();
 
+    // Wheels (MainWindowWheel.cpp).
+    void connectWheelCommand();
+    void openWheel();
+    void addPicks(const std::vector<PickedLine>& picks);
+    // The current lottery's pick rules (MainWindowRules.cpp).
+    void connectRulesCommands();
+    void loadPickRules();
+    void pickRules();
+    TakenLines listedLines() const;
+    // A message, shown once the window is on screen.
+    void tell(const std::string& message);
+
     // The selector's edit field and the text the window keeps of it.
     void takeControlValues();
     void showFieldValues();
@@ -88,6 +103,8 @@ private:
     QString lotteryField_;
     std::string unreadReported_;
     std::optional<DrawRecord> checkedDraw_;
+    PickRules rules_;
+    RulesMark* rulesMark_ = nullptr;
     bool opened_ = false;
     bool closed_ = false;
 };

@@ -1,7 +1,5 @@
 // The main window's lottery: choosing one, the lottery list after the
 // profile editor, and the past draws after the windows that change them.
-#include <QTimer>
-
 #include "app/AppState.h"
 #include "platform/Prompter.h"
 #include "picking/PickListText.h"
@@ -34,6 +32,7 @@ void MainWindow::chooseLottery(const std::string& name) {
         setRandomMode(true);
     }
     readLotteryProfile(settings_, name, state.current);
+    loadPickRules();
     showWelcome(true);
     controls_.balls->clear();
     controls_.balls->showIdle();
@@ -48,7 +47,7 @@ void MainWindow::addLotteryType() {
     {
         // The editor's store writes itself once more as the editor goes, so
         // the editor goes before the file is read again.
-        ProfileEditor editor(state, services_.device, services_.prompter, services_.screen, this);
+        ProfileEditor editor(state, services_.device, services_.profile, services_.prompter, services_.screen, this);
         editor.exec();
     }
     update();
@@ -116,12 +115,7 @@ void MainWindow::reportUnreadDraws(const DrawFileResult& loaded, const std::stri
     }
     if (name == unreadReported_) return;
     unreadReported_ = name;
-    // At opening the window is not on screen yet: the message waits for it.
-    if (!opened_) {
-        QTimer::singleShot(0, this, [this, message = loaded.message] { services_.prompter.report(message); });
-        return;
-    }
-    services_.prompter.report(loaded.message);
+    tell(loaded.message);
 }
 
 void MainWindow::setRandomMode(bool random) {

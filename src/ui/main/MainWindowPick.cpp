@@ -34,7 +34,8 @@ void MainWindow::OnPick() {
                                                      : PredictionEngine::kStatusAnalysing);
     // The first pick empties the welcome lines, so the analysis counts none.
     const int lines = state.welcomeShown ? 0 : controls_.pickList->topLevelItemCount();
-    const PickRequest request{state.current, draws_, state.options, lines, kind, services_.clock()};
+    const TakenLines listed = listedLines();
+    const PickRequest request{state.current, draws_, state.options, lines, kind, services_.clock(), rules_, &listed};
     const PickResult made = makePick(engine_, request, progress_);
     if (made.refused()) {
         // A profile that cannot give a line: the list and the balls stay.

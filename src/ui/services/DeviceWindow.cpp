@@ -38,6 +38,14 @@ QVBoxLayout* dressDeviceWindow(QWidget& window, int topMargin, int spacing) {
     return column;
 }
 
+QHBoxLayout* addMarginRow(QVBoxLayout& column, int sideMargin, int spacing) {
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(sideMargin, 0, sideMargin, 0);
+    row->setSpacing(spacing);
+    column.addLayout(row);
+    return row;
+}
+
 void fitDeviceWindow(QWidget& window, ScreenSize screen) {
     window.setFixedSize(deviceWindowSize(screen).expandedTo(window.layout()->minimumSize()));
 }

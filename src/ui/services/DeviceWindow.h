@@ -5,6 +5,7 @@
 
 #include "app/ScreenShape.h"
 
+class QHBoxLayout;
 class QPushButton;
 class QVBoxLayout;
 class QWidget;
@@ -29,6 +30,9 @@ QSize deviceWindowSize(ScreenSize screen);
 
 // The device look, and a column layout without side margins for the window's rows.
 QVBoxLayout* dressDeviceWindow(QWidget& window, int topMargin, int spacing);
+
+// A row added to such a column, with side margins of its own.
+QHBoxLayout* addMarginRow(QVBoxLayout& column, int sideMargin, int spacing);
 
 // Fixes the window's size: the screen below the navigation bar, and never
 // smaller than its layout needs.

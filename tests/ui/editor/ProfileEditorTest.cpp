@@ -14,7 +14,9 @@
 #include "app/AppState.h"
 #include "app/DeviceInstall.h"
 #include "settings/BallSlots.h"
+#include "platform/AppProfile.h"
 #include "settings/LotteryStore.h"
+#include "settings/PickRulesStore.h"
 #include "settings/SettingsLocation.h"
 #include "support/RecordingPrompter.h"
 #include "ui/support/DeviceRoot.h"
@@ -49,7 +51,7 @@ protected:
 
     ProfileEditor& open(ScreenSize screen = {240, 320}) {
         editor.reset();
-        editor = std::make_unique<ProfileEditor>(state, paths, prompter, screen);
+        editor = std::make_unique<ProfileEditor>(state, paths, options, prompter, screen);
         editor->show();
         editor->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(editor.get()));
@@ -83,6 +85,7 @@ protected:
     }
 
     AppState state;
+    InMemoryAppProfile options;
     RecordingPrompter prompter;
     std::unique_ptr<ProfileEditor> editor;
 };
@@ -189,8 +192,9 @@ TEST_F(ProfileEditorTest, aBadFieldOrAFailedSaveKeepsTheEditorOpenNamingTheBoxWi
     EXPECT_EQ(form(), "Keno 5 1 40 0 - x - x");
 }
 
-TEST_F(ProfileEditorTest, deleteAsksThenRemovesTheEntryAndSectionSelectsTheFirstLotteryAndKeepsTheDrawFile) {
+TEST_F(ProfileEditorTest, deleteAsksThenRemovesTheEntryAndSectionAndPickRulesSelectsTheFirstLotteryAndKeepsTheDrawFile) {
     testing::writeBytes(host("\\Program Files\\Numora\\Lotto.dat"), "draws");
+    for (const char* name : {"Lotto", "Keno"}) ASSERT_TRUE(writePickRules(options, name, {{}, {}, true}));
     open();
     EXPECT_TRUE(control<QPushButton>("deleteButton").isEnabled());
     prompter.answers = {false, true};
@@ -198,6 +202,7 @@ TEST_F(ProfileEditorTest, deleteAsksThenRemovesTheEntryAndSectionSelectsTheFirst
     EXPECT_EQ(prompter.texts(),
               std::vector<std::string>{"Delete Lotto?\nSelect SAVE to save the changes when exiting."});
     EXPECT_EQ(lottery().count(), 3);
+    EXPECT_TRUE(options.contains("PickRules", "Lotto"));
 
     click("deleteButton");
     EXPECT_EQ(lottery().names(), (std::vector<std::string>{"Daily", "Keno"}));
@@ -207,6 +212,8 @@ TEST_F(ProfileEditorTest, deleteAsksThenRemovesTheEntryAndSectionSelectsTheFirst
     expected = u"\r\n[LotteryList]\r\nGame0=Daily\r\nGame1=Keno\r\n" + expected.substr(expected.find(u"\r\n[Daily]"));
     EXPECT_EQ(settingsBytes(), testing::utf16WithMark(expected));
     EXPECT_EQ(testing::readBytes(host("\\Program Files\\Numora\\Lotto.dat")), "draws");
+    EXPECT_FALSE(options.contains("PickRules", "Lotto"));
+    EXPECT_TRUE(options.contains("PickRules", "Keno"));
 
     // The last two: Delete goes dark when one is left.
     prompter.answers = {true};

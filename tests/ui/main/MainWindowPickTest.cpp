@@ -132,13 +132,14 @@ protected:
     std::string numbersShown;
 };
 
-TEST_F(MainWindowCheckTest, checkPicksEndsTheLotteryMenuAndWithoutDrawsOrPicksThereIsNothingToCheck) {
+TEST_F(MainWindowCheckTest, checkPicksWheelAndPickRulesFollowTheFourEntriesOfTheLotteryMenuAndWithoutDrawsOrPicksThereIsNothingToCheck) {
     open();
     QStringList entries;
     for (QAction* action : control<QMenu>("lotteryMenu").actions()) {
         if (!action->isSeparator()) entries.push_back(action->text());
     }
-    EXPECT_EQ(entries, (QStringList{"Erase Picks", "Add Lottery Type", "Past Draws", "Export Picks", "Check Picks"}));
+    EXPECT_EQ(entries, (QStringList{"Erase Picks", "Add Lottery Type", "Past Draws", "Export Picks", "Check Picks",
+                                    "Wheel", "Pick Rules"}));
     trigger("checkPicksAction");
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Lotto has no past draws to check the picks against."});
 

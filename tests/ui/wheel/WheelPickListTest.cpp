@@ -1,0 +1,63 @@
+#include <QComboBox>
+#include <QPushButton>
+
+#include "picking/PicksFile.h"
+#include "ui/support/MainWindowFixture.h"
+#include "ui/wheel/NumberGrid.h"
+
+namespace numora {
+namespace {
+
+using WheelPickList = MainWindowTest;
+
+// In the open Wheel window: taps first to last into the pool, chooses the
+// guarantee, generates the wheel and adds it to the pick list.
+void addWheel(QWidget& window, int first, int last, int match, int ifDrawn) {
+    auto& grid = child<NumberGrid>(window, "wheelGrid");
+    for (int number = first; number <= last; ++number)
+        QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.cellRect(number).center());
+    child<QComboBox>(window, "wheelMatch").setCurrentIndex(match - 1);
+    child<QComboBox>(window, "wheelIf").setCurrentIndex(ifDrawn - 1);
+    auto& generate = child<QPushButton>(window, "wheelGenerate");
+    generate.click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return generate.isEnabled(); }, 20000));
+    child<QPushButton>(window, "wheelAddToPickList").click();
+}
+
+TEST_F(WheelPickList, addedTicketsJoinThePickListAsPicksDoAndAreExported) {
+    writeBallPictures({10, 11, 12, 13, 14, 15, 16});
+    open({320, 240});
+    pick();
+    const std::string earlierPick = pickList().topLine();
+    withModal([this] { trigger("wheelAction"); }, [](QWidget& modal) { addWheel(modal, 10, 16, 3, 3); });
+
+    const std::vector<std::string> lines = pickList().lines();
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines.back(), earlierPick);
+    for (std::size_t row = 0; row < 4; ++row) {
+        const auto line = readLineText(lines[row], kLotto);
+        ASSERT_TRUE(line.has_value()) << lines[row];
+        EXPECT_GE(line->slots[0], 10);
+        EXPECT_LE(line->slots[5], 16);
+    }
+    EXPECT_EQ(pickList().selectedLine(), lines.front());
+    EXPECT_EQ(shownBalls().front(), readLineText(lines.front(), kLotto)->slots[0]);
+
+    trigger("exportPicksAction");
+    const auto exported = PicksFile::load(paths, kTestDataFolder);
+    ASSERT_TRUE(exported.lines.has_value());
+    EXPECT_EQ(*exported.lines, lines);
+}
+
+TEST_F(WheelPickList, ticketsReplaceTheWelcomeLinesAndClosingAddsNothing) {
+    open();
+    withModal([this] { trigger("wheelAction"); });
+    EXPECT_EQ(pickList().lines(), welcomeFor("Lotto"));
+    withModal([this] { trigger("wheelAction"); }, [](QWidget& modal) { addWheel(modal, 1, 7, 1, 1); });
+    // 1 if 1 over 7 numbers: two tickets.
+    EXPECT_EQ(pickList().lines().size(), 2u);
+    EXPECT_FALSE(state.welcomeShown);
+}
+
+}  // namespace
+}  // namespace numora
