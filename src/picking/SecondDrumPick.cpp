@@ -20,6 +20,15 @@ void drawDrumNumbers(CrtRandom& random, NumberRange range, int count, Candidate&
     }
 }
 
+void putDrumNumbers(const LotteryProfile& profile, const Candidate& chosen, PickedLine& line) {
+    const SlotIndexes drum = secondDrumIndexes(profile);
+    const int count = drum.end - drum.first;
+    const auto numbers = chosen.numbers.begin();
+    const auto slots = line.slots.begin() + drum.first;
+    std::copy(numbers, numbers + count, slots);
+    if (profile.sort) std::sort(slots, slots + count);
+}
+
 }  // namespace
 
 DrawList drawsWithoutSecondDrum(const DrawList& draws, const LotteryProfile& profile) {
@@ -31,29 +40,34 @@ DrawList drawsWithoutSecondDrum(const DrawList& draws, const LotteryProfile& pro
     return main;
 }
 
+void drawSecondDrum(CrtRandom& random, const LotteryProfile& profile, PickedLine& line) {
+    if (!hasSecondDrum(profile)) return;
+    const SlotIndexes drum = secondDrumIndexes(profile);
+    Candidate drawn;
+    drawDrumNumbers(random, secondDrumRange(profile), drum.end - drum.first, drawn);
+    putDrumNumbers(profile, drawn, line);
+}
+
 void pickSecondDrum(CrtRandom& random, const PickRequest& request, PickedLine& line) {
     const LotteryProfile& profile = request.profile;
+    if (request.kind == LineKind::Random) {
+        drawSecondDrum(random, profile, line);
+        return;
+    }
     const NumberRange range = secondDrumRange(profile);
     const SlotIndexes drum = secondDrumIndexes(profile);
     const int count = drum.end - drum.first;
     Candidates candidates;
-    std::size_t chosen = 0;
-    if (request.kind == LineKind::Random) {
-        drawDrumNumbers(random, range, count, candidates.front());
-    } else {
-        NumberScores scores;
-        buildNumberScores(request.draws, range.low, range.high, scores, {drum.first, drum.end});
-        for (Candidate& candidate : candidates) {
-            drawDrumNumbers(random, range, count, candidate);
-            candidate.score = 0;
-            for (int i = 0; i < count; ++i) candidate.score += scores.score[candidate.numbers[i]];
-        }
-        chosen = chooseCandidate(candidates, request.options.moreWeightToLessFrequent);
+    NumberScores scores;
+    buildNumberScores(request.draws, range.low, range.high, scores, {drum.first, drum.end});
+    for (Candidate& candidate : candidates) {
+        drawDrumNumbers(random, range, count, candidate);
+        candidate.score = 0;
+        for (int i = 0; i < count; ++i) candidate.score += scores.score[candidate.numbers[i]];
     }
-    const auto numbers = candidates[chosen].numbers.begin();
-    const auto slots = line.slots.begin() + drum.first;
-    std::copy(numbers, numbers + count, slots);
-    if (profile.sort) std::sort(slots, slots + count);
+    // No line is taken here, so a candidate is always chosen.
+    const std::size_t chosen = chooseCandidate(candidates, request.options.moreWeightToLessFrequent).value_or(0);
+    putDrumNumbers(profile, candidates[chosen], line);
 }
 
 }  // namespace numora

@@ -21,4 +21,8 @@ DrawList drawsWithoutSecondDrum(const DrawList& draws, const LotteryProfile& pro
 // a good second drum (secondDrumProblem).
 void pickSecondDrum(CrtRandom& random, const PickRequest& request, PickedLine& line);
 
+// Puts random numbers of the lottery's second drum into the line's slots after
+// its balls, as a random pick does; nothing for a lottery without one.
+void drawSecondDrum(CrtRandom& random, const LotteryProfile& profile, PickedLine& line);
+
 }  // namespace numora
