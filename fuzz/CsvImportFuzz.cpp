@@ -13,6 +13,7 @@
 #include "draws/CsvLineReader.h"
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 namespace {
@@ -34,10 +35,15 @@ struct Setup {
         profile.balls = 3 + static_cast<int>((size / 9) % 5);
         profile.min = static_cast<int>((size / 45) % 2);
         profile.bonus = (size / 90) % 2 == 0 ? 49 : 0;
+        // A second drum of up to two numbers from 0 to 9, where the slots leave room.
+        profile.drum2 = std::min(static_cast<int>((size / 180) % 3), kBallSlots - profile.balls);
+        profile.drum2Min = 0;
+        profile.drum2Max = 9;
     }
 
     CsvLineRules rules() const {
-        return {profile.balls, profile.bonus, locale.shortDateOrder(), locale.dateSeparator().front(), kUndated, &time};
+        return {slotsInPlay(profile),           profile.bonus, locale.shortDateOrder(),
+                locale.dateSeparator().front(), kUndated,      &time};
     }
 
     static constexpr std::int32_t kUndated = 1'165'401'000;

@@ -1,8 +1,10 @@
 // A pick-list line is read back from any text; a line of ball numbers (0 to
-// 99) written as the pick list writes it reads back as the same numbers.
+// 99), a second drum's numbers among them, written as the pick list writes it
+// reads back as the same numbers.
 
 #include "FuzzCheck.h"
 #include "picking/LineText.h"
+#include "settings/BallSlots.h"
 
 namespace {
 
@@ -17,6 +19,8 @@ numora::LotteryProfile profileFor(std::size_t size) {
     profile.balls = 3 + static_cast<int>(size % 5);
     profile.powerBall = (size / 5) % 2 == 1;
     profile.showBonus = (size / 10) % 2 == 1;
+    profile.drum2 = std::min(static_cast<int>((size / 20) % 3), numora::kBallSlots - profile.balls);
+    profile.drum2Min = 0;
     return profile;
 }
 
@@ -30,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
 
     PickedLine line = *read;
     const bool showsBonus = profile.powerBall || profile.showBonus;
-    for (int slot = 0; slot < profile.balls; ++slot) {
+    for (int slot = 0; slot < slotsInPlay(profile); ++slot) {
         if (!isBall(line.slots[static_cast<std::size_t>(slot)])) return 0;
     }
     if (showsBonus && !isBall(line.bonus)) return 0;

@@ -81,7 +81,7 @@ void analyse(std::string_view bytes, const LotteryProfile& profile, DateOrder or
     const std::vector<BallSource> ballChoices = ballSourceChoices(analysis.records, layout.date, profile);
     for (std::size_t b = 0; b < std::min(ballChoices.size(), kChoicesTried); ++b) {
         const BallSource& balls = ballChoices[b];
-        TableLayout chosen{layout.date, balls, {}};
+        TableLayout chosen{layout.date, balls, {}, {}};
         const std::vector<BonusSource> bonusChoices = bonusSourceChoices(analysis.records, chosen, profile);
         for (std::size_t k = 0; k < std::min(bonusChoices.size(), kChoicesTried); ++k) {
             const BonusSource& bonus = bonusChoices[k];

@@ -10,6 +10,7 @@
 #include "picking/PickRefusal.h"
 #include "picking/SilentProgress.h"
 #include "platform/FormatText.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
@@ -45,6 +46,16 @@ void tally(BacktestResult& result, const PickedLine& pick, const DrawRecord& dra
         meanOfSquares += static_cast<double>(matches * matches) * odds[matches];
     }
     result.expectedVariance += meanOfSquares - mean * mean;
+
+    if (match.secondDrumMatches) {
+        const auto labelOdds =
+            randomLineLabelOdds(profile, drawnMainNumbers(draw, profile), drawnSecondDrumNumbers(draw, profile));
+        ++result.observedLabels[static_cast<std::size_t>(match.mainMatches)]
+                               [static_cast<std::size_t>(*match.secondDrumMatches)];
+        for (std::size_t m = 0; m < labelOdds.size(); ++m) {
+            for (std::size_t s = 0; s < labelOdds[m].size(); ++s) result.expectedLabels[m][s] += labelOdds[m][s];
+        }
+    }
 
     const auto bonus = drawnBonus(draw, profile);
     if (!bonus || pick.bonus == PickedLine::kEmpty) return;
@@ -82,6 +93,11 @@ BacktestResult backtestAnalysedPicks(const DrawList& draws, const LotteryProfile
     BacktestResult result;
     result.observed.assign(static_cast<std::size_t>(ballsInPlay(profile)) + 1, 0);
     result.expected.assign(result.observed.size(), 0.0);
+    if (hasSecondDrum(profile)) {
+        const std::size_t drumMatches = static_cast<std::size_t>(secondDrumNumbers(profile)) + 1;
+        result.observedLabels.assign(result.observed.size(), std::vector<int>(drumMatches, 0));
+        result.expectedLabels.assign(result.observed.size(), std::vector<double>(drumMatches, 0.0));
+    }
     result.refusal = analysedLineRefusal(profile);
     if (result.refused()) return result;
 

@@ -15,7 +15,7 @@ namespace numora {
 
 // How the picks of a backtest fared, next to what lines made at random would
 // have done against the same draws. Only the main numbers decide the verdict;
-// the bonus is counted apart.
+// the bonus and a second drum's numbers are counted apart.
 struct BacktestResult {
     // Why the lottery's profile cannot be picked; empty when it can.
     std::string_view refusal;
@@ -31,6 +31,11 @@ struct BacktestResult {
     int bonusTried = 0;
     int bonusMatched = 0;
     double bonusExpected = 0.0;
+    // For a lottery with a second drum, index [m][s]: how many picks matched m
+    // main numbers and s of the second drum's ("5+2"), and how many random
+    // lines would be expected to (their exact odds); empty otherwise.
+    std::vector<std::vector<int>> observedLabels;
+    std::vector<std::vector<double>> expectedLabels;
 
     bool refused() const { return !refusal.empty(); }
     int matchedInAll() const;

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 
 #include "analysis/CheckedNumbers.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
@@ -81,6 +83,19 @@ std::vector<double> randomLineMatchOdds(const LotteryProfile& profile, const std
     std::vector<int> drawnCounts;
     for (const auto& [number, count] : counts) drawnCounts.push_back(count);
     return RepeatingLineOdds(range, balls, std::move(drawnCounts)).walk();
+}
+
+std::vector<std::vector<double>> randomLineLabelOdds(const LotteryProfile& profile, const std::vector<int>& drawnMain,
+                                                     const std::vector<int>& drawnSecondDrum) {
+    const std::vector<double> main = randomLineMatchOdds(profile, drawnMain);
+    const std::set<int> different(drawnSecondDrum.begin(), drawnSecondDrum.end());
+    const std::vector<double> drum = hypergeometricOdds(
+        secondDrumRange(profile).size(), static_cast<int>(different.size()), secondDrumNumbers(profile));
+    std::vector<std::vector<double>> odds(main.size(), std::vector<double>(drum.size()));
+    for (std::size_t m = 0; m < main.size(); ++m) {
+        for (std::size_t s = 0; s < drum.size(); ++s) odds[m][s] = main[m] * drum[s];
+    }
+    return odds;
 }
 
 }  // namespace numora

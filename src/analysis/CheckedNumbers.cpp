@@ -2,10 +2,39 @@
 
 #include <algorithm>
 
+#include "settings/BallSlots.h"
+
 namespace numora {
 
 namespace {
+
 constexpr int kFewestBalls = 3;
+
+// The numbers of slots [first, end) (numberAt gives each) that lie in range,
+// ascending; with `whole`, nullopt as soon as one does not.
+template <typename NumberAt>
+std::optional<std::vector<int>> numbersIn(NumberAt numberAt, int first, int end, NumberRange range, bool whole) {
+    std::vector<int> numbers;
+    for (int slot = first; slot < end; ++slot) {
+        const int number = numberAt(slot);
+        if (range.holds(number)) {
+            numbers.push_back(number);
+        } else if (whole) {
+            return std::nullopt;
+        }
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+auto drawNumbers(const DrawRecord& draw) {
+    return [&draw](int slot) { return draw.number(slot); };
+}
+
+auto lineNumbers(const PickedLine& line) {
+    return [&line](int slot) { return line.slots[static_cast<std::size_t>(slot)]; };
+}
+
 }  // namespace
 
 BonusRange bonusRange(const LotteryProfile& profile) { return {std::max(profile.min, 1), profile.bonus}; }
@@ -15,13 +44,7 @@ int ballsInPlay(const LotteryProfile& profile) {
 }
 
 std::vector<int> drawnMainNumbers(const DrawRecord& draw, const LotteryProfile& profile) {
-    std::vector<int> numbers;
-    for (int ball = 1; ball <= ballsInPlay(profile); ++ball) {
-        const int number = draw.ball(ball);
-        if (number >= profile.min && number <= profile.max) numbers.push_back(number);
-    }
-    std::sort(numbers.begin(), numbers.end());
-    return numbers;
+    return *numbersIn(drawNumbers(draw), 0, ballsInPlay(profile), mainRange(profile), false);
 }
 
 std::optional<int> drawnBonus(const DrawRecord& draw, const LotteryProfile& profile) {
@@ -29,13 +52,18 @@ std::optional<int> drawnBonus(const DrawRecord& draw, const LotteryProfile& prof
     return draw.bonus;
 }
 
+std::vector<int> drawnSecondDrumNumbers(const DrawRecord& draw, const LotteryProfile& profile) {
+    const SlotIndexes drum = secondDrumIndexes(profile);
+    return *numbersIn(drawNumbers(draw), drum.first, drum.end, secondDrumRange(profile), false);
+}
+
 std::optional<std::vector<int>> completeLineNumbers(const PickedLine& line, const LotteryProfile& profile) {
-    std::vector<int> numbers(line.slots.begin(), line.slots.begin() + ballsInPlay(profile));
-    for (const int number : numbers) {
-        if (number < profile.min || number > profile.max) return std::nullopt;
-    }
-    std::sort(numbers.begin(), numbers.end());
-    return numbers;
+    return numbersIn(lineNumbers(line), 0, ballsInPlay(profile), mainRange(profile), true);
+}
+
+std::optional<std::vector<int>> completeSecondDrumNumbers(const PickedLine& line, const LotteryProfile& profile) {
+    const SlotIndexes drum = secondDrumIndexes(profile);
+    return numbersIn(lineNumbers(line), drum.first, drum.end, secondDrumRange(profile), true);
 }
 
 }  // namespace numora

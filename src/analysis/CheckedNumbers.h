@@ -32,8 +32,16 @@ int ballsInPlay(const LotteryProfile& profile);
 std::vector<int> drawnMainNumbers(const DrawRecord& draw, const LotteryProfile& profile);
 std::optional<int> drawnBonus(const DrawRecord& draw, const LotteryProfile& profile);
 
+// The second drum's numbers of a draw, those of its slots that lie within the
+// drum's range, in ascending order; none for a lottery without a second drum.
+std::vector<int> drawnSecondDrumNumbers(const DrawRecord& draw, const LotteryProfile& profile);
+
 // The line's main numbers in ascending order; nullopt unless every one of its
 // Balls slots holds a number from Min to Max.
 std::optional<std::vector<int>> completeLineNumbers(const PickedLine& line, const LotteryProfile& profile);
+
+// The line's second drum numbers in ascending order; nullopt unless every one
+// of the drum's slots holds a number of its range.
+std::optional<std::vector<int>> completeSecondDrumNumbers(const PickedLine& line, const LotteryProfile& profile);
 
 }  // namespace numora

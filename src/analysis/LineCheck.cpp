@@ -5,6 +5,7 @@
 
 #include "analysis/CheckedNumbers.h"
 #include "platform/FormatText.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
@@ -17,22 +18,37 @@ bool isLater(const DrawList& draws, std::size_t a, std::size_t b) {
     return first != second ? first > second : a > b;
 }
 
+// How many of the line's slots [first, end) match a drawn number, each drawn
+// number once; marks the slots that do.
+int matchSlots(const PickedLine& line, int first, int end, std::vector<int> unmatched, LineMatch& match) {
+    int matches = 0;
+    for (int slot = first; slot < end; ++slot) {
+        const auto found = std::find(unmatched.begin(), unmatched.end(), line.slots[static_cast<std::size_t>(slot)]);
+        if (found == unmatched.end()) continue;
+        unmatched.erase(found);
+        match.matchedSlots[static_cast<std::size_t>(slot)] = true;
+        ++matches;
+    }
+    return matches;
+}
+
 }  // namespace
 
 bool LineMatch::betterThan(const LineMatch& other) const {
     if (mainMatches != other.mainMatches) return mainMatches > other.mainMatches;
+    if (secondDrumMatches != other.secondDrumMatches) {
+        return secondDrumMatches.value_or(0) > other.secondDrumMatches.value_or(0);
+    }
     return bonusMatched && !other.bonusMatched;
 }
 
 LineMatch matchLine(const PickedLine& line, const DrawRecord& draw, const LotteryProfile& profile) {
     LineMatch match;
-    std::vector<int> unmatched = drawnMainNumbers(draw, profile);
-    for (int slot = 0; slot < ballsInPlay(profile); ++slot) {
-        const auto found = std::find(unmatched.begin(), unmatched.end(), line.slots[static_cast<std::size_t>(slot)]);
-        if (found == unmatched.end()) continue;
-        unmatched.erase(found);
-        match.matchedSlots[static_cast<std::size_t>(slot)] = true;
-        ++match.mainMatches;
+    match.mainMatches = matchSlots(line, 0, ballsInPlay(profile), drawnMainNumbers(draw, profile), match);
+    if (hasSecondDrum(profile)) {
+        const SlotIndexes drum = secondDrumIndexes(profile);
+        match.secondDrumMatches =
+            matchSlots(line, drum.first, drum.end, drawnSecondDrumNumbers(draw, profile), match);
     }
     const auto bonus = drawnBonus(draw, profile);
     match.bonusMatched = bonus && *bonus == line.bonus;
@@ -49,6 +65,10 @@ PickedLine drawAsLine(const DrawRecord& draw) {
 }
 
 std::string matchLabel(const LineMatch& match) {
+    if (match.secondDrumMatches) {
+        return formatText(match.bonusMatched ? kMatchLabelWithSecondDrumAndBonus : kMatchLabelWithSecondDrum,
+                          match.mainMatches, *match.secondDrumMatches);
+    }
     return formatText(match.bonusMatched ? kMatchLabelWithBonus : kMatchLabel, match.mainMatches);
 }
 
@@ -74,9 +94,12 @@ PicksCheck checkPicks(const std::vector<std::optional<PickedLine>>& picks, const
 std::vector<std::int32_t> datesDrawn(const PickedLine& line, const DrawList& draws, const LotteryProfile& profile) {
     std::vector<std::int32_t> dates;
     const auto numbers = completeLineNumbers(line, profile);
-    if (!numbers) return dates;
+    const auto secondDrum = completeSecondDrumNumbers(line, profile);
+    if (!numbers || !secondDrum) return dates;
     for (const DrawRecord& draw : draws) {
-        if (drawnMainNumbers(draw, profile) == *numbers) dates.push_back(draw.date);
+        if (drawnMainNumbers(draw, profile) == *numbers && drawnSecondDrumNumbers(draw, profile) == *secondDrum) {
+            dates.push_back(draw.date);
+        }
     }
     return dates;
 }

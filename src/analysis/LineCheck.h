@@ -15,22 +15,29 @@ namespace numora {
 
 // How a line fared against one draw. The main numbers match as a set in any
 // order; a number the line holds twice matches twice only when the draw holds
-// it twice too. The bonus counts apart: it matches when the line's bonus is
-// the draw's bonus.
+// it twice too. A second drum's numbers match the same way among themselves
+// (a main number never matches a star). The bonus counts apart: it matches
+// when the line's bonus is the draw's bonus.
 struct LineMatch {
     int mainMatches = 0;
+    // nullopt for a lottery without a second drum.
+    std::optional<int> secondDrumMatches;
     bool bonusMatched = false;
-    // Which of the line's slots matched a drawn main number.
+    // Which of the line's slots matched a drawn number of its drum.
     std::array<bool, PickedLine::kSlotCount> matchedSlots{};
 
-    // More main numbers is better; with as many, the bonus decides.
+    // More main numbers is better; with as many, more of the second drum's;
+    // then the bonus decides.
     bool betterThan(const LineMatch& other) const;
 };
 
 // "4+1" for four main numbers and the bonus, "3" for three without it, "0"
-// for none.
+// for none. A lottery with a second drum counts its main numbers, then the
+// second drum's, always: "5+2", "3+1", "2+0"; "+1" follows for its bonus.
 inline constexpr char kMatchLabel[] = "%d";
 inline constexpr char kMatchLabelWithBonus[] = "%d+1";
+inline constexpr char kMatchLabelWithSecondDrum[] = "%d+%d";
+inline constexpr char kMatchLabelWithSecondDrumAndBonus[] = "%d+%d+1";
 
 LineMatch matchLine(const PickedLine& line, const DrawRecord& draw, const LotteryProfile& profile);
 
@@ -51,8 +58,9 @@ struct PicksCheck {
 PicksCheck checkPicks(const std::vector<std::optional<PickedLine>>& picks, const DrawRecord& draw,
                       const LotteryProfile& profile);
 
-// The dates of the draws whose main numbers are exactly the line's, in list
-// order; none for a line without a number in each of its slots.
+// The dates of the draws whose main numbers (and second drum's numbers) are
+// exactly the line's, in list order; none for a line without a number in each
+// of its slots.
 std::vector<std::int32_t> datesDrawn(const PickedLine& line, const DrawList& draws, const LotteryProfile& profile);
 
 // Positions of up to `count` draws, the latest date first; of draws with the

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "analysis/CheckedNumbers.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
@@ -46,6 +47,7 @@ Trends countTrends(const DrawList& draws, const LotteryProfile& profile, std::op
     trends.drawsKept = draws.size();
     trends.drawsCounted = std::min(last.value_or(draws.size()), draws.size());
     trends.main = emptySet(profile.min, profile.max);
+    if (hasSecondDrum(profile)) trends.secondDrum = emptySet(profile.drum2Min, profile.drum2Max);
     const BonusRange bonus = bonusRange(profile);
     trends.bonus = emptySet(bonus.low, bonus.high);
 
@@ -54,9 +56,13 @@ Trends countTrends(const DrawList& draws, const LotteryProfile& profile, std::op
     for (auto draw = draws.records().rbegin(); draw != draws.records().rend(); ++draw, ++ago) {
         const bool counted = static_cast<std::size_t>(ago) < trends.drawsCounted;
         for (const int number : drawnMainNumbers(*draw, profile)) record(trends.main, number, ago, counted);
+        for (const int number : drawnSecondDrumNumbers(*draw, profile)) {
+            record(trends.secondDrum, number, ago, counted);
+        }
         if (const auto drawn = drawnBonus(*draw, profile)) record(trends.bonus, *drawn, ago, counted);
     }
     shareOut(trends.main);
+    shareOut(trends.secondDrum);
     shareOut(trends.bonus);
     return trends;
 }

@@ -20,8 +20,8 @@ struct NumberTrend {
     friend bool operator==(const NumberTrend&, const NumberTrend&) = default;
 };
 
-// The numbers of one kind of ball (the main balls, or the bonus) from the
-// lowest to the highest, and the count each would have by chance: the balls
+// The numbers of one kind of ball (the main balls, the second drum's, or the
+// bonus) from the lowest to the highest, and the count each would have by chance: the balls
 // of that kind counted over the last draws, shared evenly among the numbers.
 struct TrendSet {
     std::vector<NumberTrend> numbers;
@@ -30,12 +30,14 @@ struct TrendSet {
 };
 
 // The trends of a lottery over its last draws (the last ones of the list, the
-// most recent last, as a pick reads them). Main balls and the bonus are
-// counted apart; the bonus set is empty for a lottery without a bonus.
+// most recent last, as a pick reads them). Main balls, a second drum's
+// numbers and the bonus are counted apart; the second drum's set is empty for
+// a lottery without one, the bonus set for a lottery without a bonus.
 struct Trends {
     std::size_t drawsCounted = 0;
     std::size_t drawsKept = 0;
     TrendSet main;
+    TrendSet secondDrum;
     TrendSet bonus;
 };
 

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "platform/FormatText.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
@@ -10,6 +11,7 @@ namespace {
 
 constexpr const char* kBallPictureFormat = "%s\\Balls\\%d.jpg";
 constexpr const char* kPowerBallPictureFormat = "%s\\Balls\\R%d.jpg";
+constexpr const char* kSecondDrumPictureFormat = "%s\\Balls\\S%d.jpg";
 constexpr char kLargerPictureMark[] = "@2x";
 // Files copied together get times a moment apart, in either order.
 constexpr auto kSameTimeSlack = std::chrono::seconds(2);
@@ -28,6 +30,10 @@ std::string ballPicturePath(std::string_view dataFolder, int number) {
 
 std::string powerBallPicturePath(std::string_view dataFolder, int number) {
     return formatPicturePath(kPowerBallPictureFormat, dataFolder, number);
+}
+
+std::string secondDrumPicturePath(std::string_view dataFolder, int number) {
+    return formatPicturePath(kSecondDrumPictureFormat, dataFolder, number);
 }
 
 std::string largerPicturePath(std::string_view picturePath) {
@@ -56,6 +62,15 @@ std::optional<std::string> ballPictureForSlot(std::string_view dataFolder, int s
     if (!bonus.powerBall && !bonus.showBonus) return ballPicturePath(dataFolder, kEmptyBall);
     if (number == kEmptyBall || !bonus.powerBall) return ballPicturePath(dataFolder, number);
     return powerBallPicturePath(dataFolder, number);
+}
+
+std::optional<std::string> lotteryBallPicture(std::string_view dataFolder, int slot, int number,
+                                              const LotteryProfile& lottery) {
+    if (slot >= kFirstBallSlot && slot < kBonusSlot && number >= kLowestBallNumber &&
+        slotDrum(lottery, slot) == SlotDrum::Second) {
+        return secondDrumPicturePath(dataFolder, number);
+    }
+    return ballPictureForSlot(dataFolder, slot, number, {.powerBall = lottery.powerBall, .showBonus = lottery.showBonus});
 }
 
 }  // namespace numora

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings/LotteryProfile.h"
+
 namespace numora {
 
 // The ball display shows eight pictures: slots 1 to 7 are the main balls in
@@ -30,6 +32,9 @@ int idlePictureNumber(int slot);
 std::string ballPicturePath(std::string_view dataFolder, int number);
 // "<data folder>\Balls\R<number>.jpg": the PowerBall of a PowerBall lottery.
 std::string powerBallPicturePath(std::string_view dataFolder, int number);
+// "<data folder>\Balls\S<number>.jpg": a number of a lottery's second drum,
+// in the drum's colour (S0.jpg to S99.jpg).
+std::string secondDrumPicturePath(std::string_view dataFolder, int number);
 
 // A picture may have a larger variant beside it, at twice its size each way,
 // for a high-resolution screen; it is named as Qt names such variants:
@@ -54,5 +59,11 @@ struct BonusStyle {
 // outside 1 to 8.
 std::optional<std::string> ballPictureForSlot(std::string_view dataFolder, int slot, int number,
                                               BonusStyle bonus);
+
+// The same for the lottery: a number in one of the slots of its second drum
+// (the slots after its balls) shows the second drum's picture (S0.jpg); the
+// empty ball and the idle pictures stay as they are in every slot.
+std::optional<std::string> lotteryBallPicture(std::string_view dataFolder, int slot, int number,
+                                              const LotteryProfile& lottery);
 
 }  // namespace numora

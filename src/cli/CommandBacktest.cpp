@@ -9,6 +9,7 @@
 #include "PickOptionWords.h"
 #include "PickRulesWords.h"
 #include "analysis/Backtest.h"
+#include "analysis/LineCheck.h"
 #include "platform/FormatText.h"
 
 namespace numora {
@@ -21,6 +22,9 @@ constexpr char kHeading[] = "%s: %d draws tested, each against the analysed pick
 constexpr char kTableHeading[] = "matched  picks  random lines";
 constexpr char kTableRow[] = "%7d  %5d  %12.2f";
 constexpr char kBonusRow[] = "  bonus  %5d  %12.2f";
+// A second drum's table: the main numbers and the second drum's matched, as Check Picks labels them.
+constexpr char kLabelTableHeading[] = "matched  picks  random lines  (main + second drum)";
+constexpr char kLabelRow[] = "%7s  %5d  %12.6f";
 // The bonus row's note: the picks that had a bonus against a draw with one.
 constexpr char kBonusTried[] = "   (of %d)";
 constexpr char kProgress[] = "backtest: %d of %d draws\r";
@@ -75,6 +79,16 @@ void writeResult(std::ostream& out, const std::string& lottery, const PickRules&
     for (std::size_t matches = 0; matches < result.observed.size(); ++matches) {
         out << formatText(kTableRow, static_cast<int>(matches), result.observed[matches], result.expected[matches])
             << '\n';
+    }
+    for (std::size_t main = 0; main < result.observedLabels.size(); ++main) {
+        if (main == 0) out << kLabelTableHeading << '\n';
+        for (std::size_t second = 0; second < result.observedLabels[main].size(); ++second) {
+            const std::string label =
+                formatText(kMatchLabelWithSecondDrum, static_cast<int>(main), static_cast<int>(second));
+            out << formatText(kLabelRow, label.c_str(), result.observedLabels[main][second],
+                              result.expectedLabels[main][second])
+                << '\n';
+        }
     }
     if (result.bonusTried > 0) {
         out << formatText(kBonusRow, result.bonusMatched, result.bonusExpected)

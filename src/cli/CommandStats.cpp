@@ -13,6 +13,12 @@ namespace {
 
 constexpr char kFrequencyLineFormat[] = "%2.2d %2.2d";
 constexpr char kRecordsLineFormat[] = "Records %d";
+// Before the rows of a second drum's numbers.
+constexpr char kSecondDrumLine[] = "Second drum";
+
+void writeRows(std::ostream& out, const std::vector<NumberFrequency>& rows) {
+    for (const NumberFrequency& row : rows) out << formatText(kFrequencyLineFormat, row.number, row.count) << '\n';
+}
 
 }  // namespace
 
@@ -24,8 +30,11 @@ int runStats(CliContext& context, const std::vector<std::string>& words) {
 
     // Without a draw file there are no rows, as the Draw Stats window shows it.
     if (lottery->loaded.status != DrawFileResult::Status::Missing) {
-        for (const NumberFrequency& row : countDrawNumbers(lottery->draws, lottery->profile).rows) {
-            context.out << formatText(kFrequencyLineFormat, row.number, row.count) << '\n';
+        const DrawStatistics statistics = countDrawNumbers(lottery->draws, lottery->profile);
+        writeRows(context.out, statistics.rows);
+        if (!statistics.secondDrum.empty()) {
+            context.out << kSecondDrumLine << '\n';
+            writeRows(context.out, statistics.secondDrum);
         }
     }
     context.out << formatText(kRecordsLineFormat, static_cast<int>(lottery->draws.size())) << '\n';

@@ -23,6 +23,12 @@ std::string addHelp() {
            "  --sort          sort the numbers of each line\n"
            "  --powerball     show a PowerBall (not with --show-bonus)\n"
            "  --show-bonus    show a bonus number (not with --powerball)\n"
+           "  --drum2 N       numbers drawn from a second drum (EuroMillions' stars, the\n"
+           "                  Superzahl), " + limitsText(kDrum2Limits) + "; the balls and these share " +
+           std::to_string(kBallSlots) + " slots\n"
+           "  --drum2-min N   the second drum's lowest number, " + limitsText(kDrum2LowestLimits) + "\n"
+           "  --drum2-max N   the second drum's highest number, " + limitsText(kDrum2HighestLimits) + "\n"
+           "Without --drum2 the lottery has no second drum.\n"
            "A name may have up to " + std::to_string(kLongestLotteryName) +
            " characters; it cannot be empty, contain \\ / : * ? \" < > | ]\n"
            "or \"..\", begin or end with a space, or end with a dot.";
@@ -38,11 +44,13 @@ const std::vector<CliCommand>& cliCommands() {
          runLotteries, CommandAccess::Reads},
         {kShowCommandName, "show LOTTERY", "show a lottery's profile",
          "Writes the lottery's profile as Key=Value lines: Balls, Min, Max, Bonus, Repeat,\n"
-         "Sort, PowerBall, ShowBonus. The name must match exactly. A key the lottery's\n"
-         "section lacks shows the built-in value (6, 1, 49, 49) or No.",
+         "Sort, PowerBall, ShowBonus, and Drum2, Drum2Min, Drum2Max for a lottery with a\n"
+         "second drum. The name must match exactly. A key the lottery's section lacks\n"
+         "shows the built-in value (6, 1, 49, 49) or No.",
          runShow, CommandAccess::Reads},
         {kAddCommandName,
-         "add LOTTERY --balls N --min N --max N --bonus N [--repeat] [--sort] [--powerball] [--show-bonus]",
+         "add LOTTERY --balls N --min N --max N --bonus N [--repeat] [--sort] [--powerball] [--show-bonus] "
+         "[--drum2 N --drum2-min N --drum2-max N]",
          "add a lottery or change its profile",
          addHelp(),
          runAdd, CommandAccess::Writes},
@@ -84,7 +92,9 @@ const std::vector<CliCommand>& cliCommands() {
         {kStatsCommandName, "stats LOTTERY", "count how often each number was drawn",
          "Writes one line per ball number from the lottery's lowest to its highest: the\n"
          "number and how often it was drawn (balls and bonus alike), then \"Records N\" with\n"
-         "the number of draws. A lottery without a draw file has no number lines.",
+         "the number of draws. A lottery with a second drum has \"Second drum\" and one line\n"
+         "per number of that drum before it. A lottery without a draw file has no number\n"
+         "lines.",
          runStats, CommandAccess::Reads},
         {kPickCommandName,
          "pick LOTTERY [--lines P] [--random] [--model 0|1|2] [--pattern|--no-pattern] [--weight|--no-weight]",
@@ -92,7 +102,8 @@ const std::vector<CliCommand>& cliCommands() {
          "Makes one pick as the main window's Pick does and writes the line as the pick\n"
          "list shows it. The line is analysed from the lottery's past draws when it has at\n"
          "least one, and random (seeded from the clock) otherwise or with --random; it is\n"
-         "sorted when the lottery sorts, then gets its bonus. The name must match exactly.\n"
+         "sorted when the lottery sorts, then gets its bonus; a second drum's numbers follow\n"
+         "the balls after \" + \". The name must match exactly.\n"
          "  --lines P         lines in the pick list when the analysis runs (default 1);\n"
          "                    the seed depends on it, so each count gives its own line\n"
          "  --random          a random line, whatever the past draws\n"
@@ -111,12 +122,14 @@ const std::vector<CliCommand>& cliCommands() {
          "Checks each line against the lottery's latest draw by date (or the draws of the\n"
          "--date day) and writes it with how many main numbers it matched, \"+1\" when its\n"
          "bonus matched too (\"4+1\", \"3\", \"0\"), and the dates its main numbers were\n"
-         "ever drawn on. Of several lines, the one that matched best (most main numbers,\n"
-         "then the bonus; of equal ones the first) follows as \"best: LINE   LABEL\", as\n"
-         "Check Picks selects it. A line is written as the pick list writes it\n"
-         "(\"03  09  17  23  40  41  - 07\", quoted) or as numbers separated by spaces or\n"
-         "commas, a number past the lottery's balls being the bonus. Without lines, the\n"
-         "picks of the exported picks file are checked.\n"
+         "ever drawn on. A lottery with a second drum counts its main numbers, then the\n"
+         "second drum's (\"5+2\", \"3+1\", \"2+0\"). Of several lines, the one that matched\n"
+         "best (most main numbers, then the second drum's, then the bonus; of equal ones\n"
+         "the first) follows as \"best: LINE   LABEL\", as Check Picks selects it. A line\n"
+         "is written as the pick list writes it (\"03  09  17  23  40  41  - 07\", quoted,\n"
+         "a second drum's numbers after \" + \") or as numbers separated by spaces or\n"
+         "commas, the numbers past the lottery's balls being the second drum's, then the\n"
+         "bonus. Without lines, the picks of the exported picks file are checked.\n"
          "  --date YYYY-MM-DD  the draws of that day instead of the latest\n"
          "  --all              each line's best match over every draw, with its date",
          runCheck, CommandAccess::Reads},
@@ -144,9 +157,10 @@ const std::vector<CliCommand>& cliCommands() {
          "For each number: how often it was drawn over the last N draws of the list (default\n"
          "50), the count expected by chance (the balls counted, shared evenly among the\n"
          "numbers) and the draws since it was last drawn (0: in the latest draw, -: never).\n"
-         "Main balls and the bonus are counted apart.\n"
+         "Main balls, a second drum's numbers and the bonus are counted apart.\n"
          "  --last N   how many of the last draws to count\n"
-         "  --csv      comma-separated rows: ball,number,count,expected,since",
+         "  --csv      comma-separated rows: ball,number,count,expected,since (ball is\n"
+         "             main, second or bonus)",
          runTrends, CommandAccess::Reads},
         {kBacktestCommandName,
          "backtest LOTTERY [--last N] [--model 0|1|2] [--pattern|--no-pattern] [--weight|--no-weight]",
@@ -156,8 +170,11 @@ const std::vector<CliCommand>& cliCommands() {
          "alone, with an empty pick list, and counts the main numbers it matched. Writes\n"
          "how many picks matched 0, 1, 2, ... numbers beside how many random lines would\n"
          "be expected to against the same draws (their exact odds), the bonus apart, and a\n"
-         "verdict in plain words. Progress goes to standard error on long runs. The picks\n"
-         "follow the lottery's pick rules, which are named below the heading when any is on.\n"
+         "verdict in plain words. A lottery with a second drum also gets a table of what\n"
+         "the picks matched of the main numbers and of the second drum's together (\"5+2\"),\n"
+         "beside random lines' exact odds. Progress goes to standard error on long runs.\n"
+         "The picks follow the lottery's pick rules, which are named below the heading when\n"
+         "any is on.\n"
          "  --model, --pattern, --weight and their opposites as for pick",
          runBacktest, CommandAccess::Reads},
         wheelCommand(),

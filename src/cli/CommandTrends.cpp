@@ -16,6 +16,7 @@ constexpr const char* kCsvFlag = "--csv";
 
 constexpr char kHeading[] = "%s: the last %d of %d draws";
 constexpr char kMainBalls[] = "main balls";
+constexpr char kSecondDrumBalls[] = "second drum";
 constexpr char kBonusBalls[] = "bonus";
 constexpr char kSetHeading[] = "%s: %d counted, %s expected for each number by chance";
 // The columns as wide as their headings.
@@ -23,6 +24,7 @@ constexpr char kTableHeading[] = "%-3s  %5s  %8s  %5s";
 constexpr char kTableRow[] = "%2.2d   %5d  %8s  %5s";
 constexpr char kCsvHeading[] = "ball,number,count,expected,since";
 constexpr char kCsvMain[] = "main";
+constexpr char kCsvSecondDrum[] = "second";
 constexpr char kCsvBonus[] = "bonus";
 constexpr char kCsvRow[] = "%s,%d,%d,%.4f,%s";
 
@@ -54,10 +56,12 @@ int runTrends(CliContext& context, const std::vector<std::string>& words) {
     if (!lottery) return EXIT_FAILURE;
 
     const Trends trends = countTrends(lottery->draws, lottery->profile, *last);
+    const bool hasSecondDrum = !trends.secondDrum.numbers.empty();
     const bool hasBonus = !trends.bonus.numbers.empty();
     if (arguments->has(kCsvFlag)) {
         context.out << kCsvHeading << '\n';
         writeCsv(context.out, kCsvMain, trends.main);
+        if (hasSecondDrum) writeCsv(context.out, kCsvSecondDrum, trends.secondDrum);
         if (hasBonus) writeCsv(context.out, kCsvBonus, trends.bonus);
         return EXIT_SUCCESS;
     }
@@ -65,6 +69,7 @@ int runTrends(CliContext& context, const std::vector<std::string>& words) {
                               static_cast<int>(trends.drawsKept))
                 << '\n';
     writeTable(context.out, kMainBalls, trends.main);
+    if (hasSecondDrum) writeTable(context.out, kSecondDrumBalls, trends.secondDrum);
     if (hasBonus) writeTable(context.out, kBonusBalls, trends.bonus);
     return EXIT_SUCCESS;
 }

@@ -1,5 +1,6 @@
 #include "draws/CsvDrawLine.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -117,6 +118,23 @@ void readDate(std::string_view field, const CsvLineRules& rules, CsvDrawLine& li
 }
 
 }  // namespace
+
+std::optional<int> wholeDrawLineNumbers(std::string_view line) {
+    line = trimmed(line);
+    if (line.empty()) return 0;
+    if (line.find_first_not_of(kCsvLineCharacters) != std::string_view::npos) return std::nullopt;
+    int numbers = 0;
+    bool dated = false;
+    for (std::size_t start = 0; start <= line.size();) {
+        const std::size_t comma = std::min(line.find(kFieldSeparator, start), line.size());
+        const std::string_view field = line.substr(start, comma - start);
+        if (field.empty() || dated) return std::nullopt;
+        dated = hasDateMarker(field);
+        numbers += dated ? 0 : 1;
+        start = comma + 1;
+    }
+    return numbers;
+}
 
 std::optional<CsvDrawLine> readCsvDrawLine(std::string_view line, const CsvLineRules& rules) {
     line = trimmed(line);

@@ -15,13 +15,13 @@ class LocalTime;
 // The characters a line is read up to: digits and "\/:.-,".
 inline constexpr std::string_view kCsvLineCharacters = "0123456789\\/:.-,";
 
-// What reading one import line depends on: the lottery's ball count and
-// highest bonus, the locale's short-date order and separator (only its first
-// character counts; a separator that is not a plain ASCII character never
-// splits a date), the date given to lines without one, and the local-time
-// conversion of dates.
+// What reading one import line depends on: the lottery's ball slots in play
+// (its balls, then the numbers of its second drum) and highest bonus, the
+// locale's short-date order and separator (only its first character counts; a
+// separator that is not a plain ASCII character never splits a date), the date
+// given to lines without one, and the local-time conversion of dates.
 struct CsvLineRules {
-    int balls = 6;
+    int balls = 6;  // the ball slots in play
     int bonus = 49;
     DateOrder order = DateOrder::MonthDayYear;
     std::optional<char> separator;
@@ -47,5 +47,11 @@ struct CsvDrawLine {
 // day no draw can be dated, is never turned into another: the line says why
 // in badDate.
 std::optional<CsvDrawLine> readCsvDrawLine(std::string_view line, const CsvLineRules& rules);
+
+// How many numbers a line holds when it is a whole draw line: numbers only,
+// perhaps a date after them, nothing cut off and no empty field (what the
+// export writes). nullopt for any other line; 0 for a line without a number
+// or a date.
+std::optional<int> wholeDrawLineNumbers(std::string_view line);
 
 }  // namespace numora

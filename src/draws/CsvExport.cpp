@@ -9,6 +9,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileProblem.h"
 #include "platform/Utf16.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
@@ -31,7 +32,7 @@ std::string csvExportDevicePath(const std::string& lotteryName) {
 }
 
 int exportedBalls(const LotteryProfile& profile) {
-    return std::clamp(profile.balls, kAlwaysWrittenBalls, DrawRecord::kBallCount);
+    return std::clamp(slotsInPlay(profile), kAlwaysWrittenBalls, DrawRecord::kBallCount);
 }
 
 std::string csvExportText(const DrawList& draws, const LotteryProfile& profile) {

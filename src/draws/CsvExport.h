@@ -14,13 +14,14 @@ class DevicePaths;
 // The export file of a lottery: "\My Documents\<name> Export.csv" on the device.
 std::string csvExportDevicePath(const std::string& lotteryName);
 
-// How many balls an export line holds: balls 1 to 3, and balls 4 to 7 as far
-// as the lottery draws them.
+// How many ball slots an export line holds: balls 1 to 3, and balls 4 to 7 as
+// far as the lottery draws them, its second drum's numbers included.
 int exportedBalls(const LotteryProfile& profile);
 
 // One line per draw in list order: balls 1 to 3, balls 4 to 7 as far as the
-// lottery draws them, the bonus when the lottery has one, each "%2.2d" and
-// separated by commas, ended by a line feed alone. No heading, no date.
+// lottery draws them (a second drum's numbers after its balls), the bonus when
+// the lottery has one, each "%2.2d" and separated by commas, ended by a line
+// feed alone. No heading, no date.
 std::string csvExportText(const DrawList& draws, const LotteryProfile& profile);
 
 // The file's bytes: the text as UTF-16LE code units, without a byte-order mark.

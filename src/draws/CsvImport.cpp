@@ -7,6 +7,7 @@
 #include "platform/FormatText.h"
 #include "platform/LocaleInfo.h"
 #include "platform/Utf16.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
@@ -49,7 +50,7 @@ ImportOutcome importCsv(std::string_view bytes, DrawList& draws, const CsvImport
                         ImportObserver& observer) {
     ImportOutcome outcome;
     observer.showInfo(kImportPreparing);
-    const CsvLineRules rules{setup.profile.balls,           setup.profile.bonus,
+    const CsvLineRules rules{slotsInPlay(setup.profile),    setup.profile.bonus,
                              setup.locale.shortDateOrder(), firstSeparatorCharacter(setup.locale.dateSeparator()),
                              setup.undatedSeconds,          &setup.time};
 

@@ -3,6 +3,7 @@
 #include "draws/IsoDateText.h"
 #include "draws/NumberText.h"
 #include "platform/FormatText.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
@@ -11,6 +12,8 @@ namespace {
 constexpr char kDatedNameFormat[] = "%s Export with Dates.csv";
 constexpr char kDateHeading[] = "Date";
 constexpr char kBallHeadingFormat[] = ",Ball %d";
+// The second drum's numbers count from 1 among themselves.
+constexpr char kSecondDrumHeadingFormat[] = ",Star %d";
 constexpr char kBonusHeading[] = ",Bonus";
 constexpr char kFieldSeparator = ',';
 constexpr char kLineEnd = '\n';
@@ -29,7 +32,13 @@ std::string datedExportDevicePath(const std::string& lotteryName) {
 std::string datedExportText(const DrawList& draws, const LotteryProfile& profile, const LocalTime& time) {
     const int balls = exportedBalls(profile);
     std::string text = kDateHeading;
-    for (int ball = 1; ball <= balls; ++ball) text += formatText(kBallHeadingFormat, ball);
+    for (int ball = 1; ball <= balls; ++ball) {
+        if (slotDrum(profile, ball) == SlotDrum::Second) {
+            text += formatText(kSecondDrumHeadingFormat, ball - profile.balls);
+        } else {
+            text += formatText(kBallHeadingFormat, ball);
+        }
+    }
     if (profile.bonus > 0) text += kBonusHeading;
     text.push_back(kLineEnd);
     for (const DrawRecord& draw : draws) {

@@ -12,7 +12,8 @@ class LocalTime;
 // The export with dates of a lottery: "\My Documents\<name> Export with Dates.csv".
 std::string datedExportDevicePath(const std::string& lotteryName);
 
-// A heading line ("Date,Ball 1,...,Ball 6,Bonus"), then one line per draw in
+// A heading line ("Date,Ball 1,...,Ball 6,Bonus", with "Star 1", "Star 2"
+// for the numbers of a second drum), then one line per draw in
 // list order: its local date as YYYY-MM-DD, then the numbers the export
 // writes, "%2.2d" each; a number below 0 (an empty one), and a bonus of 0
 // (none), leave their field empty. UTF-8 (plain ASCII) with line feeds, so the

@@ -30,7 +30,10 @@ struct DrawCheckFailure {
 // inserted; nullopt when the draw is accepted, otherwise the first check that
 // failed. The lower checks compare with the profile's lowest ball; the order
 // and repeated-bonus checks apply only to a lottery that sorts its numbers and
-// does not allow repeats.
+// does not allow repeats. The boxes of a second drum's numbers (after the
+// balls) are checked after the balls and the bonus: each within the second
+// drum's range and none twice, whatever the flags; they take no part in the
+// balls' checks.
 std::optional<DrawCheckFailure> checkEnteredDraw(const EnteredDraw& numbers, const LotteryProfile& profile);
 
 }  // namespace numora

@@ -7,6 +7,7 @@
 #include "draws/NumberText.h"
 #include "platform/LocalTime.h"
 #include "platform/LocaleInfo.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
@@ -15,6 +16,8 @@ namespace {
 constexpr std::array<const char*, kDrawListColumns> kHeadings = {"B1", "B2", "B3",    "B4",  "B5",
                                                                  "B6", "B7", "Bonus", "DATE"};
 constexpr char kPowerBallHeading[] = "PowerBall";
+// The columns of a second drum's numbers, counted among themselves.
+constexpr std::array<const char*, 3> kSecondDrumHeadings = {"S1", "S2", "S3"};
 constexpr std::array<int, kDrawListColumns> kWidthUnits = {13, 13, 13, 13, 13, 13, 13, 45, 50};
 constexpr int kPowerBallWidthUnits = 50;
 constexpr int kWidthUnitsPerList = 100;
@@ -35,6 +38,9 @@ std::string sortKey(const DrawRecord& draw, int column, const LocalTime& time) {
 
 std::string drawColumnHeading(int column, const LotteryProfile& profile) {
     if (column == kDrawBonusColumn && profile.powerBall) return kPowerBallHeading;
+    if (column < kDrawBonusColumn && slotDrum(profile, column + 1) == SlotDrum::Second) {
+        return kSecondDrumHeadings.at(static_cast<std::size_t>(column - profile.balls));
+    }
     return kHeadings.at(static_cast<std::size_t>(column));
 }
 
@@ -54,6 +60,9 @@ std::string drawCellText(const DrawRecord& draw, int column, const LotteryProfil
     }
     const int ball = column + 1;
     const std::int32_t value = draw.ball(ball);
+    if (slotDrum(profile, ball) == SlotDrum::Second) {
+        return value < profile.drum2Min ? kBlankCell : twoDigitText(value);
+    }
     if (value < profile.min || (ball > kAlwaysShownBalls && profile.balls < ball)) return kBlankCell;
     return twoDigitText(value);
 }

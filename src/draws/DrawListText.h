@@ -18,15 +18,17 @@ inline constexpr int kDrawListColumns = 9;
 inline constexpr int kDrawBonusColumn = 7;
 inline constexpr int kDrawDateColumn = 8;
 
-// "Bonus" becomes "PowerBall" for a PowerBall lottery.
+// "Bonus" becomes "PowerBall" for a PowerBall lottery; the columns of a second
+// drum's numbers are headed "S1" to "S3".
 std::string drawColumnHeading(int column, const LotteryProfile& profile);
 // In pixels: a share of the list's client width counted in hundredths of it.
 int drawColumnWidth(int column, const LotteryProfile& profile, int clientWidth);
 
 // A cell's text: balls "%2.2d", or one space for a ball below the lowest
-// ball or beyond the lottery's ball count; the bonus after three spaces, or
-// one space when it is below 1 or the lottery has no bonus; the date in the
-// locale's short-date form.
+// ball or beyond the lottery's ball count; a second drum's numbers "%2.2d",
+// or one space below the drum's lowest (so a Superzahl of 0 shows); the bonus
+// after three spaces, or one space when it is below 1 or the lottery has no
+// bonus; the date in the locale's short-date form.
 std::string drawCellText(const DrawRecord& draw, int column, const LotteryProfile& profile, const LocaleInfo& locale,
                          const LocalTime& time);
 

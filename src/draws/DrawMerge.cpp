@@ -4,6 +4,8 @@
 #include <functional>
 #include <iterator>
 
+#include "settings/BallSlots.h"
+
 namespace numora {
 
 namespace {
@@ -23,7 +25,7 @@ bool outside(std::int32_t number, int low, int high) { return number < low || nu
 DrawRecord comparedForm(const DrawRecord& draw, const LotteryProfile& profile) {
     DrawRecord compared = draw;
     for (int ball = 1; ball <= DrawRecord::kBallCount; ++ball) {
-        if (outside(compared.ball(ball), profile.min, profile.max)) compared.ball(ball) = kEmptyNumber;
+        if (!slotRange(profile, ball).holds(compared.ball(ball))) compared.ball(ball) = kEmptyNumber;
     }
     if (outside(compared.bonus, profile.min, highestBonus(profile))) compared.bonus = kEmptyNumber;
     return compared;
@@ -96,8 +98,8 @@ DrawMerger::~DrawMerger() {
 }
 
 void DrawMerger::clearUnplayed(DrawRecord& draw) const {
-    for (int ball = profile_.balls + 1; ball <= DrawRecord::kBallCount; ++ball) {
-        if (outside(draw.ball(ball), profile_.min, profile_.max)) draw.ball(ball) = kEmptyNumber;
+    for (int ball = slotsInPlay(profile_) + 1; ball <= DrawRecord::kBallCount; ++ball) {
+        if (!slotRange(profile_, ball).holds(draw.ball(ball))) draw.ball(ball) = kEmptyNumber;
     }
     if (profile_.bonus <= 0 && outside(draw.bonus, profile_.min, highestBonus(profile_))) draw.bonus = kEmptyNumber;
 }

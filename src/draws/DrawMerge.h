@@ -22,8 +22,9 @@ struct ImportCounters {
 };
 
 // A draw as the merge walk compares it: each number outside the lottery's
-// range replaced by -1 (balls against Min..Max, the bonus against Min up to
-// the larger of Max and Bonus).
+// range replaced by -1 (balls against Min..Max, the slots of a second drum
+// against its own range, so that a Superzahl of 0 stays 0; the bonus against
+// Min up to the larger of Max and Bonus).
 DrawRecord comparedForm(const DrawRecord& draw, const LotteryProfile& profile);
 
 // The order in which a file's draws are merged, given the date of each draw in
@@ -49,7 +50,8 @@ std::vector<std::size_t> mergeOrder(const std::vector<std::optional<std::int32_t
 // when the draw the walk stopped at equals it).
 //
 // Every draw the walk visits has the numbers of the slots the lottery does not
-// play (balls after its ball count, the bonus of a lottery without one) that
+// play (balls after its ball count and its second drum's numbers, the bonus of
+// a lottery without one) that
 // lie outside its range replaced by -1, as stored files hold them. The numbers
 // it plays are only compared, never changed: a profile whose range was
 // narrowed hides them, and widening it again shows them as they were.

@@ -17,9 +17,11 @@ struct NumberFrequency {
 };
 
 // The Draw Stats figures: one row per ball number from the lottery's lowest
-// to its highest, and the number of draws counted.
+// to its highest, and the number of draws counted; for a lottery with a second
+// drum, one row per number of that drum apart.
 struct DrawStatistics {
     std::vector<NumberFrequency> rows;
+    std::vector<NumberFrequency> secondDrum;
     std::int32_t records = 0;
 };
 
@@ -28,7 +30,8 @@ struct DrawStatistics {
 // one, by their numbers in one table: a bonus within Min..Max adds to that
 // number, equal values in one draw each count, values outside Min..Max count
 // nowhere. Only numbers 0 to 99 have rows, whatever a hand-edited profile
-// says.
+// says. The numbers of a second drum are counted the same way in a table of
+// their own, from its slots against its range.
 DrawStatistics countDrawNumbers(const DrawList& draws, const LotteryProfile& profile);
 
 }  // namespace numora

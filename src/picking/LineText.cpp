@@ -3,6 +3,7 @@
 
 #include "platform/FormatText.h"
 #include "platform/Utf16.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
@@ -11,6 +12,8 @@ namespace {
 constexpr int kFirstThreeSlots = 3;
 constexpr std::size_t kPieceLength = 2;
 constexpr std::size_t kPieceSpacing = 4;
+// From the plus sign to the second drum's first number.
+constexpr std::size_t kSecondDrumStart = 2;
 
 bool isSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -41,6 +44,10 @@ std::string makeLineText(const PickedLine& line, const LotteryProfile& profile) 
             text += formatText(kLineTextFurtherBall, line.slots[slot]);
         }
     }
+    const SlotIndexes drum = secondDrumIndexes(profile);
+    for (int slot = drum.first; slot < drum.end; ++slot) {
+        text += formatText(slot == drum.first ? kLineTextFirstOfSecondDrum : kLineTextFurtherBall, line.slots[slot]);
+    }
     if (profile.bonus > 0) {
         if (profile.powerBall) text += formatText(kLineTextBonus, line.bonus);
         if (profile.showBonus) text += formatText(kLineTextBonus, line.bonus);
@@ -54,6 +61,12 @@ std::optional<PickedLine> readLineText(std::string_view text, const LotteryProfi
     PickedLine line;
     for (int slot = 0; slot < PickedLine::kSlotCount && (slot < kFirstThreeSlots || slot < profile.balls); ++slot) {
         line.slots[slot] = readPiece(pieceAt(wide, static_cast<std::size_t>(slot) * kPieceSpacing));
+    }
+    const std::size_t mark = wide.find(kLineTextSecondDrumMark);
+    const SlotIndexes drum = secondDrumIndexes(profile);
+    for (int slot = drum.first; mark != std::u16string::npos && slot < drum.end; ++slot) {
+        const auto inDrum = static_cast<std::size_t>(slot - drum.first);
+        line.slots[slot] = readPiece(pieceAt(wide, mark + kSecondDrumStart + inDrum * kPieceSpacing));
     }
     if (profile.powerBall || profile.showBonus) {
         line.bonus = readPiece(pieceAt(wide, wide.size() < kPieceLength ? 0 : wide.size() - kPieceLength));

@@ -2,7 +2,7 @@
 
 namespace numora {
 
-void buildNumberScores(const DrawList& draws, int min, int max, NumberScores& scores) {
+void buildNumberScores(const DrawList& draws, int min, int max, NumberScores& scores, CountedFields fields) {
     constexpr int kNever = -1;
     std::array<int, NumberScores::kSize> lastPosition;
     lastPosition.fill(kNever);
@@ -10,7 +10,7 @@ void buildNumberScores(const DrawList& draws, int min, int max, NumberScores& sc
 
     int position = 0;
     for (const DrawRecord& draw : draws) {
-        for (int field = 0; field < DrawRecord::kNumberCount; ++field) {
+        for (int field = fields.first; field < fields.end; ++field) {
             const int number = draw.number(field);
             if (number < min || number > max) continue;
             ++scores.count[number];

@@ -21,8 +21,17 @@ struct NumberScores {
     std::array<int, kSize> score{};
 };
 
-// Fills scores in one pass over the draws. Fields outside min to max are not
-// counted. min and max must lie in 0 to 100.
-void buildNumberScores(const DrawList& draws, int min, int max, NumberScores& scores);
+// Which number fields of a draw are counted: from `first` up to, not
+// including, `end` (DrawRecord::number's indexes).
+struct CountedFields {
+    int first = 0;
+    int end = DrawRecord::kNumberCount;
+};
+
+// Fills scores in one pass over the draws, counting the given fields (all
+// eight unless told otherwise); a draw whose counted fields hold no number
+// still counts as a draw. Fields outside min to max are not counted. min and
+// max must lie in 0 to 100.
+void buildNumberScores(const DrawList& draws, int min, int max, NumberScores& scores, CountedFields fields = {});
 
 }  // namespace numora

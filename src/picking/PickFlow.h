@@ -23,7 +23,10 @@ struct PickRequest {
 
 // The numbers of one Pick, as the main window makes them: the analysed or the
 // random line, sorted when the lottery sorts, then its bonus. The window's own
-// status texts around it are the window's.
+// status texts around it are the window's. A lottery with a second drum gets
+// its main balls and bonus exactly as a lottery of that many balls would, from
+// the draws with the second drum's slots read as not in play, then the second
+// drum's numbers (SecondDrumPick.h).
 PickResult makePick(PredictionEngine& engine, const PickRequest& request, PickProgress& progress);
 
 // The lines of a pick list that analysed picks by the request's rules fill,

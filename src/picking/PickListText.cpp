@@ -1,13 +1,19 @@
 #include "picking/PickListText.h"
 
 #include "platform/FormatText.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
 std::vector<std::string> welcomeLines(const LotteryProfile& lottery, bool withBallsLine) {
     std::vector<std::string> lines{kWelcomeFirstLine, lottery.name, kWelcomePredicted, kWelcomeOtherLottery,
                                    kWelcomeGoodLuck};
-    if (withBallsLine) lines.push_back(formatText(kBallsLine, lottery.balls, lottery.min, lottery.max));
+    if (!withBallsLine) return lines;
+    std::string balls = formatText(kBallsLine, lottery.balls, lottery.min, lottery.max);
+    if (hasSecondDrum(lottery)) {
+        balls += formatText(kSecondDrumBallsLine, lottery.drum2, lottery.drum2Min, lottery.drum2Max);
+    }
+    lines.push_back(std::move(balls));
     return lines;
 }
 

@@ -46,6 +46,8 @@ public:
 
     explicit PredictionEngine(CrtRandom& random) : random_(random) {}
 
+    // The generator, where the last draw left it.
+    CrtRandom& generator() { return random_; }
     // How many rounds of 100 candidates, and how many random lines, are drawn
     // at most for a new line before the first free line in number order is
     // taken instead.

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 
 #include "platform/FileProblem.h"
 #include "platform/FormatText.h"
@@ -31,6 +32,8 @@ constexpr char kCannotUseLock[] = "cannot use the lock file %s of the options: %
 constexpr char kLockHeld[] = "found the lock file %s of the options held by %s, process %lld on %s";
 // A writer writes who it is into its lock file as soon as it has made it.
 constexpr std::chrono::seconds kLockFileWritten{1};
+// How long each look at a held lock waits before an empty one is looked at again.
+constexpr std::chrono::milliseconds kLockRetry{100};
 constexpr char kCannotWrite[] = "cannot write the options file %s";
 
 QString settingsKey(std::string_view section, std::string_view key) {
@@ -169,19 +172,22 @@ std::string QSettingsAppProfile::writeObstacle() const {
     }
     // QSettings waits for its lock for as long as half a minute, or for ever
     // when it cannot clear it: wait here, for less, until the lock is free. A
-    // lock left by a program that has ended is free.
-    removeEmptyLeftover(lockFile);
+    // lock left by a program that has ended is free, and so is an empty one
+    // once it is old enough, which may happen while we wait.
     QDir().mkpath(QFileInfo(file_).absolutePath());
     QLockFile lock(lockFile);
-    if (!lock.tryLock(static_cast<int>(lockWait_.count())) && lock.error() == QLockFile::LockFailedError) {
-        qint64 process = 0;
-        QString host;
-        QString program;
-        lock.getLockInfo(&process, &host, &program);
-        return formatText(kLockHeld, local(lockFile).c_str(), program.toStdString().c_str(),
-                          static_cast<long long>(process), host.toStdString().c_str());
+    const auto givenUpAt = std::chrono::steady_clock::now() + lockWait_;
+    for (;;) {
+        removeEmptyLeftover(lockFile);
+        if (lock.tryLock(static_cast<int>(kLockRetry.count())) || lock.error() != QLockFile::LockFailedError) return {};
+        if (std::chrono::steady_clock::now() >= givenUpAt) break;
     }
-    return {};
+    qint64 process = 0;
+    QString host;
+    QString program;
+    lock.getLockInfo(&process, &host, &program);
+    return formatText(kLockHeld, local(lockFile).c_str(), program.toStdString().c_str(),
+                      static_cast<long long>(process), host.toStdString().c_str());
 }
 
 }  // namespace numora

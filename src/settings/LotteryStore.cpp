@@ -5,7 +5,9 @@
 
 #include "platform/FormatText.h"
 #include "settings/AsciiCase.h"
+#include "settings/BallSlots.h"
 #include "settings/LotteryKeys.h"
+#include "settings/ProfileFields.h"
 #include "settings/SettingsFile.h"
 
 namespace numora {
@@ -34,6 +36,12 @@ constexpr std::array kFlagKeys{
     FlagKey{kSortKey, &LotteryProfile::sort},
     FlagKey{kPowerBallKey, &LotteryProfile::powerBall},
     FlagKey{kShowBonusKey, &LotteryProfile::showBonus},
+};
+// The second drum's keys, after the eight, only for a lottery that has one.
+constexpr std::array kDrum2Keys{
+    NumberKey{kDrum2Key, &LotteryProfile::drum2},
+    NumberKey{kDrum2LowestKey, &LotteryProfile::drum2Min},
+    NumberKey{kDrum2HighestKey, &LotteryProfile::drum2Max},
 };
 
 std::string listKey(int index) { return formatText(kLotteryListKeyFormat, index); }
@@ -65,6 +73,12 @@ void readLotteryProfile(const SettingsFile& settings, std::string_view name, Lot
         std::string text;
         profile.*flag.field = settings.GetString(name, flag.key, text) && text.find(kYesText) != std::string::npos;
     }
+    // A lottery without the keys has no second drum, whatever the previous one had.
+    const LotteryProfile none;
+    for (const NumberKey& number : kDrum2Keys) {
+        profile.*number.field = none.*number.field;
+        settings.GetInt(name, number.key, profile.*number.field);
+    }
     profile.name = name;
 }
 
@@ -74,11 +88,18 @@ std::vector<std::pair<std::string_view, std::string>> lotteryProfileEntries(cons
     for (const FlagKey& flag : kFlagKeys) {
         entries.emplace_back(flag.key, profile.*flag.field ? kYesText : kNoText);
     }
+    if (hasSecondDrum(profile)) {
+        for (const NumberKey& number : kDrum2Keys) {
+            entries.emplace_back(number.key, std::to_string(profile.*number.field));
+        }
+    }
     return entries;
 }
 
 void setLotteryProfile(SettingsFile& settings, const LotteryProfile& profile) {
     for (const auto& [key, value] : lotteryProfileEntries(profile)) settings.SetString(profile.name, key, value);
+    if (hasSecondDrum(profile)) return;
+    for (const NumberKey& number : kDrum2Keys) settings.Delete(profile.name, number.key);
 }
 
 int addLotteryName(SettingsFile& settings, std::string_view name) {
@@ -91,6 +112,7 @@ int addLotteryName(SettingsFile& settings, std::string_view name) {
 
 LotterySave saveLottery(SettingsFile& settings, LotteryProfile profile) {
     if (profile.powerBall && profile.showBonus) return {profile.name, false, kPowerBallWithShowBonus};
+    if (const auto problem = secondDrumProblem(profile)) return {profile.name, false, problem->message};
     const std::vector<std::string> listed = readLotteryList(settings);
     const auto spelling = [&](auto matches) { return std::ranges::find_if(listed, matches); };
     auto found = spelling([&](const std::string& item) { return item == profile.name; });

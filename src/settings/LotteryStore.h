@@ -14,23 +14,26 @@ namespace numora {
 class SettingsFile;
 
 // The lottery list ("LotteryList", entries "Game0", "Game1", ...) and one
-// section per lottery with its eight profile keys, in a SettingsFile.
+// section per lottery with its eight profile keys, and the three keys of its
+// second drum after them when it has one, in a SettingsFile.
 
 // The names listed, in "Game%d" order, from Game0 up to the first index
 // without an entry; entries with an empty value are passed over.
 std::vector<std::string> readLotteryList(const SettingsFile& settings);
 
 // Reads the profile of the named lottery into profile: a missing number key
-// leaves that value as it was, a missing flag key makes the flag false. The
-// name becomes profile.name.
+// leaves that value as it was, a missing flag key makes the flag false, and
+// missing second drum keys mean no second drum. The name becomes profile.name.
 void readLotteryProfile(const SettingsFile& settings, std::string_view name, LotteryProfile& profile);
 
 // The eight keys of a lottery's section in their stored order (Balls, Min,
-// Max, Bonus, Repeat, Sort, PowerBall, ShowBonus) with their stored texts.
+// Max, Bonus, Repeat, Sort, PowerBall, ShowBonus), then Drum2, Drum2Min and
+// Drum2Max for a lottery with a second drum, with their stored texts.
 std::vector<std::pair<std::string_view, std::string>> lotteryProfileEntries(const LotteryProfile& profile);
 
-// Writes the eight keys of profile into its section (a new section receives
-// them in the stored order; existing keys keep their places). Does not save.
+// Writes the keys of profile into its section (a new section receives them in
+// the stored order; existing keys keep their places, new ones go after them);
+// a lottery without a second drum loses the second drum's keys. Does not save.
 void setLotteryProfile(SettingsFile& settings, const LotteryProfile& profile);
 
 // Lists a name at the lowest index whose entry is missing or empty; returns
@@ -57,7 +60,8 @@ struct LotterySave {
 // under it; a name listed in other capitals changes that listed lottery, whose
 // section is named by the listed spelling (a section named as typed would be
 // one that no list entry reaches). Then saves. A profile with both PowerBall
-// and ShowBonus is refused and nothing is written.
+// and ShowBonus, or a second drum with a problem (secondDrumProblem), is
+// refused and nothing is written.
 LotterySave saveLottery(SettingsFile& settings, LotteryProfile profile);
 
 // What deleting a lottery did.

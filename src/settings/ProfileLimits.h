@@ -17,6 +17,13 @@ inline constexpr ProfileFieldLimits kBallsLimits{3, 7};
 inline constexpr ProfileFieldLimits kLowestBallLimits{0, 1};
 inline constexpr ProfileFieldLimits kHighestBallLimits{3, 99};
 inline constexpr ProfileFieldLimits kHighestBonusLimits{0, 99};
+// The second drum's fields, for a lottery that has one.
+inline constexpr ProfileFieldLimits kDrum2Limits{1, 3};
+inline constexpr ProfileFieldLimits kDrum2LowestLimits{0, 1};
+inline constexpr ProfileFieldLimits kDrum2HighestLimits{1, 99};
+
+// The ball slots of a draw, which the balls and the second drum's numbers share.
+inline constexpr int kBallSlots = 7;
 
 // The longest lottery name, in UTF-16 code units (the editor's field limit).
 inline constexpr std::size_t kLongestLotteryName = 20;

@@ -1,6 +1,7 @@
 #include "wheels/TicketLines.h"
 
 #include "picking/PredictionEngine.h"
+#include "picking/SecondDrumPick.h"
 
 namespace numora {
 
@@ -14,6 +15,7 @@ TicketLines ticketLines(const std::vector<WheelTicket>& tickets, const LotteryPr
         const PickResult withBonus = engine.DrawBonus(lottery, line, LineKind::Random);
         if (withBonus.refused()) return {{}, withBonus.refusal};
         made.lines.push_back(withBonus.line);
+        drawSecondDrum(random, lottery, made.lines.back());
     }
     return made;
 }

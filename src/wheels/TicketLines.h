@@ -11,8 +11,8 @@
 namespace numora {
 
 // A wheel's tickets as picks: the balls in ascending order in the first
-// slots, and the bonus an ordinary random pick of the lottery would get (drawn
-// from `random`), so that the pick list writes, exports and checks them as it
+// slots, and the bonus and second drum's numbers an ordinary random pick of
+// the lottery would get (drawn from `random`), so that the pick list writes, exports and checks them as it
 // does every pick.
 struct TicketLines {
     std::vector<PickedLine> lines;

@@ -59,5 +59,34 @@ TEST(BallPictureNames, theLargerVariantIsNamedAsQtNamesItAndShowsOnlyWhileNotOld
     EXPECT_EQ(largerPictureBeside(picture), larger) << "and its own larger one after it";
 }
 
+TEST(BallPictureNames, theSlotsOfASecondDrumShowItsOwnPicturesAndEveryOtherSlotAsBefore) {
+    const LotteryProfile euro{.name = "Euro", .balls = 5, .max = 50, .bonus = 0, .drum2 = 2, .drum2Min = 1,
+                              .drum2Max = 12};
+    LotteryProfile superzahl{.name = "6aus49", .balls = 6, .max = 49, .showBonus = true, .drum2 = 1, .drum2Min = 0,
+                             .drum2Max = 9};
+    const struct {
+        const LotteryProfile& lottery;
+        int slot;
+        int number;
+        const char* picture;
+    } cases[] = {
+        {euro, 5, 7, "7.jpg"},       {euro, 6, 7, "S7.jpg"},      {euro, 7, 12, "S12.jpg"},
+        {euro, 6, -1, "-1.jpg"},     {euro, 7, -8, "-8.jpg"},     {euro, 8, 7, "-1.jpg"},
+        {superzahl, 7, 0, "S0.jpg"}, {superzahl, 6, 0, "0.jpg"},  {superzahl, 8, 3, "3.jpg"},
+    };
+    for (const auto& [lottery, slot, number, picture] : cases) {
+        EXPECT_EQ(lotteryBallPicture("\\D", slot, number, lottery), std::string("\\D\\Balls\\") + picture)
+            << lottery.name << " " << slot << " " << number;
+    }
+    // Without a second drum, as the flags alone decide.
+    superzahl.drum2 = 0;
+    superzahl.powerBall = true;
+    for (int slot = 0; slot <= 9; ++slot) {
+        EXPECT_EQ(lotteryBallPicture("\\D", slot, 12, superzahl),
+                  ballPictureForSlot("\\D", slot, 12, {.powerBall = true, .showBonus = true}))
+            << slot;
+    }
+}
+
 }  // namespace
 }  // namespace numora

@@ -80,6 +80,32 @@ TEST_F(SettingsCommands, addRefusesValuesOutOfRangeUnsafeNamesAndBothBonusKindsW
     EXPECT_EQ(settingsBytes(), testing::utf16WithMark(kThreeLotteries));
 }
 
+TEST_F(SettingsCommands, addGivesALotteryASecondDrumThatShowPrintsAndAnAddWithoutItTakesItAway) {
+    const std::vector<std::string> drum{"--drum2", "1", "--drum2-min", "0", "--drum2-max", "9"};
+    EXPECT_EQ(run(runAdd, add("6aus49", "6", "1", "49", "0", drum)), 0) << err.str();
+    EXPECT_EQ(run(runShow, {"6aus49"}), 0);
+    EXPECT_EQ(out.str(), "Balls=6\nMin=1\nMax=49\nBonus=0\nRepeat=No\nSort=No\nPowerBall=No\nShowBonus=No\n"
+                         "Drum2=1\nDrum2Min=0\nDrum2Max=9\n");
+    EXPECT_EQ(run(runAdd, add("6aus49", "6", "1", "49", "0")), 0) << err.str();
+    EXPECT_EQ(run(runShow, {"6aus49"}), 0);
+    EXPECT_EQ(out.str(), "Balls=6\nMin=1\nMax=49\nBonus=0\nRepeat=No\nSort=No\nPowerBall=No\nShowBonus=No\n");
+
+    const std::string before = settingsBytes();
+    for (const auto& [words, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {add("Euro", "5", "1", "50", "0", {"--drum2", "2", "--drum2-min", "1"}),
+              "add: a second drum needs this option: --drum2-max\n"},
+             {add("Euro", "5", "1", "50", "0", {"--drum2-max", "12"}),
+              "add: this option needs --drum2 (the second drum's numbers): --drum2-max\n"},
+             {add("Euro", "5", "1", "50", "0", {"--drum2", "0", "--drum2-min", "1", "--drum2-max", "12"}),
+              "add: --drum2: Please enter an integer between 1 and 3.\n"},
+             {add("Euro", "6", "1", "50", "0", {"--drum2", "2", "--drum2-min", "1", "--drum2-max", "12"}),
+              "add: Second Drum Balls: Please enter an integer between 1 and 1.\n"}}) {
+        EXPECT_NE(run(runAdd, words), 0) << message;
+        EXPECT_EQ(err.str(), message);
+    }
+    EXPECT_EQ(settingsBytes(), before);
+}
+
 TEST_F(SettingsCommands, settingsFileThatCannotBeReadIsNotReplacedAndTheMessageSaysWhy) {
     using Type = std::filesystem::file_type;
     // Cut short inside Lotto 649's "PowerBall=Yes": half a character and what followed it are gone.

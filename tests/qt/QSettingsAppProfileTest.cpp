@@ -138,6 +138,9 @@ TEST(QSettingsAppProfile, aWriteWaitsForTheLockOnlySoLongAndSaysWhatStandsInItsW
     waited.restart();
     EXPECT_TRUE(profile.writeInt("Advanced", "Hyper", 1)) << profile.failure();
     EXPECT_LT(waited.elapsed(), kWait.count());
+    // A writer killed a moment ago: its empty lock comes free while a patient write waits.
+    testing::writeBytes(lock, "");
+    EXPECT_TRUE(QSettingsAppProfile(file, std::chrono::seconds(5)).writeInt("Advanced", "Hyper", 2));
 }
 
 TEST(QSettingsAppProfile, aWriteThatTheDiskRefusesFailsAndSaysSo) {

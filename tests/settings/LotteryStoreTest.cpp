@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/LotteryStore.h"
+#include "settings/ProfileFields.h"
 #include "settings/SettingsFile.h"
 #include "support/TestFiles.h"
 
@@ -64,6 +65,51 @@ TEST_F(LotteryStore, savingWritesTheEightKeysInOrderRefusesBothBonusKindsAndANam
     EXPECT_EQ(saved(LotteryProfile{"KENO", 3, 0, 9, 0}), "KENO saved");
     EXPECT_EQ(saved(LotteryProfile{"keno", 4, 0, 9, 0}), "Keno saved");
     EXPECT_EQ(readLotteryList(settings), (std::vector<std::string>{"Daily", "Keno", "KENO"}));
+}
+
+TEST_F(LotteryStore, aSecondDrumIsWrittenAfterTheEightKeysReadBackAndRemovedWithTheDrum) {
+    load(u"[LotteryList]\r\nGame0=Lotto\r\n[Lotto]\r\nBalls=6\r\nNote=kept\r\n");
+    LotteryProfile euro{"EuroMillions", 5, 1, 50, 0, false, true, false, false, 2, 1, 12};
+    EXPECT_TRUE(saveLottery(settings, euro).saved);
+    LotteryProfile lotto{"Lotto", 6, 1, 49, 0, false, true, false, false, 1, 0, 9};
+    EXPECT_TRUE(saveLottery(settings, lotto).saved);
+    EXPECT_EQ(testing::readBytes(file),
+              utf16WithMark(u"\r\n[LotteryList]\r\nGame0=Lotto\r\nGame1=EuroMillions\r\n"
+                            u"\r\n[Lotto]\r\nBalls=6\r\nNote=kept\r\nMin=1\r\nMax=49\r\nBonus=0\r\nRepeat=No\r\n"
+                            u"Sort=Yes\r\nPowerBall=No\r\nShowBonus=No\r\nDrum2=1\r\nDrum2Min=0\r\nDrum2Max=9\r\n"
+                            u"\r\n[EuroMillions]\r\nBalls=5\r\nMin=1\r\nMax=50\r\nBonus=0\r\nRepeat=No\r\n"
+                            u"Sort=Yes\r\nPowerBall=No\r\nShowBonus=No\r\nDrum2=2\r\nDrum2Min=1\r\nDrum2Max=12\r\n"));
+
+    // Read back; a lottery without the keys has no second drum, whatever was read before it.
+    LotteryProfile read;
+    readLotteryProfile(settings, "EuroMillions", read);
+    EXPECT_EQ(read, euro);
+
+    // Saved without its drum, a lottery loses the keys and is written as before drums existed.
+    lotto.drum2 = 0;
+    EXPECT_TRUE(saveLottery(settings, lotto).saved);
+    std::string value;
+    for (const char* key : {"Drum2", "Drum2Min", "Drum2Max"}) EXPECT_FALSE(settings.GetString("Lotto", key, value));
+    EXPECT_TRUE(settings.GetString("EuroMillions", "Drum2", value));
+    load(u"[Euro]\r\nBalls=5\r\nDrum2=2\r\nDrum2Max=10\r\n[Plain]\r\nMax=39\r\n");
+    readLotteryProfile(settings, "Euro", read);
+    EXPECT_EQ(std::tuple(read.drum2, read.drum2Min, read.drum2Max), std::tuple(2, 1, 10));
+    readLotteryProfile(settings, "Plain", read);
+    EXPECT_EQ(read, (LotteryProfile{"Plain", 5, 1, 39, 0}));
+
+}
+
+TEST_F(LotteryStore, aSecondDrumThatDoesNotFitIsRefusedWithTheBoxToChange) {
+    load(u"");
+    const std::string before = settings.serialize();
+    for (const auto& [profile, refusal] : std::vector<std::pair<LotteryProfile, std::string>>{
+             {{"A", 6, 1, 49, 0, false, false, false, false, 2, 1, 12},
+              "Second Drum Balls: Please enter an integer between 1 and 1."},
+             {{"A", 7, 1, 49, 0, false, false, false, false, 1, 0, 9}, kNoSlotForSecondDrum}}) {
+        EXPECT_EQ(saveLottery(settings, profile).refusal, refusal);
+        EXPECT_FALSE(profileWithinLimits(profile)) << refusal;
+    }
+    EXPECT_EQ(settings.serialize(), before);
 }
 
 TEST_F(LotteryStore, deletingMovesTheLaterEntriesDownKeepsTheLastAndANameNotListedExactlyChangesNothing) {

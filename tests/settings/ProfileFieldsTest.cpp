@@ -42,5 +42,29 @@ TEST(ProfileFields, theFirstBadFieldStopsTheCheckWithItsBoxAndRangeAndAGoodFormF
               (ProfileFieldProblem{ProfileField::Name, "A lottery name can have at most 20 characters."}));
 }
 
+TEST(ProfileFields, secondDrumFieldsAreCheckedAsTheOtherBoxesAndThenAgainstTheBalls) {
+    const LotteryProfile before{"Euro", 5, 1, 50, 0};
+    for (const auto& [texts, field, message] : std::vector<std::tuple<Drum2FieldTexts, ProfileField, std::string>>{
+             {{"", "1", "12"}, ProfileField::Drum2, "Second Drum Balls: Please enter an integer between 1 and 3."},
+             {{"2", "2", "12"}, ProfileField::Drum2Lowest,
+              "Lowest Second Drum Ball: Please enter an integer between 0 and 1."},
+             {{"2", "1", "100"}, ProfileField::Drum2Highest,
+              "Highest Second Drum Ball: Please enter an integer between 1 and 99."},
+             {{"2", "1", "1"}, ProfileField::Drum2Highest,
+              "Highest Second Drum Ball: Please enter an integer between 2 and 99."}}) {
+        LotteryProfile profile = before;
+        EXPECT_EQ(takeDrum2Fields(texts, profile), (ProfileFieldProblem{field, message})) << message;
+        EXPECT_EQ(profile, before);
+    }
+    LotteryProfile profile = before;
+    profile.balls = 6;
+    EXPECT_EQ(takeDrum2Fields({"2", "0", "9"}, profile),
+              (ProfileFieldProblem{ProfileField::Drum2,
+                                   "Second Drum Balls: Please enter an integer between 1 and 1."}));
+    EXPECT_EQ(takeDrum2Fields({" 1", "0", "9 "}, profile), std::nullopt);
+    EXPECT_EQ(std::tuple(profile.drum2, profile.drum2Min, profile.drum2Max), std::tuple(1, 0, 9));
+    EXPECT_TRUE(profileWithinLimits(profile));
+}
+
 }  // namespace
 }  // namespace numora

@@ -80,6 +80,19 @@ TEST(WheelRequest, ticketsBecomePickLinesWithAnOrdinaryBonus) {
 
     const LotteryProfile tiny{"Tiny", 3, 1, 5, 3, false, false, false, true};
     EXPECT_EQ(ticketLines({{{1, 2, 3}}}, tiny, random).refusal, kRefusalNoFreeBonus);
+
+    // A lottery with a second drum: each ticket also gets two different stars of its range.
+    LotteryProfile euroMillions{"EuroMillions", 5, 1, 50, 0, false, true, false, false};
+    euroMillions.drum2 = 2;
+    euroMillions.drum2Min = 1;
+    euroMillions.drum2Max = 12;
+    const PickedLine starred = ticketLines({{{1, 2, 3, 4, 5}}}, euroMillions, random).lines.at(0);
+    const std::string text = makeLineText(starred, euroMillions);
+    EXPECT_EQ(text.substr(0, 22), "01  02  03  04  05  + ") << text;
+    EXPECT_EQ(text.find('-'), std::string::npos) << text;
+    EXPECT_GE(starred.slots[5], 1);
+    EXPECT_LT(starred.slots[5], starred.slots[6]);
+    EXPECT_LE(starred.slots[6], 12);
 }
 
 TEST(WheelRequest, countsAndSharesReadAsAPersonWritesThem) {

@@ -20,6 +20,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
 #include "ui/check/CheckDrawDialog.h"
+#include "ui/controls/PickList.h"
 #include "ui/main/MainWindow.h"
 #include "ui/trends/TrendsWindow.h"
 
@@ -75,11 +76,13 @@ void saveCanada(Gallery& gallery, const DrawList& draws) {
     DrawFile::save(device, gallery.state().dataFolder, kCanada.name, draws);
 }
 
-void shootCheckedPicks(Gallery& gallery, const QString& name, ScreenSize screen) {
+// With `ownLine`, the user's own line goes on top of the picks.
+void shootCheckedPicks(Gallery& gallery, const QString& name, ScreenSize screen,
+                       const std::string& lottery = kCanada.name, const std::string& ownLine = {}) {
     const DevicePaths& device = gallery.device();
     AppState state;
     InMemoryAppProfile profile;
-    profile.writeText(kLotteryNameOption.section, kLotteryNameOption.key, kCanada.name);
+    profile.writeText(kLotteryNameOption.section, kLotteryNameOption.key, lottery);
     const FixedLocaleInfo locale;
     const FixedOffsetLocalTime time;
     SilentPrompter prompter;
@@ -90,6 +93,7 @@ void shootCheckedPicks(Gallery& gallery, const QString& name, ScreenSize screen)
     window.show();
     auto* pick = window.findChild<QPushButton*>(QStringLiteral("pickButton"));
     for (int i = 0; i < kPicks; ++i) pick->click();
+    if (!ownLine.empty()) window.findChild<PickList*>(QStringLiteral("pickList"))->insertAtTop(ownLine, true);
 
     // The draw dialog is shot with the latest draw chosen, then answered.
     QTimer::singleShot(0, [&] {
@@ -103,11 +107,11 @@ void shootCheckedPicks(Gallery& gallery, const QString& name, ScreenSize screen)
 }
 
 // The window takes its parent's size: the main window's on the device screen.
-void shootTrends(Gallery& gallery, const QString& name, const DrawList& draws, QSize size, int last, int order,
-                 int kind, int highlighted = -1) {
+void shootTrends(Gallery& gallery, const QString& name, const LotteryProfile& lottery, const DrawList& draws,
+                 QSize size, int last, int order, int kind, int highlighted = -1) {
     QWidget parent;
     parent.resize(size);
-    TrendsWindow window(draws, kCanada, &parent);
+    TrendsWindow window(draws, lottery, &parent);
     window.findChild<QComboBox*>(QStringLiteral("trendsLast"))->setCurrentIndex(last);
     window.findChild<QComboBox*>(QStringLiteral("trendsOrder"))->setCurrentIndex(order);
     window.findChild<QComboBox*>(QStringLiteral("trendsBalls"))->setCurrentIndex(kind);
@@ -127,10 +131,18 @@ void shootAnalysis(Gallery& gallery) {
     shootCheckedPicks(gallery, QStringLiteral("check-picks-square"), {240, 240});
     // Last 50 by number; all draws by count; the last 100 bonuses by draws
     // since seen, on the landscape and square screens.
-    shootTrends(gallery, QStringLiteral("trends"), draws, kPortrait, 2, 0, 0, 16);
-    shootTrends(gallery, QStringLiteral("trends-all-by-count"), draws, kPortrait, 4, 1, 0);
-    shootTrends(gallery, QStringLiteral("trends-bonus-by-since-landscape"), draws, kLandscape, 3, 2, 1);
-    shootTrends(gallery, QStringLiteral("trends-square"), draws, kSquare, 1, 0, 0);
+    shootTrends(gallery, QStringLiteral("trends"), kCanada, draws, kPortrait, 2, 0, 0, 16);
+    shootTrends(gallery, QStringLiteral("trends-all-by-count"), kCanada, draws, kPortrait, 4, 1, 0);
+    shootTrends(gallery, QStringLiteral("trends-bonus-by-since-landscape"), kCanada, draws, kLandscape, 3, 2, 1);
+    shootTrends(gallery, QStringLiteral("trends-square"), kCanada, draws, kSquare, 1, 0, 0);
+
+    // EuroMillions: its picks checked, and its stars counted apart.
+    // A line of the user's own that holds three balls and both stars of the latest draw.
+    shootCheckedPicks(gallery, QStringLiteral("check-picks-second-drum"), {240, 320}, kEuroMillions.name,
+                      "01  06  13  30  41  + 02  08 ");
+    DrawList euroMillions;
+    DrawFile::load(gallery.device(), gallery.state().dataFolder, kEuroMillions.name, euroMillions);
+    shootTrends(gallery, QStringLiteral("trends-second-drum"), kEuroMillions, euroMillions, kPortrait, 2, 0, 1);
 }
 
 }  // namespace numora::gallery

@@ -49,6 +49,9 @@ void shootBalls(Gallery& gallery) {
     for (int n = kLowestBallNumber; n <= kHighestBallNumber; ++n)
         sheet.add(installedPicture(gallery, powerBallPicturePath(folder, n)),
                   QStringLiteral("R%1").arg(n));
+    sheet.newRow(QStringLiteral("Second drum S0 to S99"));
+    for (int n = kLowestBallNumber; n <= kHighestBallNumber; ++n)
+        sheet.add(installedPicture(gallery, secondDrumPicturePath(folder, n)), QStringLiteral("S%1").arg(n));
     sheet.newRow(QStringLiteral("Empty ball and idle pictures"));
     for (int n = kEmptyBall; n >= kLastIdlePicture; --n)
         sheet.add(installedPicture(gallery, ballPicturePath(folder, n)), QString::number(n));

@@ -1,6 +1,7 @@
 // The lottery profile editor, the file chooser and the Advanced dialog in
 // each of their layouts.
 #include <QAction>
+#include <QPushButton>
 #include <QTreeView>
 
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "ui/advanced/AdvancedDialog.h"
 #include "ui/chooser/FileChooser.h"
 #include "ui/editor/ProfileEditor.h"
+#include "ui/editor/SecondDrumDialog.h"
 
 namespace numora::gallery {
 
@@ -74,13 +76,25 @@ public:
     bool ask(const std::string&) override { return false; }
 };
 
-void shootProfileEditor(Gallery& gallery, const Screen& screen) {
+void shootProfileEditor(Gallery& gallery, const Screen& screen, const LotteryProfile& lottery, const char* name) {
     NoPrompts prompter;
     AppState state = gallery.state();
-    state.current = kEditedLottery;
+    state.current = lottery;
     InMemoryAppProfile options;
     ProfileEditor editor(state, gallery.device(), options, prompter, screen.size);
-    gallery.saveWidget(shotName("profile-editor", screen), editor);
+    gallery.saveWidget(shotName(name, screen), editor);
+}
+
+// The editor with its "Second Drum" window open over it.
+void shootSecondDrum(Gallery& gallery, const Screen& screen) {
+    NoPrompts prompter;
+    AppState state = gallery.state();
+    state.current = kEuroMillions;
+    InMemoryAppProfile options;
+    ProfileEditor editor(state, gallery.device(), options, prompter, screen.size);
+    editor.show();
+    auto* button = editor.findChild<QPushButton*>(QStringLiteral("secondDrumButton"));
+    gallery.saveModal(shotName("profile-editor-second-drum-window", screen), [&] { button->click(); }, &editor);
 }
 
 void shootAdvancedDialog(Gallery& gallery, const Screen& screen) {
@@ -98,7 +112,9 @@ void shootAdvancedDialog(Gallery& gallery, const Screen& screen) {
 void shootEditorWindows(Gallery& gallery) {
     writeDocuments(gallery.device());
     for (const Screen& screen : kScreens) {
-        shootProfileEditor(gallery, screen);
+        shootProfileEditor(gallery, screen, kEditedLottery, "profile-editor");
+        shootProfileEditor(gallery, screen, kEuroMillions, "profile-editor-second-drum");
+        shootSecondDrum(gallery, screen);
         shootChooser(gallery, screen, ChooserView::TreeAndList, shotName("file-chooser", screen));
         shootAdvancedDialog(gallery, screen);
     }

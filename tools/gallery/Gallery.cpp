@@ -38,15 +38,26 @@ void Gallery::saveWidget(const QString& name, QWidget& widget) {
     widget.hide();
 }
 
-void Gallery::saveModal(const QString& name, const std::function<void()>& open) {
-    QTimer::singleShot(0, [this, name] {
+void Gallery::saveModal(const QString& name, const std::function<void()>& open, QWidget* over) {
+    QTimer::singleShot(0, [this, name, over] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) {
             ++failures_;
             return;
         }
         settle();
-        save(name, modal->grab());
+        if (over) {
+            // Where the window shows over the other, in the middle.
+            QPixmap picture = over->grab();
+            const QPoint corner((over->width() - modal->width()) / 2, (over->height() - modal->height()) / 2);
+            QPainter painter(&picture);
+            painter.drawPixmap(corner, modal->grab());
+            painter.setPen(Qt::black);
+            painter.drawRect(QRect(corner, modal->size()).adjusted(-1, -1, 0, 0));
+            save(name, picture);
+        } else {
+            save(name, modal->grab());
+        }
         modal->close();
     });
     open();

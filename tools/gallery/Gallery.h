@@ -34,8 +34,9 @@ public:
     void save(const QString& name, const QPixmap& picture);
     // Shows the widget offscreen, lets it settle and saves what it paints.
     void saveWidget(const QString& name, QWidget& widget);
-    // Runs `open`, which opens a modal window, saves that window and closes it.
-    void saveModal(const QString& name, const std::function<void()>& open);
+    // Runs `open`, which opens a modal window, saves that window (painted
+    // over the middle of `over` when given) and closes it.
+    void saveModal(const QString& name, const std::function<void()>& open, QWidget* over = nullptr);
 
     const QStringList& written() const { return written_; }
     int failures() const { return failures_; }
@@ -85,12 +86,16 @@ private:
     QList<QPair<int, QString>> headings_;
 };
 
-// The sample lotteries that the main window shows, with draws of the first.
+// A lottery with a second drum: five balls and two stars.
+extern const LotteryProfile kEuroMillions;
+
+// The sample lotteries that the main window shows, with draws of the first
+// and of EuroMillions.
 void writeLotteries(const DevicePaths& device);
-// The main window on the device screen after a number of picks; `prepare`
-// adds to the options it opens with.
+// The main window on the device screen after a number of picks of the
+// lottery, by default the first; `prepare` adds to the options it opens with.
 void shootMainWindow(Gallery& gallery, const QString& name, ScreenSize screen, int picks,
-                     const std::function<void(AppProfile&)>& prepare = {});
+                     const std::string& lottery = {}, const std::function<void(AppProfile&)>& prepare = {});
 
 void shootArt(Gallery& gallery);
 void shootControls(Gallery& gallery);

@@ -49,8 +49,9 @@ void writeDraws(Gallery& gallery) {
 }
 
 struct Window {
-    Window(Gallery& gallery, ScreenSize screen, Prompter& prompter) : state(gallery.state()) {
-        state.current = kLottery;
+    Window(Gallery& gallery, ScreenSize screen, Prompter& prompter, const LotteryProfile& lottery = kLottery)
+        : state(gallery.state()) {
+        state.current = lottery;
         state.startTime = time.now();
         state.startSeconds = time.toSeconds(state.startTime);
         pastDraws = std::make_unique<PastDrawsWindow>(PastDrawsServices{state, gallery.device(), locale, time, prompter,
@@ -97,6 +98,13 @@ void shootToolsMenu(Gallery& gallery) {
 void shootPastDrawsWindows(Gallery& gallery) {
     writeDraws(gallery);
     for (const auto& [name, screen] : kScreens) shootPair(gallery, screen, QString::fromLatin1(name));
+
+    // A lottery with a second drum: its numbers in the boxes and columns after the balls.
+    for (const auto& [name, screen] : kScreens) {
+        SilentPrompter silent;
+        Window window(gallery, screen, silent, kEuroMillions);
+        gallery.saveWidget(QStringLiteral("past-draws-second-drum-") + QString::fromLatin1(name), *window.pastDraws);
+    }
 
     SilentPrompter silent;
     Window sorted(gallery, {240, 320}, silent);

@@ -31,7 +31,7 @@ void shootDialog(Gallery& gallery, const QString& name, const LotteryProfile& lo
 }
 
 void shootMarkedMainWindow(Gallery& gallery, const QString& name, ScreenSize screen) {
-    shootMainWindow(gallery, name, screen, kPicks,
+    shootMainWindow(gallery, name, screen, kPicks, {},
                     [](AppProfile& options) { storeRules(options, kLotteryName); });
 }
 

@@ -100,9 +100,9 @@ std::vector<ColumnFacts> columnFacts(std::span<const TableRecord> records) {
     return facts;
 }
 
-void giveRoles(std::vector<ColumnFacts>& facts, const std::vector<std::string>& headings) {
+void giveRoles(std::vector<ColumnFacts>& facts, const std::vector<std::string>& headings, bool secondDrum) {
     for (std::size_t column = 0; column < facts.size(); ++column) {
-        facts[column].role = headingRole(headingOf(headings, static_cast<int>(column)));
+        facts[column].role = headingRole(headingOf(headings, static_cast<int>(column)), secondDrum);
     }
 }
 
@@ -126,6 +126,7 @@ bool namedOtherThanNumber(HeadingRole role) {
         case HeadingRole::Unknown:
         case HeadingRole::Ball:
         case HeadingRole::Bonus:
+        case HeadingRole::SecondDrum:
             break;
     }
     return false;
@@ -137,7 +138,7 @@ bool neverNumber(const ColumnFacts& facts, const LotteryProfile& profile) {
 }
 
 bool headingsFit(const std::vector<std::string>& headings, std::span<const TableRecord> records,
-                 const std::vector<ColumnFacts>& facts) {
+                 const std::vector<ColumnFacts>& facts, bool secondDrum) {
     if (headings.empty()) return false;
     std::map<std::size_t, int> lengths;
     for (std::size_t r = 0; r < static_cast<std::size_t>(sampledRecords(records)); ++r) {
@@ -148,10 +149,11 @@ bool headingsFit(const std::vector<std::string>& headings, std::span<const Table
     if (most == lengths.end() || most->first != filledLength(headings)) return false;
     for (std::size_t column = 0; column < std::min(headings.size(), facts.size()); ++column) {
         const ColumnFacts& fact = facts[column];
-        const HeadingRole role = headingRole(headings[column]);
+        const HeadingRole role = headingRole(headings[column], secondDrum);
         const bool numbersUnderDate = role == HeadingRole::Date && fact.numbers * 2 > fact.filled;
-        const bool datesUnderBall =
-            (role == HeadingRole::Ball || role == HeadingRole::Bonus) && fact.dates * 2 > fact.filled;
+        const bool numberRole =
+            role == HeadingRole::Ball || role == HeadingRole::Bonus || role == HeadingRole::SecondDrum;
+        const bool datesUnderBall = numberRole && fact.dates * 2 > fact.filled;
         if (numbersUnderDate || datesUnderBall) return false;
     }
     return true;

@@ -21,6 +21,8 @@ inline constexpr std::size_t kMostPacked = 10;
 // A pattern of a column is taken for no chance draw of the lottery's numbers
 // when chance would give it less often than this.
 inline constexpr double kUnlikelyByChance = 1e-6;
+// A multiplier takes a handful of values (2, 3, 4, 5, 10) at most.
+inline constexpr std::size_t kHandful = 5;
 
 // What the cells of one column hold over the first records.
 struct ColumnFacts {
@@ -40,9 +42,10 @@ int columnCount(std::span<const TableRecord> records);
 int sampledRecords(std::span<const TableRecord> records);
 std::string_view headingOf(const std::vector<std::string>& headings, int column);
 
-// The facts of every column; their roles stay unknown until headings are given.
+// The facts of every column; their roles stay unknown until headings are
+// given, read for a lottery with or without a second drum (see headingRole).
 std::vector<ColumnFacts> columnFacts(std::span<const TableRecord> records);
-void giveRoles(std::vector<ColumnFacts>& facts, const std::vector<std::string>& headings);
+void giveRoles(std::vector<ColumnFacts>& facts, const std::vector<std::string>& headings, bool secondDrum);
 
 // A column that counts by one from record to record (draw numbers), or one
 // that never changes, where numbers drawn by chance from a range of that
@@ -60,10 +63,11 @@ bool neverNumber(const ColumnFacts& facts, const LotteryProfile& profile);
 
 // Whether headings fit the records below them: as many as most records have
 // cells (empty cells at the end aside), no date heading over a column of
-// numbers and no ball or bonus heading over a column of dates. Headings that
-// do not fit name other columns than the lines hold and would only mislead.
+// numbers and no ball, bonus or second drum heading over a column of dates.
+// Headings that do not fit name other columns than the lines hold and would
+// only mislead.
 bool headingsFit(const std::vector<std::string>& headings, std::span<const TableRecord> records,
-                 const std::vector<ColumnFacts>& facts);
+                 const std::vector<ColumnFacts>& facts, bool secondDrum);
 
 // Whether a part is at least nine tenths, or at least half, of a whole.
 bool nearlyAll(int part, int whole);

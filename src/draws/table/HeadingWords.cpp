@@ -46,6 +46,12 @@ constexpr std::string_view kNotBallWords[] = {
     "total",    "winners",   "winner",    "wins",     "payout",  "prize",      "prizes",    "set",       "machine",
     "sequence", "seq",       "product",   "game",     "sales",   "amount",     "estimated", "count",     "gewinner",
     "gagnants", "ganadores", "vincitori", "winnaars", "summe",   "somme",      "suma",      "somma",     "soma"};
+// The second drum's words in the languages the dates are read in, and the
+// short forms of "Lucky Star", "Eurozahl" and "Superzahl".
+constexpr std::string_view kSecondDrumWords[] = {"star",     "stars",     "stern",     "sterne", "etoile",  "etoiles",
+                                                 "estrella", "estrellas", "stella",    "stelle", "estrela", "estrelas",
+                                                 "ster",     "sterren",   "superzahl", "ls",     "ez",      "sz"};
+constexpr std::string_view kEuroWord = "euro";
 // Two words that name a role together.
 struct WordPair {
     std::string_view first;
@@ -75,6 +81,25 @@ bool hasPair(const std::vector<std::string>& words, const WordPair& pair) {
     return false;
 }
 
+// A ball word, or its plural: "Nummers" as well as "Nummer".
+bool isBallWord(std::string_view word) {
+    const auto listed = [](std::string_view candidate) {
+        return std::find(std::begin(kBallWords), std::end(kBallWords), candidate) != std::end(kBallWords);
+    };
+    return listed(word) || (word.size() > 1 && word.back() == 's' && listed(word.substr(0, word.size() - 1)));
+}
+
+// "Euro number", "Eurozahlen", "Euronumeri", "Euro 1": "euro" before or at the
+// start of a ball word, or before a number alone.
+bool namesEuroNumbers(const std::vector<std::string>& words) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string_view word = words[i];
+        if (word == kEuroWord && i + 1 < words.size() && isBallWord(words[i + 1])) return true;
+        if (word.starts_with(kEuroWord) && isBallWord(word.substr(kEuroWord.size()))) return true;
+    }
+    return words.size() == 2 && words[0] == kEuroWord && cellNumber(words[1]).has_value();
+}
+
 }  // namespace
 
 std::vector<std::string> headingWords(std::string_view heading) {
@@ -102,10 +127,13 @@ std::vector<std::string> headingWords(std::string_view heading) {
     return words;
 }
 
-HeadingRole headingRole(std::string_view heading) {
+HeadingRole headingRole(std::string_view heading, bool secondDrum) {
     const std::vector<std::string> words = headingWords(heading);
     for (const WordPair& pair : kWordPairs) {
         if (hasPair(words, pair)) return pair.role;
+    }
+    if (secondDrum && !hasAny(words, kNotBallWords) && (hasAny(words, kSecondDrumWords) || namesEuroNumbers(words))) {
+        return HeadingRole::SecondDrum;
     }
     if (hasAny(words, kBonusWords)) return HeadingRole::Bonus;
     if (hasAny(words, kNotBallWords)) return HeadingRole::NotBall;

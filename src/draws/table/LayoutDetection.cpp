@@ -9,9 +9,12 @@
 
 #include "draws/table/CalendarWords.h"
 #include "draws/table/ColumnFacts.h"
+#include "draws/table/ColumnTable.h"
 #include "draws/table/NumberCell.h"
+#include "draws/table/SecondDrumColumns.h"
 #include "draws/table/TableRows.h"
 #include "platform/FormatText.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
@@ -21,30 +24,12 @@ constexpr char kNoRecords[] = "The file holds no lines to read draws from.";
 constexpr char kNoDateColumn[] = "No column holds a date on most lines.";
 constexpr char kNoBallColumns[] = "No columns hold %d balls from %d to %d beside the date.";
 constexpr char kTooManyNumbers[] = "Columns %d to %d hold %d numbers on each line where the lottery draws %d.";
+constexpr char kNoSecondDrumColumns[] = "No columns hold the second drum's %d numbers from %d to %d beside the balls.";
 
 // A multiplier: a handful of small numbers (2, 3, 4, 5, 10).
 constexpr int kSmallNumber = 10;
-constexpr std::size_t kHandful = 5;
 
 constexpr DateOrder kOrders[] = {DateOrder::DayMonthYear, DateOrder::MonthDayYear, DateOrder::YearMonthDay};
-
-// What the search for a layout works from.
-struct Table {
-    std::span<const TableRecord> records;
-    const LotteryProfile& profile;
-    const std::vector<std::string>& headings;  // those that fit, or none
-    std::vector<ColumnFacts> facts;
-    int sampled = 0;
-
-    const ColumnFacts& fact(int column) const { return facts[static_cast<std::size_t>(column)]; }
-    int columns() const { return static_cast<int>(facts.size()); }
-};
-
-const std::string& cellOf(const TableRecord& record, int column) {
-    static const std::string missing;
-    return static_cast<std::size_t>(column) < record.cells.size() ? record.cells[static_cast<std::size_t>(column)]
-                                                                  : missing;
-}
 
 // Which records hold a date under a date source, one flag each.
 std::vector<bool> datedRecords(std::span<const TableRecord> records, const DateSource& date) {
@@ -76,7 +61,7 @@ int readableDays(std::span<const TableRecord> records, const DateSource& source,
 }
 
 // The date column, and which records hold a date in it.
-std::optional<DateSource> dateColumn(const Table& table, DateOrder localeOrder, std::vector<bool>& dated) {
+std::optional<DateSource> dateColumn(const ColumnTable& table, DateOrder localeOrder, std::vector<bool>& dated) {
     std::optional<int> best;
     const auto rank = [&](int column) {
         const ColumnFacts& fact = table.fact(column);
@@ -106,7 +91,7 @@ std::optional<DateSource> dateColumn(const Table& table, DateOrder localeOrder, 
     return DateSource{false, *best, order};
 }
 
-std::optional<DateSource> splitDateColumns(const Table& table, DateOrder localeOrder) {
+std::optional<DateSource> splitDateColumns(const ColumnTable& table, DateOrder localeOrder) {
     std::optional<DateSource> best;
     std::tuple<int, int, bool, int> bestRank{};
     for (int column = 0; column + 2 < table.columns(); ++column) {
@@ -128,19 +113,10 @@ std::optional<DateSource> splitDateColumns(const Table& table, DateOrder localeO
     return best;
 }
 
-std::vector<int> dateColumns(const DateSource& source) {
-    if (!source.split) return {source.column};
-    return {source.column, source.column + 1, source.column + 2};
-}
-
-bool contains(const std::vector<int>& columns, int column) {
-    return std::find(columns.begin(), columns.end(), column) != columns.end();
-}
-
 // How strongly the headings name a run of columns as the balls: 2 when they
 // count up by one from 0 or 1 with the same words before the number ("Ball 1"
 // .. "Ball 6", "N1".."N6"), 1 when each names a ball, else 0.
-int headingsNameBalls(const Table& table, const std::vector<int>& columns) {
+int headingsNameBalls(const ColumnTable& table, const std::vector<int>& columns) {
     const auto first = numberedHeading(headingOf(table.headings, columns.front()));
     bool countsUp = first && first->number <= 1;
     for (std::size_t i = 1; i < columns.size() && countsUp; ++i) {
@@ -153,13 +129,7 @@ int headingsNameBalls(const Table& table, const std::vector<int>& columns) {
     return named ? 1 : 0;
 }
 
-// Whether a packed column holds the balls and one number more on most of its lines.
-bool packsBonus(const ColumnFacts& fact, const LotteryProfile& profile) {
-    const auto balls = static_cast<std::size_t>(profile.balls);
-    return profile.bonus > 0 && balls + 1 < kMostPacked && fact.packed[balls + 1] > fact.packed[balls];
-}
-
-int readableRecords(const Table& table, const std::vector<bool>& dated, const TableLayout& layout) {
+int readableRecords(const ColumnTable& table, const std::vector<bool>& dated, const TableLayout& layout) {
     int readable = 0;
     for (std::size_t r = 0; r < table.records.size(); ++r) {
         readable += dated[r] && recordNumbers(table.records[r], layout, table.profile).has_value() ? 1 : 0;
@@ -180,7 +150,7 @@ bool unlikelyForBonuses(double share, std::size_t times, const LotteryProfile& p
 // nor a multiplier (a handful of small numbers where bonuses drawn by chance
 // would have gone higher). Each draw counts once, however often a file
 // repeats it.
-bool nextColumnIsBonus(const Table& table, const TableLayout& balls, int column) {
+bool nextColumnIsBonus(const ColumnTable& table, const TableLayout& balls, int column) {
     int numbers = 0;
     int inRange = 0;
     std::set<int> values;
@@ -213,21 +183,26 @@ bool nextColumnIsBonus(const Table& table, const TableLayout& balls, int column)
     return numbers > 0 && nearlyAll(inRange, numbers) && !sumOfBalls && !multiplier;
 }
 
-BonusSource bonusAfter(const Table& table, const TableLayout& layout) {
+BonusSource bonusAfter(const ColumnTable& table, const TableLayout& layout) {
     if (table.profile.bonus <= 0) return {};
     const std::vector<int>& ballColumns = layout.balls.columns;
-    if (layout.balls.packed && packsBonus(table.fact(ballColumns.front()), table.profile)) {
+    const int packedDrum =
+        layout.drum2.kind == SecondDrumSource::Kind::PackedAfterBalls ? secondDrumNumbers(table.profile) : 0;
+    if (layout.balls.packed && packsBonus(table.fact(ballColumns.front()), table.profile, packedDrum)) {
         return {BonusSource::Kind::PackedLast, -1};
     }
     std::vector<int> used = dateColumns(layout.date);
     used.insert(used.end(), ballColumns.begin(), ballColumns.end());
+    used.insert(used.end(), layout.drum2.columns.begin(), layout.drum2.columns.end());
     for (int column = 0; column < table.columns(); ++column) {
         const ColumnFacts& fact = table.fact(column);
         if (!contains(used, column) && fact.role == HeadingRole::Bonus && atLeastHalf(fact.numbers, fact.filled)) {
             return {BonusSource::Kind::Column, column};
         }
     }
-    const int next = *std::max_element(ballColumns.begin(), ballColumns.end()) + 1;
+    // After the balls, and after second drum columns that follow them.
+    int next = *std::max_element(ballColumns.begin(), ballColumns.end()) + 1;
+    while (contains(layout.drum2.columns, next)) ++next;
     if (next >= table.columns() || contains(used, next)) return {};
     const ColumnFacts& fact = table.fact(next);
     // A bonus may stay the same from draw to draw, as a small bonus range makes it.
@@ -242,16 +217,18 @@ struct BallCandidate {
     int readable = 0;
 };
 
-std::vector<BallCandidate> ballCandidates(const Table& table, const std::vector<bool>& dated, const DateSource& date) {
+std::vector<BallCandidate> ballCandidates(const ColumnTable& table, const std::vector<bool>& dated,
+                                          const DateSource& date) {
     const std::vector<int> used = dateColumns(date);
     const auto usable = [&](int column) {
         const ColumnFacts& fact = table.fact(column);
-        return !contains(used, column) && !neverNumber(fact, table.profile) && fact.role != HeadingRole::Bonus;
+        return !contains(used, column) && !neverNumber(fact, table.profile) && fact.role != HeadingRole::Bonus &&
+               fact.role != HeadingRole::SecondDrum;
     };
     const LotteryProfile& profile = table.profile;
     std::vector<BallCandidate> candidates;
     for (int first = 0; first + profile.balls <= table.columns(); ++first) {
-        BallCandidate candidate{{date, {}, {}}};
+        BallCandidate candidate{{date, {}, {}, {}}};
         std::vector<int>& columns = candidate.layout.balls.columns;
         for (int column = first; column < first + profile.balls; ++column) {
             if (!usable(column) || !atLeastHalf(table.fact(column).numbers, table.sampled)) break;
@@ -261,15 +238,14 @@ std::vector<BallCandidate> ballCandidates(const Table& table, const std::vector<
         candidate.named = headingsNameBalls(table, columns);
         candidates.push_back(std::move(candidate));
     }
-    const auto balls = static_cast<std::size_t>(profile.balls);
     for (int column = 0; column < table.columns(); ++column) {
         const ColumnFacts& fact = table.fact(column);
-        const int packedLines =
-            (balls < kMostPacked ? fact.packed[balls] : 0) + (packsBonus(fact, profile) ? fact.packed[balls + 1] : 0);
+        const int packedLines = packedDrawLines(fact, profile, packedDrumNumbers(fact, profile));
         if (!usable(column) || !atLeastHalf(packedLines, table.sampled)) continue;
-        candidates.push_back({{date, {{column}, true}, {}}, fact.role == HeadingRole::Ball ? 1 : 0, 0});
+        candidates.push_back({{date, {{column}, true}, {}, {}}, fact.role == HeadingRole::Ball ? 1 : 0, 0});
     }
     for (BallCandidate& candidate : candidates) {
+        candidate.layout.drum2 = secondDrumOf(table, candidate.layout);
         candidate.layout.bonus = bonusAfter(table, candidate.layout);
         candidate.readable = readableRecords(table, dated, candidate.layout);
     }
@@ -298,7 +274,7 @@ std::optional<TableLayout> bestLayout(const std::vector<BallCandidate>& candidat
 }
 
 // A column whose numbers nearly all lie within the lottery's balls.
-bool holdsBalls(const Table& table, const std::vector<bool>& dated, const DateSource& date, int column) {
+bool holdsBalls(const ColumnTable& table, const std::vector<bool>& dated, const DateSource& date, int column) {
     if (column < 0 || column >= table.columns() || contains(dateColumns(date), column)) return false;
     const ColumnFacts& fact = table.fact(column);
     if (neverNumber(fact, table.profile) || !atLeastHalf(fact.numbers, table.sampled)) return false;
@@ -314,7 +290,7 @@ bool holdsBalls(const Table& table, const std::vector<bool>& dated, const DateSo
 }
 
 // The columns around the balls that hold ball numbers too, first and last.
-std::pair<int, int> ballRun(const Table& table, const std::vector<bool>& dated, const TableLayout& layout) {
+std::pair<int, int> ballRun(const ColumnTable& table, const std::vector<bool>& dated, const TableLayout& layout) {
     int first = layout.balls.columns.front();
     int last = layout.balls.columns.back();
     while (holdsBalls(table, dated, layout.date, first - 1)) --first;
@@ -332,11 +308,11 @@ LayoutGuess detectLayout(std::span<const TableRecord> records, const std::vector
         return guess;
     }
     std::vector<ColumnFacts> facts = columnFacts(records);
-    if (headingsFit(headings, records, facts)) {
+    if (headingsFit(headings, records, facts, hasSecondDrum(profile))) {
         guess.headings = headings;
-        giveRoles(facts, headings);
+        giveRoles(facts, headings, hasSecondDrum(profile));
     }
-    const Table table{records, profile, guess.headings, std::move(facts), sampledRecords(records)};
+    const ColumnTable table{records, profile, guess.headings, std::move(facts), sampledRecords(records)};
 
     std::vector<bool> dated;
     auto date = dateColumn(table, localeOrder, dated);
@@ -354,11 +330,17 @@ LayoutGuess detectLayout(std::span<const TableRecord> records, const std::vector
         return guess;
     }
     if (!layout->balls.packed) {
+        // A lottery with a second drum draws its numbers too, and they may lie within the balls' range.
+        const int drawn = slotsInPlay(profile);
         const auto [first, last] = ballRun(table, dated, *layout);
-        if (last - first + 1 >= 2 * profile.balls) {
-            guess.problem = formatText(kTooManyNumbers, first + 1, last + 1, last - first + 1, profile.balls);
+        if (last - first + 1 >= 2 * drawn) {
+            guess.problem = formatText(kTooManyNumbers, first + 1, last + 1, last - first + 1, drawn);
             return guess;
         }
+    }
+    if (hasSecondDrum(profile) && layout->drum2.kind == SecondDrumSource::Kind::None) {
+        guess.problem = formatText(kNoSecondDrumColumns, profile.drum2, profile.drum2Min, profile.drum2Max);
+        return guess;
     }
     guess.readable = readableRecords(table, dated, *layout);
     guess.layout = layout;
@@ -397,6 +379,7 @@ std::vector<BonusSource> bonusSourceChoices(std::span<const TableRecord> records
     const std::vector<ColumnFacts> facts = columnFacts(records);
     std::vector<int> used = dateColumns(layout.date);
     used.insert(used.end(), layout.balls.columns.begin(), layout.balls.columns.end());
+    used.insert(used.end(), layout.drum2.columns.begin(), layout.drum2.columns.end());
     for (int column = 0; column < static_cast<int>(facts.size()); ++column) {
         if (!contains(used, column) && facts[static_cast<std::size_t>(column)].numbers > 0) {
             choices.push_back({BonusSource::Kind::Column, column});

@@ -32,11 +32,15 @@ struct LayoutGuess {
 //   the run leaves (among runs that read about as many: the one the headings
 //   name, then the one with a bonus, then the first). Never a column that
 //   counts by one (draw numbers) or never changes. Columns that hold twice the
-//   lottery's balls or more side by side are no draw of it: the file is
-//   refused with the columns named.
-// - The bonus, when the lottery has one: the number after the balls in a
-//   packed column that holds one more, else a column whose heading names a
-//   bonus, else the column right after the balls when nearly all of its
+//   numbers the lottery draws (its balls and second drum) or more side by side
+//   are no draw of it: the file is refused with the columns named.
+// - The second drum, when the lottery has one, for each run of balls (see
+//   secondDrumOf): a run reads a record only when the drum's numbers read too.
+//   A file where no columns hold them is refused with the drum named.
+// - The bonus, when the lottery has one: the number after the balls (and the
+//   second drum's numbers) in a packed column that holds one more, else a
+//   column whose heading names a bonus, else the column right after the balls
+//   (and the second drum's columns that follow them) when nearly all of its
 //   numbers lie within 0 to the highest bonus, and it is neither the sum of the
 //   balls nor a column of a handful of small numbers (a multiplier) where
 //   bonuses drawn by chance would have gone higher.
@@ -50,7 +54,8 @@ std::vector<BallSource> ballSourceChoices(std::span<const TableRecord> records, 
                                           const LotteryProfile& profile);
 
 // The bonus sources a user may choose from: none, the number after the balls
-// of a packed column, and every other column that holds numbers.
+// of a packed column, and every other column that holds numbers (none of the
+// second drum's).
 std::vector<BonusSource> bonusSourceChoices(std::span<const TableRecord> records, const TableLayout& layout,
                                             const LotteryProfile& profile);
 

@@ -32,6 +32,8 @@ constexpr char kPackedBalls[] = "packed in %s";
 constexpr char kBonusLine[] = "Bonus: %s";
 constexpr char kNone[] = "none";
 constexpr char kPackedBonus[] = "the last number packed in %s";
+constexpr char kSecondDrumLine[] = "Second drum: %s";
+constexpr char kDrumAfterBalls[] = "after the balls packed in %s";
 
 bool consecutive(const std::vector<int>& columns) {
     for (std::size_t i = 1; i < columns.size(); ++i) {
@@ -111,10 +113,27 @@ std::string bonusSourceInWords(const TableAnalysis& analysis, const BonusSource&
     return formatText(kPackedBonus, columnInWords(analysis, packed).c_str());
 }
 
+std::string secondDrumSourceInWords(const TableAnalysis& analysis, const SecondDrumSource& drum,
+                                    const BallSource& balls) {
+    switch (drum.kind) {
+        case SecondDrumSource::Kind::None:
+            return kNone;
+        case SecondDrumSource::Kind::Columns:
+            if (drum.columns.size() == 1) return columnInWords(analysis, drum.columns.front());
+            return ballSourceInWords(analysis, drum.cells());
+        case SecondDrumSource::Kind::Packed:
+            return ballSourceInWords(analysis, drum.cells());
+        case SecondDrumSource::Kind::PackedAfterBalls:
+            break;
+    }
+    const int packed = balls.columns.empty() ? 0 : balls.columns.front();
+    return formatText(kDrumAfterBalls, columnInWords(analysis, packed).c_str());
+}
+
 std::vector<std::string> layoutInWords(const TableAnalysis& analysis, const TableLayout& layout) {
     const DecodedText encoding{analysis.encoding, analysis.byteOrderMark, {}};
     const std::string ignored = analysis.ignoredLines > 0 ? formatText(kIgnoredLines, analysis.ignoredLines) : "";
-    return {
+    std::vector<std::string> lines = {
         formatText(kFileLine, encodingInWords(encoding).c_str(), delimiterInWords(analysis.delimiter),
                    analysis.quoted ? kQuotedFields : "", headingLinesInWords(analysis.headingLines).c_str(),
                    ignored.c_str()),
@@ -122,6 +141,11 @@ std::vector<std::string> layoutInWords(const TableAnalysis& analysis, const Tabl
         formatText(kBallsLine, ballSourceInWords(analysis, layout.balls).c_str()),
         formatText(kBonusLine, bonusSourceInWords(analysis, layout.bonus, layout.balls).c_str()),
     };
+    if (layout.drum2.kind != SecondDrumSource::Kind::None) {
+        lines.push_back(
+            formatText(kSecondDrumLine, secondDrumSourceInWords(analysis, layout.drum2, layout.balls).c_str()));
+    }
+    return lines;
 }
 
 }  // namespace numora

@@ -20,9 +20,12 @@ std::string columnInWords(const TableAnalysis& analysis, int column);
 std::string dateSourceInWords(const TableAnalysis& analysis, const DateSource& date);
 std::string ballSourceInWords(const TableAnalysis& analysis, const BallSource& balls);
 std::string bonusSourceInWords(const TableAnalysis& analysis, const BonusSource& bonus, const BallSource& balls);
+std::string secondDrumSourceInWords(const TableAnalysis& analysis, const SecondDrumSource& drum,
+                                    const BallSource& balls);
 
 // The file and its layout in words, a line each: "File: UTF-8, comma-separated,
-// heading on line 1.", then "Date: ...", "Balls: ..." and "Bonus: ...".
+// heading on line 1.", then "Date: ...", "Balls: ...", "Bonus: ..." and, when
+// the layout has a second drum, "Second drum: ...".
 std::vector<std::string> layoutInWords(const TableAnalysis& analysis, const TableLayout& layout);
 
 }  // namespace numora

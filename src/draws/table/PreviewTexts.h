@@ -10,11 +10,12 @@ namespace numora {
 class LocalTime;
 
 // The columns of the preview rows: "Date", "B1" to the lottery's last ball,
-// and "Bonus" when it has one.
+// "S1" onwards for its second drum's numbers when it has one, and "Bonus"
+// when it has one.
 std::vector<std::string> previewHeadings(const LotteryProfile& profile);
 
 // A row as it will be stored, in those columns: the date as YYYY-MM-DD and the
-// numbers as "%2.2d".
+// numbers as "%2.2d" (a second drum's 0 as "00").
 std::vector<std::string> previewCells(const TableRow& row, const LotteryProfile& profile, const LocalTime& time);
 
 // "line 12", where a row comes from.

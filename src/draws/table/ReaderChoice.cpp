@@ -5,7 +5,9 @@
 #include "draws/CsvDrawLine.h"
 #include "draws/CsvImport.h"
 #include "platform/FileProblem.h"
+#include "draws/CsvLineReader.h"
 #include "platform/WholeFile.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
@@ -31,6 +33,19 @@ DrawReader chooseReader(std::string_view bytes) {
     return DrawReader::Lenient;
 }
 
+DrawReader chooseReader(std::string_view bytes, const LotteryProfile& profile) {
+    const DrawReader reader = chooseReader(bytes);
+    if (reader == DrawReader::Table || !hasSecondDrum(profile)) return reader;
+    const int numbers = slotsInPlay(profile);
+    const int withBonus = numbers + (profile.bonus > 0 ? 1 : 0);
+    CsvLineReader lines(bytes);
+    for (std::string line; lines.next(line);) {
+        const std::optional<int> found = wholeDrawLineNumbers(line);
+        if (!found || (*found != 0 && *found != numbers && *found != withBonus)) return DrawReader::Table;
+    }
+    return DrawReader::Lenient;
+}
+
 std::optional<std::string> readImportFile(const std::filesystem::path& file, std::string& problem) {
     WholeFile read = readWholeFile(file, kImportLargestFile);
     if (read.read()) return std::move(read.bytes);
@@ -40,7 +55,7 @@ std::optional<std::string> readImportFile(const std::filesystem::path& file, std
 
 ImportPlan planImport(std::string_view bytes, std::optional<DrawReader> chosen, const LotteryProfile& profile,
                       DateOrder localeOrder) {
-    ImportPlan plan{chosen.value_or(chooseReader(bytes)), std::nullopt};
+    ImportPlan plan{chosen.value_or(chooseReader(bytes, profile)), std::nullopt};
     if (plan.reader == DrawReader::Table) plan.analysis = analyseTable(bytes, profile, localeOrder);
     return plan;
 }

@@ -78,6 +78,7 @@ std::vector<int> layoutColumns(const TableLayout& layout) {
     if (layout.date.split) columns.insert(columns.end(), {layout.date.column + 1, layout.date.column + 2});
     columns.insert(columns.end(), layout.balls.columns.begin(), layout.balls.columns.end());
     if (layout.bonus.kind == BonusSource::Kind::Column) columns.push_back(layout.bonus.column);
+    columns.insert(columns.end(), layout.drum2.columns.begin(), layout.drum2.columns.end());
     return columns;
 }
 

@@ -57,11 +57,28 @@ struct BonusSource {
     friend bool operator==(const BonusSource&, const BonusSource&) = default;
 };
 
+// Where each draw's second drum numbers are, for a lottery with a second
+// drum: one column per number, one column that packs them, or the numbers
+// after the balls in the balls' packed column (before a packed bonus).
+struct SecondDrumSource {
+    enum class Kind { None, Columns, Packed, PackedAfterBalls };
+    Kind kind = Kind::None;
+    std::vector<int> columns;  // Columns: one per number, in drum order; Packed: the one column
+
+    // The cells that hold the numbers, read as balls are (none for PackedAfterBalls).
+    BallSource cells() const {
+        return kind == Kind::PackedAfterBalls ? BallSource{} : BallSource{columns, kind == Kind::Packed};
+    }
+
+    friend bool operator==(const SecondDrumSource&, const SecondDrumSource&) = default;
+};
+
 // How the records of a table file give draws: the roles of its columns.
 struct TableLayout {
     DateSource date;
     BallSource balls;
     BonusSource bonus;
+    SecondDrumSource drum2;  // none for a lottery without a second drum
 
     friend bool operator==(const TableLayout&, const TableLayout&) = default;
 };

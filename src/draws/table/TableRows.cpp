@@ -9,6 +9,7 @@
 #include "draws/table/CalendarWords.h"
 #include "draws/table/NumberCell.h"
 #include "platform/FormatText.h"
+#include "settings/BallSlots.h"
 
 namespace numora {
 
@@ -19,6 +20,11 @@ constexpr char kDateReason[] = "line %d: %s";
 constexpr char kNotADateInOrder[] = "line %d: \"%s\" is not a date in %s order";
 constexpr char kNumberCount[] = "line %d: %d numbers where the lottery has %d";
 constexpr char kNumberCountWithBonus[] = "line %d: %d numbers where the lottery has %d and a bonus";
+constexpr char kNumberCountWithDrum[] = "line %d: %d numbers where the lottery has %d and %d of its second drum";
+constexpr char kNumberCountWithDrumAndBonus[] =
+    "line %d: %d numbers where the lottery has %d, %d of its second drum and a bonus";
+constexpr char kDrumCount[] = "line %d: %d second drum numbers where the lottery has %d";
+constexpr char kDrumOutside[] = "line %d: second drum number %d is outside the lottery's %d to %d";
 constexpr char kNotANumber[] = "line %d: \"%s\" is not a number";
 constexpr char kBallOutside[] = "line %d: ball %d is outside the lottery's %d to %d";
 constexpr char kNotABonus[] = "line %d: \"%s\" is not a bonus number";
@@ -96,9 +102,57 @@ bool ballCellNumbers(const TableRecord& record, const BallSource& source, BallNu
     return true;
 }
 
+bool packedBonus(const TableLayout& layout, const LotteryProfile& profile) {
+    return layout.bonus.kind == BonusSource::Kind::PackedLast && profile.bonus > 0;
+}
+
+// The second drum numbers packed after the balls, 0 when the layout has them elsewhere.
+int packedDrum(const TableLayout& layout, const LotteryProfile& profile) {
+    return layout.drum2.kind == SecondDrumSource::Kind::PackedAfterBalls ? secondDrumNumbers(profile) : 0;
+}
+
 int expectedNumbers(const TableLayout& layout, const LotteryProfile& profile) {
-    const bool packedBonus = layout.bonus.kind == BonusSource::Kind::PackedLast && profile.bonus > 0;
-    return profile.balls + (packedBonus ? 1 : 0);
+    return profile.balls + packedDrum(layout, profile) + (packedBonus(layout, profile) ? 1 : 0);
+}
+
+const char* numberCountFormat(const TableLayout& layout, const LotteryProfile& profile) {
+    const bool drum = packedDrum(layout, profile) > 0;
+    if (packedBonus(layout, profile)) return drum ? kNumberCountWithDrumAndBonus : kNumberCountWithBonus;
+    return drum ? kNumberCountWithDrum : kNumberCount;
+}
+
+// The second drum numbers a record holds apart from the balls: the lottery's
+// when the layout has them in cells of their own, else none.
+int drumNumbersApart(const TableLayout& layout, const LotteryProfile& profile) {
+    return packedDrum(layout, profile) > 0 ? 0 : secondDrumNumbers(profile);
+}
+
+// Reads those numbers; false (with the reason) when a cell holds no number.
+bool drumCellNumbers(const TableRecord& record, const TableLayout& layout, const LotteryProfile& profile,
+                     BallNumbers& numbers, std::string* reason) {
+    if (drumNumbersApart(layout, profile) == 0) return true;
+    return ballCellNumbers(record, layout.drum2.cells(), numbers, reason);
+}
+
+// Takes a lottery's second drum numbers, count of them from numbers.values[first],
+// into the slots after its balls: exactly as many as it draws, each within the
+// drum's range.
+bool takeDrum(const BallNumbers& numbers, std::size_t first, std::size_t count, const LotteryProfile& profile,
+              const TableRecord& record, DrawRecord& draw, std::string* reason) {
+    if (count != static_cast<std::size_t>(secondDrumNumbers(profile))) {
+        refuse(reason, kDrumCount, record.line, static_cast<int>(count), profile.drum2);
+        return false;
+    }
+    const NumberRange range = secondDrumRange(profile);
+    for (std::size_t i = 0; i < count; ++i) {
+        const int number = numbers.values[first + i];
+        if (!range.holds(number)) {
+            refuse(reason, kDrumOutside, record.line, number, range.low, range.high);
+            return false;
+        }
+        draw.ball(profile.balls + 1 + static_cast<int>(i)) = number;
+    }
+    return true;
 }
 
 // The numbers of a record that ends in a date before the layout's date
@@ -140,11 +194,10 @@ std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLa
                                         const LotteryProfile& profile, std::string* reason) {
     BallNumbers numbers;
     if (!ballCellNumbers(record, layout.balls, numbers, reason)) return std::nullopt;
-    const bool packedBonus = layout.bonus.kind == BonusSource::Kind::PackedLast && profile.bonus > 0;
     const int expected = expectedNumbers(layout, profile);
     if (static_cast<int>(numbers.count) != expected) {
-        return refuse(reason, packedBonus ? kNumberCountWithBonus : kNumberCount, record.line,
-                      static_cast<int>(numbers.count), profile.balls);
+        return refuse(reason, numberCountFormat(layout, profile), record.line, static_cast<int>(numbers.count),
+                      profile.balls, profile.drum2);
     }
     DrawRecord draw;
     for (int ball = 1; ball <= profile.balls; ++ball) {
@@ -154,7 +207,17 @@ std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLa
         }
         draw.ball(ball) = value;
     }
-    if (packedBonus && !takeBonus(numbers.values[numbers.count - 1], profile, record, draw, reason))
+    if (const int packed = packedDrum(layout, profile); packed > 0) {
+        const auto balls = static_cast<std::size_t>(profile.balls);
+        if (!takeDrum(numbers, balls, static_cast<std::size_t>(packed), profile, record, draw, reason))
+            return std::nullopt;
+    } else if (hasSecondDrum(profile)) {
+        BallNumbers apart;
+        if (!drumCellNumbers(record, layout, profile, apart, reason) ||
+            !takeDrum(apart, 0, apart.count, profile, record, draw, reason))
+            return std::nullopt;
+    }
+    if (packedBonus(layout, profile) && !takeBonus(numbers.values[numbers.count - 1], profile, record, draw, reason))
         return std::nullopt;
     if (layout.bonus.kind == BonusSource::Kind::Column && profile.bonus > 0) {
         const std::string& cell = cellAt(record, layout.bonus.column);
@@ -169,8 +232,11 @@ std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLa
 
 bool readsAsDraw(const TableRecord& record, const TableLayout& layout, const LotteryProfile& profile) {
     BallNumbers numbers;
+    BallNumbers drum;
     return recordDay(record, layout.date) && ballCellNumbers(record, layout.balls, numbers, nullptr) &&
-           static_cast<int>(numbers.count) == expectedNumbers(layout, profile);
+           static_cast<int>(numbers.count) == expectedNumbers(layout, profile) &&
+           drumCellNumbers(record, layout, profile, drum, nullptr) &&
+           drum.count == static_cast<std::size_t>(drumNumbersApart(layout, profile));
 }
 
 TableRows readTableRows(const std::vector<TableRecord>& records, const TableLayout& layout,

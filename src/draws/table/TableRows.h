@@ -31,15 +31,19 @@ std::optional<CalendarDay> recordDay(const TableRecord& record, const DateSource
                                      std::string* reason = nullptr);
 
 // The balls and bonus of a record, in a draw whose date is 0: exactly the
-// lottery's number of balls, each within its lowest to highest ball, and the
-// bonus (0 when its cell is empty) up to the lottery's highest bonus. Balls the
-// lottery does not draw stay 0, and so does the bonus of a lottery without
-// one. nullopt (with the reason when given) when the record holds no such draw.
+// lottery's number of balls, each within its lowest to highest ball, then for
+// a lottery with a second drum exactly its numbers, each within the drum's
+// range, in the slots after the balls (both in the order the cells give them),
+// and the bonus (0 when its cell is empty) up to the lottery's highest bonus.
+// Slots the lottery does not play stay 0, and so does the bonus of a lottery
+// without one. nullopt (with the reason when given) when the record holds no
+// such draw.
 std::optional<DrawRecord> recordNumbers(const TableRecord& record, const TableLayout& layout,
                                         const LotteryProfile& profile, std::string* reason = nullptr);
 
 // Whether a record holds a date and as many numbers as the lottery's balls
-// (and bonus, when packed with them) where the layout has them, whatever
+// (and second drum numbers and bonus, when packed with them) where the layout
+// has them, and as many second drum numbers where it has them apart, whatever
 // their values: the shape of a draw line.
 bool readsAsDraw(const TableRecord& record, const TableLayout& layout, const LotteryProfile& profile);
 

@@ -21,6 +21,8 @@ struct Colors {
     static QColor green() { return QColor(0x2e, 0x9e, 0x4f); }
     static QColor silver() { return QColor(0xc9, 0xcf, 0xd8); }
     static QColor pink() { return QColor(0xf2, 0x8b, 0xa8); }
+    // The balls of a lottery's second drum (EuroMillions' stars, the Superzahl).
+    static QColor secondDrum() { return QColor(0xf0, 0x8a, 0x00); }
 };
 
 // A glossy sphere: light from the upper left, a darker rim and a thin ink

@@ -21,10 +21,11 @@ QString labelOf(int number) {
     return QString::number(number);
 }
 
-QColor baseColour(int number, bool powerBall) {
+// `numbered` is the colour of a numbered ball.
+QColor baseColour(int number, const QColor& numbered) {
     if (isIdlePicture(number)) return Colors::gold();
     if (number < kLowestBallNumber || number > kHighestBallNumber) return Colors::silver();
-    return powerBall ? Colors::red() : Colors::blue();
+    return numbered;
 }
 
 void paintLabel(QPainter& painter, QPointF centre, const QString& label) {
@@ -42,9 +43,7 @@ void paintLabel(QPainter& painter, QPointF centre, const QString& label) {
     painter.drawText(disc.translated(0.3, 0.4), Qt::AlignCenter, label);
 }
 
-}  // namespace
-
-QImage paintBallPicture(int number, bool powerBall, int scale) {
+QImage paintBall(int number, const QColor& numbered, int scale) {
     QImage image(ballPictureSize() * scale, QImage::Format_RGB32);
     // The painter then draws in the picture's own units.
     image.setDevicePixelRatio(scale);
@@ -63,9 +62,17 @@ QImage paintBallPicture(int number, bool powerBall, int scale) {
     const bool hasLabel = number != kEmptyBall &&
                           (isIdlePicture(number) ||
                            (number >= kLowestBallNumber && number <= kHighestBallNumber));
-    paintSphere(painter, centre, kSphereRadius, baseColour(number, powerBall), 1.0);
+    paintSphere(painter, centre, kSphereRadius, baseColour(number, numbered), 1.0);
     if (hasLabel) paintLabel(painter, centre, labelOf(number));
     return image;
 }
+
+}  // namespace
+
+QImage paintBallPicture(int number, bool powerBall, int scale) {
+    return paintBall(number, powerBall ? Colors::red() : Colors::blue(), scale);
+}
+
+QImage paintSecondDrumPicture(int number, int scale) { return paintBall(number, Colors::secondDrum(), scale); }
 
 }  // namespace numora::art

@@ -20,5 +20,8 @@ inline constexpr char kIdleWord[] = "WELCOME";
 // the empty ball. With `scale` 2 the same picture in twice the pixels each way,
 // for a high-resolution screen.
 QImage paintBallPicture(int number, bool powerBall, int scale = 1);
+// The same for a ball of a lottery's second drum: 0 to 99 a ball of the
+// second drum's colour with its number.
+QImage paintSecondDrumPicture(int number, int scale = 1);
 
 }  // namespace numora::art

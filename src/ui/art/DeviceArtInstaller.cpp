@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QImage>
 
+#include <functional>
+
 #include "app/BallPictureNames.h"
 #include "settings/OptionKeys.h"
 #include "ui/art/BallPictures.h"
@@ -23,21 +25,26 @@ std::string jpegBytes(const QImage& image) {
     return bytes.toStdString();
 }
 
-// The picture, and beside it the same at twice the size.
-InstalledPair ballPicture(const std::string& devicePath, int number, bool powerBall) {
-    return {{devicePath, [number, powerBall] { return jpegBytes(paintBallPicture(number, powerBall)); }},
-            {largerPicturePath(devicePath),
-             [number, powerBall] { return jpegBytes(paintBallPicture(number, powerBall, kLargerPictureScale)); }}};
+// The picture `paint` paints at a scale, and beside it the same at twice the size.
+InstalledPair ballPicture(const std::string& devicePath, const std::function<QImage(int scale)>& paint) {
+    return {{devicePath, [paint] { return jpegBytes(paint(1)); }},
+            {largerPicturePath(devicePath), [paint] { return jpegBytes(paint(kLargerPictureScale)); }}};
 }
 
 }  // namespace
 
 InstallCounts installDeviceArt(const DevicePaths& paths, std::string_view dataFolder) {
     std::vector<InstalledPair> pictures;
-    for (int number = kLastIdlePicture; number <= kHighestBallNumber; ++number)
-        pictures.push_back(ballPicture(ballPicturePath(dataFolder, number), number, false));
-    for (int number = kLowestBallNumber; number <= kHighestBallNumber; ++number)
-        pictures.push_back(ballPicture(powerBallPicturePath(dataFolder, number), number, true));
+    for (int number = kLastIdlePicture; number <= kHighestBallNumber; ++number) {
+        pictures.push_back(ballPicture(ballPicturePath(dataFolder, number),
+                                       [number](int scale) { return paintBallPicture(number, false, scale); }));
+    }
+    for (int number = kLowestBallNumber; number <= kHighestBallNumber; ++number) {
+        pictures.push_back(ballPicture(powerBallPicturePath(dataFolder, number),
+                                       [number](int scale) { return paintBallPicture(number, true, scale); }));
+        pictures.push_back(ballPicture(secondDrumPicturePath(dataFolder, number),
+                                       [number](int scale) { return paintSecondDrumPicture(number, scale); }));
+    }
     InstallCounts counts = installMissingFiles(paths, pictures);
     // The default sound file of the options is the one the program supplies.
     counts += installMissingFiles(paths, std::vector<InstalledFile>{{std::string(kDefaultSoundFile), chimeWaveBytes}});

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 
 #include "draws/DrawListText.h"
+#include "settings/BallSlots.h"
 #include "ui/art/ArtStyle.h"
 
 namespace numora::art {
@@ -75,9 +76,15 @@ QPixmap calendarPage() {
 
 }  // namespace
 
-QPixmap drawHeadingIcon(int column, bool powerBall) {
-    if (column >= 0 && column < kDrawBonusColumn) return markedBall(Colors::blue(), QString::number(column + 1));
-    if (column == kDrawBonusColumn) return powerBall ? markedBall(Colors::red(), QStringLiteral("P")) : starBall();
+QPixmap drawHeadingIcon(int column, const LotteryProfile& lottery) {
+    if (column >= 0 && column < kDrawBonusColumn) {
+        const int ball = column + 1;
+        if (slotDrum(lottery, ball) == SlotDrum::Second)
+            return markedBall(Colors::secondDrum(), QString::number(ball - lottery.balls));
+        return markedBall(Colors::blue(), QString::number(ball));
+    }
+    if (column == kDrawBonusColumn)
+        return lottery.powerBall ? markedBall(Colors::red(), QStringLiteral("P")) : starBall();
     if (column == kDrawDateColumn) return calendarPage();
     return {};
 }

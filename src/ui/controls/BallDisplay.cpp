@@ -78,9 +78,7 @@ void BallDisplay::setPlaceholders(const BallPlaceholders& placeholders) {
 }
 
 void BallDisplay::ShowBall(int slot, int number) {
-    const BonusStyle bonus{.powerBall = state_.current.powerBall,
-                           .showBonus = state_.current.showBonus};
-    const auto devicePath = ballPictureForSlot(state_.dataFolder, slot, number, bonus);
+    const auto devicePath = lotteryBallPicture(state_.dataFolder, slot, number, state_.current);
     if (!devicePath) return;
     const auto hostPath = paths_.toHost(*devicePath);
     if (!hostPath) return;

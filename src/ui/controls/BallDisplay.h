@@ -30,8 +30,9 @@ class BallDisplay : public QWidget {
     Q_OBJECT
 
 public:
-    // The data folder and the current lottery's bonus flags are read from the
-    // state at each call, so they follow the lottery in use.
+    // The data folder and the current lottery (its bonus flags and second
+    // drum) are read from the state at each call, so they follow the lottery
+    // in use.
     BallDisplay(const AppState& state, const DevicePaths& paths, QWidget* parent = nullptr);
 
     // A row for a display `width` pixels wide: the logo centred at the top, the

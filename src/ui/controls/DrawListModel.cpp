@@ -11,7 +11,7 @@ DrawListModel::DrawListModel(const DrawList& draws, const LotteryProfile& profil
                              const LocalTime& time, QObject* parent)
     : QAbstractTableModel(parent), draws_(draws), profile_(profile), locale_(locale), time_(time) {
     for (int column = 0; column < kDrawListColumns; ++column)
-        headingIcons_[static_cast<std::size_t>(column)] = QIcon(art::drawHeadingIcon(column, profile.powerBall));
+        headingIcons_[static_cast<std::size_t>(column)] = QIcon(art::drawHeadingIcon(column, profile));
 }
 
 int DrawListModel::rowCount(const QModelIndex& parent) const {

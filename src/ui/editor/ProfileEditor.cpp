@@ -13,6 +13,7 @@
 #include "settings/SettingsLocation.h"
 #include "ui/main/MainWindowTexts.h"
 #include "ui/controls/LotterySelector.h"
+#include "ui/editor/SecondDrumDialog.h"
 #include "ui/help/EditHelpScreen.h"
 
 namespace numora {
@@ -44,6 +45,7 @@ ProfileEditor::ProfileEditor(AppState& state, const DevicePaths& device, AppProf
     connect(controls_.remove, &QPushButton::clicked, this, &ProfileEditor::deleteLottery);
     connect(controls_.exit, &QPushButton::clicked, this, [this] { done(kClosed); });
     connect(controls_.help, &QPushButton::clicked, this, &ProfileEditor::help);
+    connect(controls_.secondDrum, &QPushButton::clicked, this, &ProfileEditor::editSecondDrum);
     connect(controls_.powerBall, &QCheckBox::clicked, this, &ProfileEditor::powerBallClicked);
     connect(controls_.showBonus, &QCheckBox::clicked, this, &ProfileEditor::showBonusClicked);
     runOpening();
@@ -88,6 +90,11 @@ void ProfileEditor::chooseLottery() {
 
 void ProfileEditor::save() {
     if (!takeFields(NameCheck::UsableName)) return;
+    // The balls may have changed since the second drum was set.
+    if (const auto problem = secondDrumProblem(fields_)) {
+        showProblem(*problem);
+        return;
+    }
     const LotterySave saved = saveLottery(settings_, fields_);
     if (!saved.refusal.empty()) {
         prompter_.report(saved.refusal);
@@ -136,6 +143,19 @@ void ProfileEditor::showBonusClicked(bool checked) {
     if (checked) controls_.powerBall->setChecked(false);
 }
 
+void ProfileEditor::editSecondDrum() {
+    // The drum must leave room for the balls as typed, before Save takes them.
+    LotteryProfile lottery = fields_;
+    std::string ignored;
+    if (const auto balls = parseProfileNumber(controls_.balls->text().toStdString(), kBallsLimits, ignored))
+        lottery.balls = *balls;
+    SecondDrumDialog dialog(lottery, prompter_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    fields_.drum2 = dialog.lottery().drum2;
+    fields_.drum2Min = dialog.lottery().drum2Min;
+    fields_.drum2Max = dialog.lottery().drum2Max;
+}
+
 void ProfileEditor::help() {
     EditHelpScreen screen(this);
     screen.exec();
@@ -167,10 +187,7 @@ ProfileFieldTexts ProfileEditor::fieldTexts() const {
 // is named in a message and gets the focus, and nothing is taken.
 bool ProfileEditor::takeFields(NameCheck check) {
     if (const auto problem = takeProfileFields(fieldTexts(), check, fields_)) {
-        prompter_.report(problem->message);
-        QWidget* control = controlOf(problem->field);
-        control->setFocus();
-        if (auto* box = qobject_cast<QLineEdit*>(control)) box->selectAll();
+        showProblem(*problem);
         return false;
     }
     fields_.repeat = controls_.repeat->isChecked();
@@ -180,6 +197,13 @@ bool ProfileEditor::takeFields(NameCheck check) {
     return true;
 }
 
+void ProfileEditor::showProblem(const ProfileFieldProblem& problem) {
+    prompter_.report(problem.message);
+    QWidget* control = controlOf(problem.field);
+    control->setFocus();
+    if (auto* box = qobject_cast<QLineEdit*>(control)) box->selectAll();
+}
+
 QWidget* ProfileEditor::controlOf(ProfileField field) const {
     switch (field) {
     case ProfileField::Name: return controls_.lottery;
@@ -187,6 +211,10 @@ QWidget* ProfileEditor::controlOf(ProfileField field) const {
     case ProfileField::LowestBall: return controls_.lowestBall;
     case ProfileField::HighestBall: return controls_.highestBall;
     case ProfileField::HighestBonus: return controls_.highestBonus;
+    // The second drum's boxes are in a window of their own, which its button opens.
+    case ProfileField::Drum2:
+    case ProfileField::Drum2Lowest:
+    case ProfileField::Drum2Highest: return controls_.secondDrum;
     }
     return controls_.lottery;
 }

@@ -45,12 +45,15 @@ private:
     void deleteLottery();
     void powerBallClicked(bool checked);
     void showBonusClicked(bool checked);
+    void editSecondDrum();
     void help();
 
     // The exchange between the window's fields and its controls.
     void showFields();
     ProfileFieldTexts fieldTexts() const;
     bool takeFields(NameCheck check);
+    // Names the field's problem in a message and gives its control the focus.
+    void showProblem(const ProfileFieldProblem& problem);
     QWidget* controlOf(ProfileField field) const;
 
     AppState& state_;

@@ -32,23 +32,16 @@ constexpr char kSaveCaption[] = "Save";
 constexpr char kDeleteCaption[] = "Delete";
 constexpr char kExitCaption[] = "Exit";
 constexpr char kHelpCaption[] = "?";
+constexpr char kSecondDrumCaption[] = "Second Drum...";
+// Beside the number boxes of the narrow layouts, on two lines.
+constexpr char kNarrowSecondDrumCaption[] = "Second\nDrum...";
 
 constexpr int kMargin = 4;
 constexpr int kSpacing = 3;
 constexpr int kNumberWidth = 34;
 constexpr int kHelpButtonWidth = 24;
 
-QLineEdit* numberBox(QDialog& window, const char* objectName) {
-    auto* box = named(new QLineEdit(&window), objectName);
-    box->setFixedWidth(kNumberWidth);
-    return box;
-}
-
-QLabel* label(QDialog& window, const char* text) {
-    auto* shown = new QLabel(QString::fromLatin1(text), &window);
-    shown->setTextFormat(Qt::PlainText);
-    return shown;
-}
+QLabel* label(QDialog& window, const char* text) { return profileLabel(window, QString::fromLatin1(text)); }
 
 ProfileEditorControls makeControls(QDialog& window, ScreenShape shape) {
     const bool shortCaptions = shape != ScreenShape::Portrait;
@@ -56,10 +49,10 @@ ProfileEditorControls makeControls(QDialog& window, ScreenShape shape) {
     c.hint = named(label(window, shape == ScreenShape::Square ? kSquareHint : kHint), "hintLabel");
     c.hint->setWordWrap(true);
     c.lottery = named(new LotterySelector(&window), "lotterySelector");
-    c.balls = numberBox(window, "ballsEdit");
-    c.lowestBall = numberBox(window, "lowestBallEdit");
-    c.highestBall = numberBox(window, "highestBallEdit");
-    c.highestBonus = numberBox(window, "highestBonusEdit");
+    c.balls = profileNumberBox(window, "ballsEdit");
+    c.lowestBall = profileNumberBox(window, "lowestBallEdit");
+    c.highestBall = profileNumberBox(window, "highestBallEdit");
+    c.highestBonus = profileNumberBox(window, "highestBonusEdit");
     const auto check = [&](const char* objectName, const char* caption) {
         return named(new QCheckBox(QString::fromLatin1(caption), &window), objectName);
     };
@@ -77,6 +70,8 @@ ProfileEditorControls makeControls(QDialog& window, ScreenShape shape) {
     c.exit = button("exitButton", kExitCaption);
     c.help = button("helpButton", kHelpCaption);
     c.help->setFixedWidth(kHelpButtonWidth);
+    c.secondDrum = button("secondDrumButton", shape == ScreenShape::Landscape ? kSecondDrumCaption
+                                                                              : kNarrowSecondDrumCaption);
     return c;
 }
 
@@ -131,25 +126,35 @@ void addButtons(const ProfileEditorControls& c, QVBoxLayout& column) {
     column.addLayout(buttonRow(c));
 }
 
-// Top to bottom: the hint, the lottery, the numbers, the four check boxes and
-// the buttons.
+// The second drum's button in the room right of the highest ball and bonus
+// boxes, taking no more than the room there is.
+void addSecondDrumBesideNumbers(const ProfileEditorControls& c, QGridLayout& numbers) {
+    c.secondDrum->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    numbers.addWidget(c.secondDrum, 2, 2, 2, 1);
+}
+
+// Top to bottom: the hint, the lottery, the numbers with the second drum's
+// button beside them, the four check boxes and the buttons.
 void arrangePortrait(QDialog& window, const ProfileEditorControls& c, QVBoxLayout& column) {
-    addNameAndNumbers(window, c, column);
+    addSecondDrumBesideNumbers(c, *addNameAndNumbers(window, c, column));
     for (QCheckBox* box : {c.repeat, c.sort, c.powerBall, c.showBonus}) column.addWidget(box);
     addButtons(c, column);
 }
 
-// The check boxes beside the numbers, on the right.
+// The check boxes beside the numbers, on the right, and the second drum's
+// button under them.
 void arrangeLandscape(QDialog& window, const ProfileEditorControls& c, QVBoxLayout& column) {
     QGridLayout* numbers = addNameAndNumbers(window, c, column);
     int row = 0;
     for (QCheckBox* box : {c.repeat, c.sort, c.powerBall, c.showBonus}) numbers->addWidget(box, row++, 3);
+    numbers->addWidget(c.secondDrum, row, 3, Qt::AlignLeft);
     addButtons(c, column);
 }
 
-// The short hint, the numbers, then the check boxes two by two.
+// The short hint, the numbers with the second drum's button beside them,
+// then the check boxes two by two.
 void arrangeSquare(QDialog& window, const ProfileEditorControls& c, QVBoxLayout& column) {
-    addNameAndNumbers(window, c, column);
+    addSecondDrumBesideNumbers(c, *addNameAndNumbers(window, c, column));
     auto* checks = new QGridLayout;
     checks->setSpacing(kSpacing);
     checks->addWidget(c.repeat, 0, 0);
@@ -161,6 +166,18 @@ void arrangeSquare(QDialog& window, const ProfileEditorControls& c, QVBoxLayout&
 }
 
 }  // namespace
+
+QLineEdit* profileNumberBox(QWidget& window, const char* objectName) {
+    auto* box = named(new QLineEdit(&window), objectName);
+    box->setFixedWidth(kNumberWidth);
+    return box;
+}
+
+QLabel* profileLabel(QWidget& window, const QString& text) {
+    auto* shown = new QLabel(text, &window);
+    shown->setTextFormat(Qt::PlainText);
+    return shown;
+}
 
 ProfileEditorControls buildProfileEditor(QDialog& window, ScreenSize screen) {
     applyDeviceLook(window);

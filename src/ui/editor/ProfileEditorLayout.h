@@ -7,6 +7,8 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QString;
+class QWidget;
 
 namespace numora {
 
@@ -30,10 +32,16 @@ struct ProfileEditorControls {
     QPushButton* remove = nullptr;
     QPushButton* exit = nullptr;
     QPushButton* help = nullptr;
+    // Opens the "Second Drum" window; it sits in room each layout has spare.
+    QPushButton* secondDrum = nullptr;
 };
 
 // Makes the controls in the window, lays them out for the screen's shape and
 // gives the window its size.
 ProfileEditorControls buildProfileEditor(QDialog& window, ScreenSize screen);
+
+// A number box and a label as the editor's windows show them.
+QLineEdit* profileNumberBox(QWidget& window, const char* objectName);
+QLabel* profileLabel(QWidget& window, const QString& text);
 
 }  // namespace numora

@@ -8,6 +8,7 @@
 #include "picking/LineText.h"
 #include "picking/PickFlow.h"
 #include "picking/PickListText.h"
+#include "settings/BallSlots.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MainWindowTexts.h"
 #include "ui/services/WavePlayer.h"
@@ -54,7 +55,8 @@ void MainWindow::OnPick() {
 void MainWindow::showLine(const PickedLine& line) {
     BallDisplay& balls = *controls_.balls;
     balls.clear();
-    const int shownSlots = std::max(kAlwaysShownSlots, services_.state.current.balls);
+    // The balls, then the second drum's numbers after them.
+    const int shownSlots = std::max(kAlwaysShownSlots, slotsInPlay(services_.state.current));
     for (int slot = kFirstBallSlot; slot <= PickedLine::kSlotCount; ++slot) {
         if (slot <= shownSlots) balls.ShowBall(slot, line.slots[static_cast<std::size_t>(slot - 1)]);
     }

@@ -16,6 +16,7 @@
 #include "platform/LocalTime.h"
 #include "platform/Prompter.h"
 #include "plays/TicketBook.h"
+#include "settings/BallSlots.h"
 #include "ui/pastdraws/PastDrawsTexts.h"
 #include "ui/services/WaitCursor.h"
 #include "ui/controls/DrawListModel.h"
@@ -81,8 +82,13 @@ void PastDrawsWindow::runOpening() {
     if (!loaded_.maySaveOver() && !loaded_.message.empty())
         QTimer::singleShot(0, this, [this] { services_.prompter.report(loaded_.message); });
 
-    for (int ball = kAlwaysEnteredBalls + 1; ball <= DrawRecord::kBallCount; ++ball)
-        controls_.numberBoxes[static_cast<std::size_t>(ball - 1)]->setEnabled(profile_.balls >= ball);
+    // The boxes after the balls take the second drum's numbers, if any.
+    for (int ball = 1; ball <= DrawRecord::kBallCount; ++ball) {
+        QLineEdit& box = *controls_.numberBoxes[static_cast<std::size_t>(ball - 1)];
+        const SlotDrum drum = slotDrum(profile_, ball);
+        if (ball > kAlwaysEnteredBalls) box.setEnabled(drum != SlotDrum::NotInPlay);
+        if (drum == SlotDrum::Second) showAsSecondDrumBox(box);
+    }
     controls_.numberBoxes[kBonusBox]->setEnabled(profile_.bonus > 0);
     controls_.insert->setEnabled(false);
 

@@ -15,6 +15,7 @@
 
 #include "ui/services/DeviceWindow.h"
 #include "ui/pastdraws/PastDrawsTexts.h"
+#include "ui/art/ArtStyle.h"
 #include "ui/art/Icons.h"
 #include "ui/controls/DrawListView.h"
 #include "ui/controls/WindowBar.h"
@@ -29,6 +30,8 @@ constexpr int kBoxWidth = 24;
 // The bonus box stands apart from the balls.
 constexpr int kBonusGap = 10;
 constexpr int kFieldHeight = 20;
+// How much lighter than the second drum's balls its boxes are.
+constexpr int kSecondDrumBoxLightness = 185;
 // "Add to List" beside the boxes in the landscape layout; the other two
 // buttons share this width beside the info line.
 constexpr int kSideButtonWidth = 80;
@@ -219,6 +222,12 @@ PastDrawsControls buildPastDrawsWindow(QDialog& window, ScreenSize screen) {
     column->addWidget(controls.bar);
     fitDeviceWindow(window, screen);
     return controls;
+}
+
+void showAsSecondDrumBox(QLineEdit& box) {
+    QPalette colours = box.palette();
+    colours.setColor(QPalette::Base, art::Colors::secondDrum().lighter(kSecondDrumBoxLightness));
+    box.setPalette(colours);
 }
 
 }  // namespace numora

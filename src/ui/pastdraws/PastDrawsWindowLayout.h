@@ -43,4 +43,7 @@ struct PastDrawsControls {
 // screen's shape. The window gets its fixed size.
 PastDrawsControls buildPastDrawsWindow(QDialog& window, ScreenSize screen);
 
+// Gives a number box the look of the second drum's boxes: the drum's colour.
+void showAsSecondDrumBox(QLineEdit& box);
+
 }  // namespace numora

@@ -16,7 +16,9 @@
 
 #include "draws/table/LayoutWords.h"
 #include "draws/table/PreviewTexts.h"
+#include "draws/table/SecondDrumColumns.h"
 #include "draws/table/TableRows.h"
+#include "settings/BallSlots.h"
 #include "ui/main/MainWindowLayout.h"
 
 namespace numora {
@@ -27,6 +29,7 @@ constexpr char kTitle[] = "Import Preview";
 constexpr char kDateLabel[] = "Date";
 constexpr char kBallsLabel[] = "Balls";
 constexpr char kBonusLabel[] = "Bonus";
+constexpr char kSecondDrumLabel[] = "2nd Drum";
 constexpr char kRowsTab[] = "Rows";
 constexpr char kRejectedTab[] = "Rejected";
 constexpr char kImportCaption[] = "Import";
@@ -141,7 +144,19 @@ ImportPreviewDialog::ImportPreviewDialog(TableAnalysis analysis, const LotteryPr
     roles->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     roles->addRow(QString::fromLatin1(kDateLabel), dateBox_);
     roles->addRow(QString::fromLatin1(kBallsLabel), ballsBox_);
-    roles->addRow(QString::fromLatin1(kBonusLabel), bonusBox_);
+    if (hasSecondDrum(profile_)) {
+        // The second drum shares the bonus's row, so that the rows keep their height on every screen.
+        drumBox_ = choiceBox("drumBox", this);
+        auto* bonusAndDrum = new QHBoxLayout;
+        bonusAndDrum->setSpacing(kSpacing);
+        bonusAndDrum->addWidget(bonusBox_, 1);
+        bonusAndDrum->addWidget(new QLabel(QString::fromLatin1(kSecondDrumLabel), this));
+        // Without a bonus, the bonus box only ever says "none": the drum's takes more of the row.
+        bonusAndDrum->addWidget(drumBox_, profile_.bonus > 0 ? 1 : 2);
+        roles->addRow(QString::fromLatin1(kBonusLabel), bonusAndDrum);
+    } else {
+        roles->addRow(QString::fromLatin1(kBonusLabel), bonusBox_);
+    }
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     column->setSpacing(kSpacing);
@@ -164,10 +179,12 @@ ImportPreviewDialog::ImportPreviewDialog(TableAnalysis analysis, const LotteryPr
     fileText_->setText(text(layoutInWords(analysis_, layout_).front()));
     fillDateChoices();
     fillBallChoices();
+    fillDrumChoices();
     fillBonusChoices();
     connect(dateBox_, &QComboBox::currentIndexChanged, this, &ImportPreviewDialog::dateChosen);
     connect(ballsBox_, &QComboBox::currentIndexChanged, this, &ImportPreviewDialog::ballsChosen);
     connect(bonusBox_, &QComboBox::currentIndexChanged, this, &ImportPreviewDialog::bonusChosen);
+    if (drumBox_) connect(drumBox_, &QComboBox::currentIndexChanged, this, &ImportPreviewDialog::drumChosen);
     readAndShow();
 
     setFixedSize(mainWindowClientSize(screen).expandedTo(column->minimumSize()));
@@ -205,6 +222,29 @@ void ImportPreviewDialog::fillBonusChoices() {
     bonusBox_->setEnabled(bonusChoices_.size() > 1);
 }
 
+// The second drum's sources for the balls chosen; a source the balls took is
+// found again for them, or else the first that is left.
+void ImportPreviewDialog::fillDrumChoices() {
+    if (!drumBox_) return;
+    const QSignalBlocker quiet(drumBox_);
+    drumChoices_ = secondDrumSourceChoices(analysis_.records, layout_, profile_);
+    if (indexOf(drumChoices_, layout_.drum2) < 0) {
+        const SecondDrumSource found = detectSecondDrum(analysis_.records, analysis_.headings, layout_, profile_);
+        if (found.kind != SecondDrumSource::Kind::None) {
+            layout_.drum2 = found;
+            if (indexOf(drumChoices_, found) < 0) drumChoices_.insert(drumChoices_.begin(), found);
+        } else if (!drumChoices_.empty()) {
+            layout_.drum2 = drumChoices_.front();
+        }
+    }
+    drumBox_->clear();
+    for (const SecondDrumSource& drum : drumChoices_) {
+        drumBox_->addItem(text(secondDrumSourceInWords(analysis_, drum, layout_.balls)));
+    }
+    drumBox_->setCurrentIndex(indexOf(drumChoices_, layout_.drum2));
+    drumBox_->setEnabled(drumChoices_.size() > 1);
+}
+
 void ImportPreviewDialog::dateChosen(int index) {
     if (index < 0) return;
     layout_.date = dateChoices_[static_cast<std::size_t>(index)];
@@ -214,6 +254,7 @@ void ImportPreviewDialog::dateChosen(int index) {
 void ImportPreviewDialog::ballsChosen(int index) {
     if (index < 0) return;
     layout_.balls = ballChoices_[static_cast<std::size_t>(index)];
+    fillDrumChoices();
     fillBonusChoices();
     readAndShow();
 }
@@ -221,6 +262,13 @@ void ImportPreviewDialog::ballsChosen(int index) {
 void ImportPreviewDialog::bonusChosen(int index) {
     if (index < 0) return;
     layout_.bonus = bonusChoices_[static_cast<std::size_t>(index)];
+    readAndShow();
+}
+
+void ImportPreviewDialog::drumChosen(int index) {
+    if (index < 0) return;
+    layout_.drum2 = drumChoices_[static_cast<std::size_t>(index)];
+    fillBonusChoices();
     readAndShow();
 }
 

@@ -22,7 +22,8 @@ class LocalTime;
 
 // Shows what importing a publisher's file would do before anything changes:
 // the file's form in words, the roles of its columns (the date with its order
-// of day and month, the balls, the bonus: each changeable), the first rows as
+// of day and month, the balls, the bonus and, for a lottery with a second
+// drum, its numbers: each changeable), the first rows as
 // they will be stored (page "Rows"), the first rejected lines with their
 // reasons (page "Rejected"), and how many rows were read, are to be imported,
 // to be skipped and were rejected. "Import" ends it with Accepted, "Cancel"
@@ -50,9 +51,11 @@ private:
     void fillDateChoices();
     void fillBallChoices();
     void fillBonusChoices();
+    void fillDrumChoices();
     void dateChosen(int index);
     void ballsChosen(int index);
     void bonusChosen(int index);
+    void drumChosen(int index);
     // Reads the rows with the chosen layout and shows them, the counts and the reasons.
     void readAndShow();
 
@@ -66,11 +69,13 @@ private:
     std::vector<DateSource> dateChoices_;
     std::vector<BallSource> ballChoices_;
     std::vector<BonusSource> bonusChoices_;
+    std::vector<SecondDrumSource> drumChoices_;
 
     QLabel* fileText_ = nullptr;
     QComboBox* dateBox_ = nullptr;
     QComboBox* ballsBox_ = nullptr;
     QComboBox* bonusBox_ = nullptr;
+    QComboBox* drumBox_ = nullptr;  // only for a lottery with a second drum
     QTabWidget* pages_ = nullptr;
     QTableWidget* rowsTable_ = nullptr;
     QListWidget* rejectsList_ = nullptr;

@@ -13,6 +13,7 @@
 #include "analysis/TrendTexts.h"
 #include "draws/NumberText.h"
 #include "platform/FormatText.h"
+#include "settings/BallSlots.h"
 #include "ui/controls/TrendsChart.h"
 
 namespace numora {
@@ -24,6 +25,7 @@ constexpr char kLast[] = "Last";
 constexpr char kAllDraws[] = "All";
 constexpr char kSortBy[] = "Sort";
 constexpr char kMainBalls[] = "Main balls";
+constexpr char kSecondDrum[] = "Second drum";
 constexpr char kBonus[] = "Bonus";
 constexpr char kClose[] = "Close";
 constexpr char kSummary[] = "%d of %d draws";
@@ -31,6 +33,18 @@ constexpr char kNoDraws[] = "No past draws";
 
 // The draw counts to choose from; 0 stands for all.
 constexpr std::array kLastChoices{10, 25, 50, 100, 0};
+
+// The kinds of ball counted apart, in the order they are offered.
+enum class BallKind { Main, SecondDrum, Bonus };
+
+const TrendSet& trendsOf(const Trends& trends, BallKind kind) {
+    switch (kind) {
+    case BallKind::SecondDrum: return trends.secondDrum;
+    case BallKind::Bonus: return trends.bonus;
+    case BallKind::Main: break;
+    }
+    return trends.main;
+}
 
 struct OrderChoice {
     const char* text;
@@ -76,8 +90,9 @@ TrendsWindow::TrendsWindow(const DrawList& draws, const LotteryProfile& lottery,
         last_->addItem(count == 0 ? QString::fromLatin1(kAllDraws) : QString::number(count), count);
     }
     last_->setCurrentIndex(last_->findData(kDefaultTrendDraws));
-    kind_->addItem(QString::fromLatin1(kMainBalls));
-    if (lottery_.bonus > 0) kind_->addItem(QString::fromLatin1(kBonus));
+    kind_->addItem(QString::fromLatin1(kMainBalls), static_cast<int>(BallKind::Main));
+    if (hasSecondDrum(lottery_)) kind_->addItem(QString::fromLatin1(kSecondDrum), static_cast<int>(BallKind::SecondDrum));
+    if (lottery_.bonus > 0) kind_->addItem(QString::fromLatin1(kBonus), static_cast<int>(BallKind::Bonus));
     kind_->setEnabled(kind_->count() > 1);
     for (const OrderChoice& choice : kOrders) order_->addItem(QString::fromLatin1(choice.text));
     summary_->setObjectName(QStringLiteral("trendsSummary"));
@@ -130,7 +145,7 @@ TrendsWindow::TrendsWindow(const DrawList& draws, const LotteryProfile& lottery,
 void TrendsWindow::refresh() {
     const int last = last_->currentData().toInt();
     const Trends trends = countTrends(draws_, lottery_, last == 0 ? std::nullopt : std::optional<std::size_t>(last));
-    const TrendSet& set = kind_->currentIndex() == 1 ? trends.bonus : trends.main;
+    const TrendSet& set = trendsOf(trends, static_cast<BallKind>(kind_->currentData().toInt()));
     const OrderChoice& order = kOrders[static_cast<std::size_t>(std::max(0, order_->currentIndex()))];
     std::vector<NumberTrend> rows = set.numbers;
     sortTrends(rows, order.order);

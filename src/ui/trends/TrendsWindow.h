@@ -18,9 +18,10 @@ class TrendsChart;
 // The "Trends" window: for each number of the lottery, how often it was drawn
 // over the last N draws (10, 25, 50, 100 or all), the count expected by chance
 // and the draws since it was last seen, as a table and a bar chart with the
-// expected line. Main balls and the bonus are counted apart; the rows sort by
-// number, count or draws since seen (the table's headings sort too). It keeps
-// its own copy of the draws and changes nothing.
+// expected line. Main balls, a second drum's numbers and the bonus are
+// counted apart; the rows sort by number, count or draws since seen (the
+// table's headings sort too). It keeps its own copy of the draws and changes
+// nothing.
 class TrendsWindow : public QDialog {
     Q_OBJECT
 

@@ -35,5 +35,19 @@ TEST(BallPictures, idlePicturesDifferExactlyWhereTheirLettersDo) {
     }
 }
 
+TEST(BallPictures, aSecondDrumsBallsAreTheirOwnAtBothSizesWhileItsEmptyBallIsTheUsualOne) {
+    std::set<QByteArray> seen;
+    for (int number = 0; number <= 99; ++number) {
+        for (const bool powerBall : {false, true}) seen.insert(pixelsOf(paintBallPicture(number, powerBall)));
+    }
+    for (int number = 0; number <= 99; ++number) {
+        const QImage picture = paintSecondDrumPicture(number);
+        EXPECT_EQ(picture.size(), ballPictureSize());
+        EXPECT_TRUE(seen.insert(pixelsOf(picture)).second) << number;
+        EXPECT_EQ(paintSecondDrumPicture(number, 2).size(), ballPictureSize() * 2);
+    }
+    EXPECT_EQ(paintSecondDrumPicture(-1), paintBallPicture(-1, false));
+}
+
 }  // namespace
 }  // namespace numora::art

@@ -2,13 +2,18 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+
 #include "app/AppState.h"
 #include "app/DeviceInstall.h"
+#include "settings/BallSlots.h"
 #include "platform/AppProfile.h"
 #include "settings/LotteryStore.h"
 #include "settings/PickRulesStore.h"
@@ -306,6 +311,124 @@ TEST_F(ProfileEditorTest, eachLayoutHoldsEveryControlInsideTheScreenWithItsCapti
         EXPECT_EQ(control<QCheckBox>("repeatCheck").text(), QString::fromLatin1(layout.repeat));
         EXPECT_EQ(control<QCheckBox>("sortCheck").text(), QString::fromLatin1(layout.sort));
         expectEveryControlInside(shown);
+    }
+}
+
+// The "Second Drum" window that the editor's button opens: `work` fills it in
+// and closes it, or it is closed unchanged.
+void withSecondDrumWindow(ProfileEditor& editor, const std::function<void(QWidget&)>& work) {
+    withModal([&] { child<QPushButton>(editor, "secondDrumButton").click(); }, work);
+}
+
+// Ticks the second drum and types its three numbers.
+void typeSecondDrum(QWidget& window, const char* count, const char* lowest, const char* highest) {
+    child<QCheckBox>(window, "drum2Check").setChecked(true);
+    const std::pair<const char*, const char*> numbers[] = {
+        {"drum2Edit", count}, {"drum2LowestEdit", lowest}, {"drum2HighestEdit", highest}};
+    for (const auto& [name, text] : numbers) child<QLineEdit>(window, name).setText(QString::fromLatin1(text));
+}
+
+// The drum's boxes as shown, and whether they can be typed in.
+std::string drumShown(const QWidget& window) {
+    QStringList shown{child<QCheckBox>(window, "drum2Check").isChecked() ? QStringLiteral("x") : QStringLiteral("-")};
+    for (const char* name : {"drum2Edit", "drum2LowestEdit", "drum2HighestEdit"}) {
+        const auto& box = child<QLineEdit>(window, name);
+        shown << (box.isEnabled() ? box.text() : QStringLiteral("(%1)").arg(box.text()));
+    }
+    return shown.join(QLatin1Char(' ')).toStdString();
+}
+
+TEST_F(ProfileEditorTest, theSecondDrumWindowGivesALotteryItsDrumWhichSaveWritesAfterTheEightKeysAndUntickedRemoves) {
+    open();
+    fillIn("Euro", "5", "1", "50", "0");
+    withSecondDrumWindow(*editor, [](QWidget& window) {
+        EXPECT_EQ(window.objectName(), QStringLiteral("secondDrumDialog"));
+        EXPECT_EQ(drumShown(window), "- () (1) (12)");
+        typeSecondDrum(window, "2", "1", "12");
+        child<QPushButton>(window, "okButton").click();
+    });
+    click("saveButton");
+    EXPECT_EQ(editor->result(), ProfileEditor::kSaved);
+    EXPECT_EQ(state.current, (LotteryProfile{"Euro", 5, 1, 50, 0, false, true, false, true, 2, 1, 12}));
+    const std::u16string euro = u"\r\n[Euro]\r\nBalls=5\r\nMin=1\r\nMax=50\r\nBonus=0\r\nRepeat=No\r\nSort=Yes\r\n"
+                                u"PowerBall=No\r\nShowBonus=Yes\r\n";
+    const std::u16string listed =
+        std::u16string(kThreeLotteries).insert(kThreeLotteries.find(u"\r\n[Lotto]"), u"Game3=Euro\r\n");
+    EXPECT_EQ(settingsBytes(), testing::utf16WithMark(listed + euro + u"Drum2=2\r\nDrum2Min=1\r\nDrum2Max=12\r\n"));
+
+    // Opened again, the window shows the drum; unticked, Save takes the keys away.
+    open();
+    withSecondDrumWindow(*editor, [](QWidget& window) {
+        EXPECT_EQ(drumShown(window), "x 2 1 12");
+        child<QCheckBox>(window, "drum2Check").setChecked(false);
+        child<QPushButton>(window, "okButton").click();
+    });
+    click("saveButton");
+    EXPECT_FALSE(hasSecondDrum(state.current));
+    EXPECT_EQ(settingsBytes(), testing::utf16WithMark(listed + euro));
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(ProfileEditorTest, theSecondDrumsBoxesAreCheckedAgainstTheBallsAsTypedAndSaveChecksTheDrumAgain) {
+    open();
+    fillIn("Super", "6", "1", "49", "0");
+    withSecondDrumWindow(*editor, [this](QWidget& window) {
+        const struct {
+            const char* numbers[3];
+            const char* box;
+            const char* message;
+        } cases[] = {
+            {{"2", "0", "9"}, "drum2Edit", "Second Drum Balls: Please enter an integer between 1 and 1."},
+            {{"1", "0", "x"}, "drum2HighestEdit", "Highest Second Drum Ball: Please enter an integer between 1 and 99."},
+        };
+        for (const auto& [numbers, box, message] : cases) {
+            typeSecondDrum(window, numbers[0], numbers[1], numbers[2]);
+            child<QPushButton>(window, "okButton").click();
+            EXPECT_EQ(prompter.texts().back(), message);
+            EXPECT_TRUE(window.isVisible());
+            EXPECT_EQ(window.focusWidget(), &child<QLineEdit>(window, box)) << message;
+        }
+        typeSecondDrum(window, "1", "0", "9");
+        child<QPushButton>(window, "okButton").click();
+    });
+    // Cancel keeps the drum as it was.
+    withSecondDrumWindow(*editor, [](QWidget& window) {
+        typeSecondDrum(window, "3", "1", "20");
+        child<QPushButton>(window, "cancelButton").click();
+    });
+
+    // Seven balls leave no slot: Save names the drum and nothing is written.
+    prompter.messages.clear();
+    const std::string before = settingsBytes();
+    box("ballsEdit").setText(QStringLiteral("7"));
+    click("saveButton");
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{kNoSlotForSecondDrum});
+    EXPECT_EQ(editor->focusWidget(), &control<QPushButton>("secondDrumButton"));
+    EXPECT_EQ(settingsBytes(), before);
+    box("ballsEdit").setText(QStringLiteral("6"));
+    click("saveButton");
+    EXPECT_EQ(state.current, (LotteryProfile{"Super", 6, 1, 49, 0, false, true, false, true, 1, 0, 9}));
+}
+
+TEST_F(ProfileEditorTest, theSecondDrumButtonTakesOnlyRoomEachLayoutHadSpare) {
+    for (const ScreenSize screen : {ScreenSize{240, 320}, ScreenSize{320, 240}, ScreenSize{240, 240}}) {
+        SCOPED_TRACE(screen.width * 1000 + screen.height);
+        ProfileEditor& shown = open(screen);
+        expectEveryControlInside(shown);
+        auto& button = control<QPushButton>("secondDrumButton");
+        EXPECT_TRUE(button.isVisible());
+        const auto places = [&] {
+            std::map<std::string, QRect> found;
+            for (const QWidget* widget : shown.findChildren<QWidget*>()) {
+                if (widget != &button && widget->isVisible() && !widget->objectName().isEmpty())
+                    found[widget->objectName().toStdString()] = widget->geometry();
+            }
+            return found;
+        };
+        const auto withButton = places();
+        button.hide();
+        shown.layout()->activate();
+        EXPECT_EQ(places(), withButton);
     }
 }
 

@@ -92,6 +92,47 @@ TEST(ImportPreviewDialog, changedRolesReadTheRowsAgainAndCancelKeepsNothing) {
     EXPECT_EQ(preview.exec(), QDialog::Rejected);
 }
 
+LotteryProfile euroMillions() {
+    LotteryProfile profile = testing::lotteryProfile(5, 1, 50);
+    profile.drum2 = 2;
+    profile.drum2Min = 1;
+    profile.drum2Max = 12;
+    return profile;
+}
+
+TEST(ImportPreviewDialog, aSecondDrumHasItsOwnRoleAndColumnsInEveryScreenShape) {
+    const LotteryProfile lottery = euroMillions();
+    const std::string file =
+        "Date,Numbers,Star 1,Star 2\n"
+        "2023-01-13,33 4 25 37 13,10,5\n"
+        "2023-01-17,1 2 3 4 5,6,7\n"
+        "2023-01-20,10 20 30 40 50,11,12\n";
+    const TableAnalysis analysis = analyseTable(file, lottery, DateOrder::DayMonthYear);
+    for (const ScreenSize screen : {ScreenSize{240, 320}, ScreenSize{320, 240}, ScreenSize{240, 240}}) {
+        SCOPED_TRACE(screen.width * 1000 + screen.height);
+        ImportPreviewDialog preview(analysis, lottery, {}, kTime, screen);
+        preview.show();
+        EXPECT_EQ(preview.size(), mainWindowClientSize(screen));
+        expectEveryControlInside(preview);
+        auto& drum = child<QComboBox>(preview, "drumBox");
+        EXPECT_EQ(drum.currentText(), "columns 3 to 4 (\"Star 1\" to \"Star 2\")");
+        const auto& table = child<QTableWidget>(preview, "previewRows");
+        EXPECT_EQ(table.horizontalHeaderItem(6)->text(), "S1");
+        EXPECT_EQ(firstRow(preview), QStringList({"2023-01-13", "33", "04", "25", "37", "13", "10", "05"}));
+
+        // The stars packed after the balls: no line holds them there.
+        drum.setCurrentIndex(drum.findText("after the balls packed in column 2 \"Numbers\""));
+        EXPECT_EQ(preview.chosenLayout().drum2.kind, SecondDrumSource::Kind::PackedAfterBalls);
+        EXPECT_EQ(child<QLabel>(preview, "countsText").text(), "Read: 3  To import: 0  To skip: 0  Rejected: 3");
+        EXPECT_EQ(child<QListWidget>(preview, "rejectsList").item(0)->text(),
+                  "line 2: 5 numbers where the lottery has 5 and 2 of its second drum");
+        EXPECT_FALSE(child<QPushButton>(preview, "importButton").isEnabled());
+    }
+    // A lottery without a second drum has no such role.
+    const ImportPreviewDialog plain(analysis, testing::lotteryProfile(5, 1, 50, 12), {}, kTime, {240, 320});
+    EXPECT_EQ(plain.findChild<QComboBox*>(QStringLiteral("drumBox")), nullptr);
+}
+
 TEST(ImportPreviewDialog, fitsEachScreenShapeWithEveryControlInside) {
     const LotteryProfile lotto = testing::lotteryProfile(6, 1, 49, 49);
     const std::string bytes = testing::readBytes(std::filesystem::path(NUMORA_REAL_DRAWS) / "israel-lotto_cp1255.csv");

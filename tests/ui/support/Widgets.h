@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -60,7 +61,12 @@ inline void expectEveryControlInside(const QWidget& window, const QStringList& o
         if (qobject_cast<const QLabel*>(widget)) {
             EXPECT_GE(widget->width(), widget->minimumSizeHint().width()) << name;
         } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
-            EXPECT_GT(button->width(), button->fontMetrics().horizontalAdvance(button->text())) << name;
+            // A caption may take more than one line.
+            const QStringList lines = button->text().split(QLatin1Char('\n'));
+            int widest = 0;
+            for (const QString& line : lines) widest = std::max(widest, button->fontMetrics().horizontalAdvance(line));
+            EXPECT_GT(button->width(), widest) << name;
+            EXPECT_GT(button->height(), button->fontMetrics().height() * lines.size()) << name;
         }
     }
 }

@@ -118,5 +118,33 @@ TEST_F(TrendsWindowTest, aLotteryWithoutBonusOrDrawsStillShowsItsNumbersAndFitsE
     }
 }
 
+TEST_F(TrendsWindowTest, aSecondDrumsNumbersAreCountedApartBetweenTheMainBallsAndTheBonus) {
+    // Five balls from 1 to 50, two stars from 1 to 12 and a bonus up to 10;
+    // stars 1 and 2 in the first six draws, 11 and 12 in the last four.
+    const LotteryProfile lottery{.name = "Stars", .balls = 5, .max = 50, .bonus = 10, .showBonus = true,
+                                 .drum2 = 2, .drum2Min = 1, .drum2Max = 12};
+    DrawList draws;
+    for (int i = 0; i < 10; ++i) {
+        DrawRecord draw{i, 1, 2, 3, 4, 5, i < 6 ? 1 : 11, i < 6 ? 2 : 12, 7};
+        draws.append(draw);
+    }
+    window = std::make_unique<TrendsWindow>(draws, lottery);
+    QStringList kinds;
+    for (int i = 0; i < control<QComboBox>("trendsBalls").count(); ++i)
+        kinds << control<QComboBox>("trendsBalls").itemText(i);
+    EXPECT_EQ(kinds, (QStringList{"Main balls", "Second drum", "Bonus"}));
+    EXPECT_EQ(cells(0).size(), 50);
+    EXPECT_EQ(cells(1).mid(0, 6), (QStringList{"10", "10", "10", "10", "10", "0"}));
+
+    choose("trendsBalls", "Second drum");
+    EXPECT_EQ(cells(0).size(), 12);
+    EXPECT_EQ(cells(1), (QStringList{"6", "6", "0", "0", "0", "0", "0", "0", "0", "0", "4", "4"}));
+    EXPECT_EQ(cells(3).front(), "4");
+    EXPECT_EQ(cells(2).front(), "1.67");
+    choose("trendsBalls", "Bonus");
+    EXPECT_EQ(cells(0).size(), 10);
+    EXPECT_EQ(cells(1)[6], "10");
+}
+
 }  // namespace
 }  // namespace numora
