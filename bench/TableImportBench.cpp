@@ -1,10 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
-#include <functional>
 #include <string>
 
+#include "ThreadTime.h"
 #include "draws/CsvImport.h"
 #include "draws/table/TableAnalysis.h"
 #include "draws/table/TableMerge.h"
@@ -53,20 +51,6 @@ std::string lenientFile() {
     return text;
 }
 
-// The processor time the work takes on this thread: on a machine shared with
-// other work, wall time would measure the others too.
-double threadSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-double secondsOf(const std::function<void()>& work) {
-    const double start = threadSeconds();
-    work();
-    return threadSeconds() - start;
-}
-
 // A publisher's file of 20,000 draws into a lottery without draws, through the
 // table reader (analysis, reading and merge), timed against the lenient import
 // of the same draws in the same iteration: "ratio" is table time over lenient
@@ -83,11 +67,11 @@ void BM_TableImportAgainstLenient(benchmark::State& state) {
     double lenientSeconds = 0;
     for (auto _ : state) {
         DrawList lenientDraws;
-        lenientSeconds += secondsOf([&] {
+        lenientSeconds += bench::secondsOf([&] {
             importCsv(lenient, lenientDraws, {profile, locale, time, 0}, save, observer);
         });
         DrawList tableDraws;
-        const double seconds = secondsOf([&] {
+        const double seconds = bench::secondsOf([&] {
             const TableAnalysis analysis = analyseTable(published, profile, locale.shortDateOrder());
             const TableRows rows = readTableRows(analysis.records, *analysis.layout, profile, time);
             importTableRows(rows, tableDraws, profile, save, observer);

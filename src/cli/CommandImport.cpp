@@ -11,6 +11,7 @@
 #include "draws/table/TableRows.h"
 #include "platform/FormatText.h"
 #include "platform/LocaleInfo.h"
+#include "plays/TicketBook.h"
 
 namespace numora {
 
@@ -49,6 +50,15 @@ int runLenientImport(CliContext& context, LotteryDraws& lottery, std::string_vie
     return status;
 }
 
+// How the tickets waiting for the imported draws did, after the summary. A
+// tickets file that could not be used is told, but the draws were imported.
+void tellTicketResults(CliContext& context, const LotteryDraws& lottery) {
+    const TicketBook::Checked checked = checkTicketsOnArrival(context.device, context.state.dataFolder,
+                                                              lottery.profile, lottery.draws, context.time);
+    for (const std::string& text : checked.results) context.out << text << '\n';
+    if (!checked.problem.empty()) commandFailed(context, kImportCommandName, checked.problem);
+}
+
 }  // namespace
 
 int runImport(CliContext& context, const std::vector<std::string>& words) {
@@ -77,8 +87,10 @@ int runImport(CliContext& context, const std::vector<std::string>& words) {
     std::optional<DrawReader> chosen;
     if (readerName) chosen = *readerName == kTableReader ? DrawReader::Table : DrawReader::Lenient;
     const ImportPlan plan = planImport(*bytes, chosen, lottery->profile, context.locale.shortDateOrder());
-    if (plan.analysis) return runTableImport(context, *lottery, *plan.analysis, dryRun);
-    return runLenientImport(context, *lottery, *bytes, dryRun);
+    const int status = plan.analysis ? runTableImport(context, *lottery, *plan.analysis, dryRun)
+                                     : runLenientImport(context, *lottery, *bytes, dryRun);
+    if (status == EXIT_SUCCESS && !dryRun) tellTicketResults(context, *lottery);
+    return status;
 }
 
 }  // namespace numora

@@ -57,7 +57,7 @@ const std::vector<CliCommand>& cliCommands() {
         {kDeleteCommandName, "delete LOTTERY", "delete a lottery",
          "Removes the lottery from the list (the lotteries after it move up one place) and\n"
          "deletes its profile. The name must match exactly; the last remaining lottery\n"
-         "cannot be deleted. The lottery's draw file is kept.",
+         "cannot be deleted. The lottery's draw file and tickets file are kept.",
          runDelete, CommandAccess::Writes},
         {kDrawsCommandName, "draws LOTTERY", "list a lottery's past draws",
          "Writes one line per past draw, oldest first: the date as YYYY-MM-DD, then ball1\n"
@@ -133,6 +133,26 @@ const std::vector<CliCommand>& cliCommands() {
          "  --date YYYY-MM-DD  the draws of that day instead of the latest\n"
          "  --all              each line's best match over every draw, with its date",
          runCheck, CommandAccess::Reads},
+        {kPlayCommandName, "play LOTTERY [--date YYYY-MM-DD] [LINE...]", "play lines as tickets for a draw",
+         "Keeps each line as a ticket of the lottery for the draw of a day, numbered on\n"
+         "from the highest ticket kept, in the lottery's tickets file. A line is written as\n"
+         "for check; without lines, the picks of the exported picks file are played. When\n"
+         "the day already has its draw the tickets are checked at once; otherwise each is\n"
+         "checked as soon as a draw of its day comes in (import, or Past Draws), and how\n"
+         "the day's tickets did is told then.\n"
+         "  --date YYYY-MM-DD  the day of the draw (default: the lottery's next draw day by\n"
+         "                     the weekdays it usually draws on, or today without draws)",
+         runPlay, CommandAccess::Writes},
+        {kTicketsCommandName, "tickets LOTTERY [--pending|--checked] [--csv] | tickets LOTTERY --delete N",
+         "list a lottery's tickets, or delete one",
+         "Writes the lottery's tickets, the latest day first: the ticket's number, the day\n"
+         "of its draw, its line as the pick list writes it and its result (\"4+1\": four\n"
+         "main numbers and the bonus, \"3\", \"0\"; \"pending\" until its draw comes in).\n"
+         "  --pending   only the tickets whose draw has not come in\n"
+         "  --checked   only the tickets with a result\n"
+         "  --csv       one ticket a line: number,date,numbers,result (empty while pending)\n"
+         "  --delete N  deletes ticket N from the tickets file",
+         runTickets, CommandAccess::Reads},
         {kTrendsCommandName, "trends LOTTERY [--last N] [--csv]", "count how often each number was drawn lately",
          "For each number: how often it was drawn over the last N draws of the list (default\n"
          "50), the count expected by chance (the balls counted, shared evenly among the\n"

@@ -46,6 +46,14 @@ int runPick(CliContext& context, const std::vector<std::string>& words);
 inline constexpr const char* kCheckCommandName = "check";
 int runCheck(CliContext& context, const std::vector<std::string>& words);
 
+// Plays lines as tickets for the draw of a day.
+inline constexpr const char* kPlayCommandName = "play";
+int runPlay(CliContext& context, const std::vector<std::string>& words);
+
+// Lists a lottery's tickets, or deletes one.
+inline constexpr const char* kTicketsCommandName = "tickets";
+int runTickets(CliContext& context, const std::vector<std::string>& words);
+
 // How often each number was drawn lately, against chance.
 inline constexpr const char* kTrendsCommandName = "trends";
 int runTrends(CliContext& context, const std::vector<std::string>& words);

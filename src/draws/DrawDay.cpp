@@ -29,10 +29,12 @@ bool isCalendarDay(const CalendarDay& day) {
     return day.month >= 1 && day.month <= kMonths && day.day >= 1 && day.day <= daysInMonth(day.year, day.month);
 }
 
+bool isDrawDay(const CalendarDay& day) {
+    return isCalendarDay(day) && ordered(day) >= ordered(kFirstDrawDay) && ordered(day) <= ordered(kLastDrawDay);
+}
+
 std::optional<std::int32_t> drawDateOf(const CalendarDay& day, const LocalTime& time) {
-    if (!isCalendarDay(day) || ordered(day) < ordered(kFirstDrawDay) || ordered(day) > ordered(kLastDrawDay)) {
-        return std::nullopt;
-    }
+    if (!isDrawDay(day)) return std::nullopt;
     const std::int32_t midnight = time.toSeconds({day.year, day.month, day.day});
     return midnight < 0 ? 0 : midnight;
 }

@@ -28,6 +28,9 @@ int daysInMonth(int year, int month);
 // Whether the month is 1 to 12 and the day within that month.
 bool isCalendarDay(const CalendarDay& day);
 
+// Whether a draw can be dated that day.
+bool isDrawDay(const CalendarDay& day);
+
 // The date a draw of that day holds: the day at 00:00 local time, or, for the
 // first day in a time zone east of UTC (where its midnight comes before the
 // first second a date holds), that first second, which is still the same

@@ -34,8 +34,10 @@ std::optional<int> fieldValue(std::string_view text, Field field) {
 
 std::string isoDateText(std::int32_t seconds, const LocalTime& time) {
     const CalendarTime date = time.fromSeconds(seconds);
-    return formatText(kIsoDateFormat, date.year, date.month, date.day);
+    return isoDayText(date.year, date.month, date.day);
 }
+
+std::string isoDayText(int year, int month, int day) { return formatText(kIsoDateFormat, year, month, day); }
 
 std::optional<CalendarTime> parseIsoDate(std::string_view text) {
     if (text.size() != kIsoDateLength || text[kMonth.at - 1] != kSeparator || text[kDay.at - 1] != kSeparator) {

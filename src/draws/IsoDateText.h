@@ -17,6 +17,8 @@ class LocalTime;
 
 // A draw date's local calendar day.
 std::string isoDateText(std::int32_t seconds, const LocalTime& time);
+// A calendar day.
+std::string isoDayText(int year, int month, int day);
 
 // The day the text names; nullopt unless it is written in that form and the
 // calendar has that day (not 2024-02-30).

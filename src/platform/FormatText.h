@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace numora {
 
@@ -16,6 +18,16 @@ std::string formatText(const char* format, Values... values) {
     std::snprintf(text.data(), text.size(), format, values...);
     text.pop_back();
     return text;
+}
+
+// The texts one after the other with the separator between them.
+inline std::string joinTexts(const std::vector<std::string>& texts, std::string_view separator) {
+    std::string joined;
+    for (const std::string& text : texts) {
+        if (&text != &texts.front()) joined += separator;
+        joined += text;
+    }
+    return joined;
 }
 
 }  // namespace numora

@@ -4,15 +4,13 @@
 //
 //   numora_picks_writer ROOT SEED
 
-#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "KilledWriter.h"
 #include "picking/LineText.h"
 #include "picking/PicksFile.h"
-#include "platform/CrtRandom.h"
-#include "platform/DevicePaths.h"
 #include "settings/LotteryProfile.h"
 #include "settings/OptionKeys.h"
 
@@ -24,20 +22,17 @@ constexpr int kLines = 20000;
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << kUsage << '\n';
-        return EXIT_FAILURE;
-    }
-    const numora::DevicePaths device(argv[1]);
-    numora::CrtRandom random(static_cast<std::uint32_t>(std::strtoul(argv[2], nullptr, 10)));
-    const numora::LotteryProfile lotto;
-    std::vector<std::string> lines;
-    for (int i = 0; i < kLines; ++i) {
-        numora::PickedLine line;
-        for (int ball = 0; ball < lotto.balls; ++ball) line.slots[static_cast<std::size_t>(ball)] = random.rand() % 49 + 1;
-        lines.push_back(numora::makeLineText(line, lotto));
-    }
-    const numora::PicksExportResult saved = numora::PicksFile::save(device, numora::kDefaultDataFolder, lines);
-    std::cout << saved.message << '\n';
-    return saved.ok ? EXIT_SUCCESS : EXIT_FAILURE;
+    return numora::runWriter(argc, argv, kUsage, [](const numora::DevicePaths& device, numora::CrtRandom& random) {
+        const numora::LotteryProfile lotto;
+        std::vector<std::string> lines;
+        for (int i = 0; i < kLines; ++i) {
+            numora::PickedLine line;
+            for (int ball = 0; ball < lotto.balls; ++ball)
+                line.slots[static_cast<std::size_t>(ball)] = random.rand() % 49 + 1;
+            lines.push_back(numora::makeLineText(line, lotto));
+        }
+        const numora::PicksExportResult saved = numora::PicksFile::save(device, numora::kDefaultDataFolder, lines);
+        std::cout << saved.message << '\n';
+        return saved.ok;
+    });
 }

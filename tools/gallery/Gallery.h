@@ -109,6 +109,7 @@ void shootPastDrawsAtScaleTwo(Gallery& gallery);
 void shootImportPreview(Gallery& gallery);
 void shootWheelWindows(Gallery& gallery);
 void shootPickRules(Gallery& gallery);
+void shootTickets(Gallery& gallery);
 // Run with QT_SCALE_FACTOR=2: the main window and the art at scale 2, beside
 // what enlarged small pictures would show.
 void shootAtScaleTwo(Gallery& gallery);

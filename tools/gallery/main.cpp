@@ -57,6 +57,7 @@ int main(int argc, char* argv[]) {
         numora::gallery::shootImportPreview(gallery);
         numora::gallery::shootWheelWindows(gallery);
         numora::gallery::shootPickRules(gallery);
+        numora::gallery::shootTickets(gallery);
     }
 
     for (const QString& file : gallery.written()) std::printf("%s\n", qPrintable(file));

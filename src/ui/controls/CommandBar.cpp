@@ -7,6 +7,7 @@
 #include "ui/check/CheckPicksTexts.h"
 #include "ui/wheel/WheelWindowTexts.h"
 #include "ui/rules/PickRulesTexts.h"
+#include "ui/tickets/TicketsTexts.h"
 #include "ui/art/Icons.h"
 
 namespace numora {
@@ -33,6 +34,8 @@ CommandBar::CommandBar(QWidget* parent)
       checkPicks_(makeAction("checkPicksAction", checkpicks::kCommand)),
       wheel_(makeAction("wheelAction", wheelwindow::kCommand)),
       pickRules_(makeAction("pickRulesAction", pickrules::kCommand)),
+      playPicks_(makeAction("playPicksAction", tickets::kPlayPicksCommand)),
+      tickets_(makeAction("ticketsAction", tickets::kTicketsCommand)),
       advanced_(makeAction("advancedAction", kAdvanced, art::toolbarIcon(art::ToolbarImage::Advanced))),
       help_(makeAction("helpAction", kHelp, art::toolbarIcon(art::ToolbarImage::Help))) {
     setObjectName(QStringLiteral("commandBar"));
@@ -42,6 +45,8 @@ CommandBar::CommandBar(QWidget* parent)
     lottery->addAction(checkPicks_);
     lottery->addAction(wheel_);
     lottery->addAction(pickRules_);
+    lottery->addAction(playPicks_);
+    lottery->addAction(tickets_);
     toolBar()->addActions({exportPicks_, addLotteryType_, advanced_, erasePicks_, help_});
 }
 

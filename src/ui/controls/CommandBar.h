@@ -6,8 +6,8 @@ namespace numora {
 
 // The bar along the bottom of the main window: the menu "Lottery" (Erase
 // Picks, Add Lottery Type, Past Draws, Export Picks, and apart from them Check
-// Picks, Wheel and Pick Rules) and a toolbar of 16 by 15 pixel buttons (Export Picks, Add Lottery
-// Type, Advanced, Erase Picks, Help).
+// Picks, Wheel, Pick Rules, Play Picks and Tickets) and a toolbar of 16 by 15
+// pixel buttons (Export Picks, Add Lottery Type, Advanced, Erase Picks, Help).
 class CommandBar : public WindowBar {
     Q_OBJECT
 
@@ -21,6 +21,8 @@ public:
     QAction* checkPicks() const { return checkPicks_; }
     QAction* wheel() const { return wheel_; }
     QAction* pickRules() const { return pickRules_; }
+    QAction* playPicks() const { return playPicks_; }
+    QAction* tickets() const { return tickets_; }
     QAction* advanced() const { return advanced_; }
     QAction* help() const { return help_; }
 
@@ -32,6 +34,8 @@ private:
     QAction* checkPicks_;
     QAction* wheel_;
     QAction* pickRules_;
+    QAction* playPicks_;
+    QAction* tickets_;
     QAction* advanced_;
     QAction* help_;
 };

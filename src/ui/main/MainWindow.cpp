@@ -56,6 +56,7 @@ void MainWindow::connectCommands() {
     connectCheckCommands();
     connectWheelCommand();
     connectRulesCommands();
+    connectTicketCommands();
 }
 
 void MainWindow::setUpButtons() {

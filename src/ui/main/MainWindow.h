@@ -9,6 +9,7 @@
 #include "picking/PickedLine.h"
 #include "picking/PredictionEngine.h"
 #include "platform/CrtRandom.h"
+#include "plays/Ticket.h"
 #include "settings/PickRules.h"
 #include "settings/SettingsFile.h"
 #include "ui/main/MainWindowLayout.h"
@@ -87,6 +88,12 @@ private:
     TakenLines listedLines() const;
     // A message, shown once the window is on screen.
     void tell(const std::string& message);
+    // Tickets: the picks or a wheel played for a draw, and the Tickets window (MainWindowTickets.cpp).
+    void connectTicketCommands();
+    void playPicks();
+    // Plays the lines as tickets, the day asked for over `over`.
+    void playTickets(const std::vector<PickedLine>& lines, TicketSource source, QWidget* over);
+    void showTickets();
 
     // The selector's edit field and the text the window keeps of it.
     void takeControlValues();

@@ -1,5 +1,6 @@
 // The main window's Wheel: the tickets of a wheel join the pick list as picks
-// do, so that Export Picks, Erase Picks and Check Picks work on them.
+// do, so that Export Picks, Erase Picks and Check Picks work on them, or are
+// played as tickets for a draw.
 #include <QAction>
 
 #include "app/AppState.h"
@@ -17,6 +18,9 @@ void MainWindow::connectWheelCommand() {
 
 void MainWindow::openWheel() {
     WheelWindow window(services_.state.current, services_.screen, services_.prompter, services_.clock, {}, this);
+    connect(&window, &WheelWindow::playRequested, this, [this, &window](const std::vector<PickedLine>& lines) {
+        playTickets(lines, TicketSource::Wheel, &window);
+    });
     if (window.exec() == QDialog::Accepted) addPicks(window.picksToAdd());
 }
 

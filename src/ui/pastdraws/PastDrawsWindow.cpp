@@ -15,6 +15,7 @@
 #include "platform/FormatText.h"
 #include "platform/LocalTime.h"
 #include "platform/Prompter.h"
+#include "plays/TicketBook.h"
 #include "settings/BallSlots.h"
 #include "ui/pastdraws/PastDrawsTexts.h"
 #include "ui/services/WaitCursor.h"
@@ -159,6 +160,7 @@ void PastDrawsWindow::addToList() {
     const std::vector<std::string> failures = editor_.add(*draw);
     model_->refill();
     for (const std::string& text : failures) services_.prompter.report(text);
+    tellTicketResults();
     numbers_ = {};
     showFieldValues();
     // Ready for the next draw: typing replaces the 0.
@@ -174,6 +176,13 @@ void PastDrawsWindow::insertDraw() {
     // Above the selected row, and in the draws just before its draw.
     const std::size_t position = model_->drawPosition(*row);
     model_->insertDraw(*row, position, [&] { editor_.insertBefore(position, *draw); });
+    tellTicketResults();
+}
+
+void PastDrawsWindow::tellTicketResults() {
+    const std::string told = oneMessage(checkTicketsOnArrival(services_.device, services_.state.dataFolder, profile_,
+                                                              editor_.draws(), services_.time));
+    if (!told.empty()) services_.prompter.report(told);
 }
 
 void PastDrawsWindow::deleteDraw(int row) {

@@ -79,6 +79,8 @@ private:
     void refuse(const DrawCheckFailure& failure);
     // Tells the user when the draw file may not be saved over; true then.
     bool refuseSaving();
+    // After draws were added: how the tickets waiting for them did.
+    void tellTicketResults();
     // Data exchange between the fields and the controls.
     std::optional<DrawCheckFailure> takeControlValues();
     void showFieldValues();

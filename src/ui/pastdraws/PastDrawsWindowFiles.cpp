@@ -94,6 +94,8 @@ void PastDrawsWindow::mergeImport(const std::function<void()>& import) {
     showInfoLine();
     model_->refill();
     unsetCursor();
+    // After the import's own messages.
+    tellTicketResults();
 }
 
 // The import runs to its end in one call: now and then it shows the latest

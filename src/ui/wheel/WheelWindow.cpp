@@ -51,6 +51,7 @@ WheelWindow::WheelWindow(const LotteryProfile& lottery, ScreenSize screen, Promp
     connect(controls_.generate, &QPushButton::clicked, this, &WheelWindow::generate);
     connect(controls_.cancel, &QPushButton::clicked, &job_, &WheelJob::cancel);
     connect(controls_.addToPickList, &QPushButton::clicked, this, &WheelWindow::addToPickList);
+    connect(controls_.playWheel, &QPushButton::clicked, this, &WheelWindow::playWheel);
     connect(controls_.close, &QPushButton::clicked, this, &QDialog::reject);
     connect(&job_, &WheelJob::progressed, this, &WheelWindow::showProgress);
     connect(&job_, &WheelJob::finished, this, &WheelWindow::showWheel);
@@ -68,6 +69,7 @@ void WheelWindow::showPool() {
     using namespace wheelwindow;
     wheel_.reset();
     controls_.addToPickList->setEnabled(false);
+    controls_.playWheel->setEnabled(false);
     controls_.progress->setValue(0);
     controls_.progress->setFormat(QString());
     controls_.tickets->clear();
@@ -102,7 +104,8 @@ void WheelWindow::setSearching(bool searching) {
         control->setEnabled(!searching);
     }
     controls_.cancel->setEnabled(searching);
-    controls_.addToPickList->setEnabled(!searching && wheel_.has_value());
+    for (QPushButton* handOver : {controls_.addToPickList, controls_.playWheel})
+        handOver->setEnabled(!searching && wheel_.has_value());
 }
 
 void WheelWindow::showProgress(const SearchProgress& progress) {
@@ -133,16 +136,26 @@ void WheelWindow::showWheel() {
     setSearching(false);
 }
 
-void WheelWindow::addToPickList() {
-    if (!wheel_) return;
+std::optional<std::vector<PickedLine>> WheelWindow::wheelLines() {
+    if (!wheel_) return std::nullopt;
     CrtRandom random(static_cast<std::uint32_t>(clock_()));
     TicketLines made = ticketLines(wheel_->tickets, lottery_, random);
     if (!made.refusal.empty()) {
         prompter_.report(std::string(made.refusal));
-        return;
+        return std::nullopt;
     }
-    picks_ = std::move(made.lines);
+    return std::move(made.lines);
+}
+
+void WheelWindow::addToPickList() {
+    std::optional<std::vector<PickedLine>> lines = wheelLines();
+    if (!lines) return;
+    picks_ = std::move(*lines);
     accept();
+}
+
+void WheelWindow::playWheel() {
+    if (const std::optional<std::vector<PickedLine>> lines = wheelLines()) Q_EMIT playRequested(*lines);
 }
 
 }  // namespace numora

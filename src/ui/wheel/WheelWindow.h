@@ -23,7 +23,8 @@ class Prompter;
 // perhaps "Tickets at most N", and taps Generate. The search runs while the
 // window shows its progress and can cancel it; the tickets then show one a
 // line with their check under them. "Add to Pick List" closes the window with
-// the tickets as picks for the main window's pick list.
+// the tickets as picks for the main window's pick list; "Play Wheel" hands
+// them over to be played as tickets and leaves the window open.
 class WheelWindow : public QDialog {
     Q_OBJECT
 
@@ -41,11 +42,20 @@ public:
     // Ends the window; a running search is cancelled first.
     void done(int result) override;
 
+Q_SIGNALS:
+    // "Play Wheel" was tapped: the wheel's tickets as lines, each with its
+    // bonus when the lottery shows one.
+    void playRequested(const std::vector<PickedLine>& lines);
+
 private:
     void generate();
     void showProgress(const SearchProgress& progress);
     void showWheel();
     void addToPickList();
+    void playWheel();
+    // The shown wheel's tickets as lines; none, after saying why, when they
+    // cannot be made.
+    std::optional<std::vector<PickedLine>> wheelLines();
     // Before a search, and whenever the pool or the guarantee change: what
     // the pool holds, and no wheel.
     void showPool();

@@ -26,7 +26,7 @@ constexpr int kSpacing = 3;
 constexpr int kProgressHeight = 16;
 // A button is as wide as its caption and this much more; a chooser as its
 // text and its arrow.
-constexpr int kButtonPadding = 16;
+constexpr int kButtonPadding = 12;
 constexpr int kChoiceArrowWidth = 28;
 constexpr int kSpinArrowsWidth = 22;
 constexpr int kFewestTicketsHeight = 40;
@@ -88,8 +88,11 @@ WheelWindowControls makeControls(QDialog& window, const LotteryProfile& lottery)
     controls.tickets->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     controls.addToPickList = named(new QPushButton(QString::fromLatin1(kAddToPickList), &window), "wheelAddToPickList");
     controls.addToPickList->setEnabled(false);
+    controls.playWheel = named(new QPushButton(QString::fromLatin1(kPlayWheel), &window), "wheelPlay");
+    controls.playWheel->setEnabled(false);
     controls.close = named(new QPushButton(QString::fromLatin1(kClose), &window), "wheelClose");
-    for (QPushButton* button : {controls.generate, controls.cancel, controls.addToPickList, controls.close}) {
+    for (QPushButton* button :
+         {controls.generate, controls.cancel, controls.addToPickList, controls.playWheel, controls.close}) {
         button->setAutoDefault(false);
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(button->text()) + kButtonPadding);
     }
@@ -120,14 +123,11 @@ WheelWindowControls buildWheelWindow(QDialog& window, ScreenSize screen, const L
     QVBoxLayout* column = dressDeviceWindow(window, kMargin, kSpacing);
     column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     const ScreenShape shape = screenShapeOf(screen);
-    // The progress has a row of its own where there is room, and goes
-    // between the last buttons in the square.
+    // The wheel goes to the pick list or is played, beside Close; the
+    // landscape's narrow column has Play Wheel on the row above.
     QHBoxLayout* endRow = row({controls.addToPickList});
-    if (shape == ScreenShape::Square) {
-        endRow->addWidget(controls.progress, 1);
-    } else {
-        endRow->addStretch(1);
-    }
+    if (shape != ScreenShape::Landscape) endRow->addWidget(controls.playWheel);
+    endRow->addStretch(1);
     endRow->addWidget(controls.close);
     if (shape == ScreenShape::Landscape) {
         // The grid and the guarantee on the left; the search and its tickets on the right.
@@ -150,6 +150,7 @@ WheelWindowControls buildWheelWindow(QDialog& window, ScreenSize screen, const L
         right->addLayout(search);
         right->addWidget(controls.progress);
         right->addWidget(controls.tickets, 1);
+        right->addWidget(controls.playWheel, 0, Qt::AlignLeft);
         right->addLayout(endRow);
         auto* sides = new QHBoxLayout;
         sides->setSpacing(kSpacing);
@@ -165,7 +166,7 @@ WheelWindowControls buildWheelWindow(QDialog& window, ScreenSize screen, const L
         limit->addStretch(1);
         limit->addWidget(controls.cancel);
         column->addLayout(limit);
-        if (shape == ScreenShape::Portrait) column->addWidget(controls.progress);
+        column->addWidget(controls.progress);
         column->addWidget(controls.tickets, kTicketsStretch);
     }
     if (shape != ScreenShape::Landscape) column->addLayout(endRow);

@@ -28,6 +28,7 @@ struct WheelWindowControls {
     // search, what the pool holds.
     QListWidget* tickets = nullptr;
     QPushButton* addToPickList = nullptr;
+    QPushButton* playWheel = nullptr;
     QPushButton* close = nullptr;
 };
 

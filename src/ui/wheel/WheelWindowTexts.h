@@ -13,6 +13,7 @@ inline constexpr char kAnyNumberOfTickets[] = "any";
 inline constexpr char kGenerate[] = "Generate";
 inline constexpr char kCancel[] = "Cancel";
 inline constexpr char kAddToPickList[] = "Add to Pick List";
+inline constexpr char kPlayWheel[] = "Play Wheel";
 inline constexpr char kClose[] = "Close";
 inline constexpr char kEmptyPool[] =
     "Tap the numbers to play: they join the pool. Tap one again to make it a key number, in every ticket.";

@@ -2,7 +2,9 @@
 #include <QPushButton>
 
 #include "picking/PicksFile.h"
+#include "plays/TicketsFile.h"
 #include "ui/support/MainWindowFixture.h"
+#include "ui/support/PlayDay.h"
 #include "ui/wheel/NumberGrid.h"
 
 namespace numora {
@@ -11,8 +13,8 @@ namespace {
 using WheelPickList = MainWindowTest;
 
 // In the open Wheel window: taps first to last into the pool, chooses the
-// guarantee, generates the wheel and adds it to the pick list.
-void addWheel(QWidget& window, int first, int last, int match, int ifDrawn) {
+// guarantee and generates the wheel.
+void generateWheel(QWidget& window, int first, int last, int match, int ifDrawn) {
     auto& grid = child<NumberGrid>(window, "wheelGrid");
     for (int number = first; number <= last; ++number)
         QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.cellRect(number).center());
@@ -21,6 +23,11 @@ void addWheel(QWidget& window, int first, int last, int match, int ifDrawn) {
     auto& generate = child<QPushButton>(window, "wheelGenerate");
     generate.click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return generate.isEnabled(); }, 20000));
+}
+
+// Generates the wheel, then adds it to the pick list.
+void addWheel(QWidget& window, int first, int last, int match, int ifDrawn) {
+    generateWheel(window, first, last, match, ifDrawn);
     child<QPushButton>(window, "wheelAddToPickList").click();
 }
 
@@ -57,6 +64,36 @@ TEST_F(WheelPickList, ticketsReplaceTheWelcomeLinesAndClosingAddsNothing) {
     // 1 if 1 over 7 numbers: two tickets.
     EXPECT_EQ(pickList().lines().size(), 2u);
     EXPECT_FALSE(state.welcomeShown);
+}
+
+TEST_F(WheelPickList, playWheelKeepsTheTicketsForTheDayTypedAndLeavesTheWheelOpen) {
+    open({240, 240});
+    withModal([this] { trigger("wheelAction"); }, [this](QWidget& wheel) {
+        auto& play = child<QPushButton>(wheel, "wheelPlay");
+        EXPECT_FALSE(play.isEnabled());
+        generateWheel(wheel, 1, 7, 3, 3);
+        ASSERT_TRUE(play.isEnabled());
+        // A day dialog answered with Cancel plays nothing.
+        withModal([&play] { QTest::mouseClick(&play, Qt::LeftButton); });
+        EXPECT_TRUE(prompter.messages.empty());
+        withModal([&play] { QTest::mouseClick(&play, Qt::LeftButton); },
+                  [](QWidget& dialog) { typePlayDay(dialog, QStringLiteral("2026-12-09")); });
+        EXPECT_TRUE(wheel.isVisible());
+    });
+
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Played 4 tickets for 2026-12-09: tickets 1 to 4."});
+    TicketList played;
+    ASSERT_TRUE(TicketsFile::load(paths, kTestDataFolder, kLotto.name, played).ok());
+    ASSERT_EQ(played.size(), 4u);
+    for (const Ticket& ticket : played) {
+        EXPECT_EQ(ticket.source, TicketSource::Wheel);
+        EXPECT_EQ(ticket.day, (CalendarDay{2026, 12, 9}));
+        EXPECT_TRUE(ticket.pending());
+        EXPECT_LE(ticket.line.slots[5], 7);
+        EXPECT_GE(ticket.line.bonus, 1);
+    }
+    // Playing adds nothing to the pick list.
+    EXPECT_EQ(pickList().lines(), welcomeFor("Lotto"));
 }
 
 }  // namespace
