@@ -197,8 +197,9 @@ TicketsFileResult load(const DevicePaths& device, std::string_view dataFolder, s
     case Decoded::Damaged:
         break;
     }
-    return {TicketsFileResult::Status::Damaged,
-            formatText(kErrorDamaged, name.c_str(), static_cast<int>(out.size()))};
+    // Every line before the damaged one is the version line or a ticket.
+    const int damagedLine = static_cast<int>(out.size()) + 2;
+    return {TicketsFileResult::Status::Damaged, formatText(kErrorDamaged, name.c_str(), damagedLine)};
 }
 
 TicketsFileResult save(const DevicePaths& device, std::string_view dataFolder, std::string_view lotteryName,

@@ -52,7 +52,7 @@ inline constexpr char kVersionLine[] = "Numora tickets 1";
 inline constexpr std::uint64_t kLargestFile = std::uint64_t{16} << 20;
 
 inline constexpr char kErrorDamaged[] =
-    "The tickets file %s is damaged: only its first %d tickets could be read. Numora leaves it as it is.";
+    "The tickets file %s is damaged at line %d. Numora leaves it as it is.";
 inline constexpr char kErrorOtherVersion[] =
     "The tickets file %s was written by another version of Numora. Numora leaves it as it is.";
 inline constexpr char kErrorUnreadable[] = "The tickets file %s cannot be read. Numora leaves it as it is.";

@@ -118,8 +118,8 @@ TEST_F(TicketCommands, deleteRemovesOneTicketAndWhatCannotBeDoneIsRefused) {
     testing::writeBytes(ticketsFile(), damaged);
     EXPECT_EQ(run(runTickets, {"Lotto 649", "--csv"}), 1);
     EXPECT_EQ(out.str(), "2,2026-12-09,07  08  09  10  11  12,\n");
-    const std::string message = "The tickets file \\Program Files\\Numora\\Lotto 649.tickets is damaged: only its "
-                                "first 1 tickets could be read. Numora leaves it as it is.";
+    const std::string message = "The tickets file \\Program Files\\Numora\\Lotto 649.tickets is damaged at line 3. "
+                                "Numora leaves it as it is.";
     EXPECT_EQ(err.str(), "tickets: " + message + "\n");
     EXPECT_EQ(run(runPlay, {"Lotto 649", "--date", "2026-12-09", "1 2 3 4 5 6"}), 1);
     EXPECT_EQ(err.str(), "play: " + message + "\n");

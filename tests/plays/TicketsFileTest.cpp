@@ -93,8 +93,8 @@ TEST(TicketsFile, loadTellsAMissingADamagedAndAnUnreadableFileApart) {
     testing::writeBytes(host, TicketsFile::encode(sampleTickets()) + "9,2026-12-09,pick");
     TicketsFileResult loaded = TicketsFile::load(device, kDataFolder, "Lotto", read);
     EXPECT_EQ(loaded.status, TicketsFileResult::Status::Damaged);
-    EXPECT_EQ(loaded.message, "The tickets file \\Program Files\\Numora\\Lotto.tickets is damaged: only its first 4 "
-                              "tickets could be read. Numora leaves it as it is.");
+    EXPECT_EQ(loaded.message,
+              "The tickets file \\Program Files\\Numora\\Lotto.tickets is damaged at line 6. Numora leaves it as it is.");
     EXPECT_FALSE(loaded.maySaveOver());
     EXPECT_EQ(read.size(), 4u);
 

@@ -135,8 +135,8 @@ TEST_F(TicketsWindowTest, aDamagedFileIsToldOnceShownAsReadAndNeverChanged) {
     testing::writeBytes(host(TicketsFile::deviceName(kTestDataFolder, kLotto.name)), damaged);
     open();
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "The tickets file \\Program Files\\Numora\\Lotto.tickets is damaged: only its "
-                                         "first 1 tickets could be read. Numora leaves it as it is.");
+    EXPECT_EQ(prompter.messages[0].text, "The tickets file \\Program Files\\Numora\\Lotto.tickets is damaged at line 3. "
+                                         "Numora leaves it as it is.");
     EXPECT_EQ(rows().size(), 2u);
     list().setCurrentItem(list().topLevelItem(0)->child(0));
     deleteButton().click();
