@@ -11,7 +11,7 @@ namespace numora::gallery {
 
 namespace {
 
-const LotteryProfile kLottery{"Tickets 649", 6, 1, 49, 49, false, true, false, true};
+const LotteryProfile kLottery{"Atlantic 649", 6, 1, 49, 49, false, true, false, true};
 
 // Wednesday and Saturday draws, and the lines played for them.
 const struct {
