@@ -178,16 +178,16 @@ const std::vector<CliCommand>& cliCommands() {
          "  --model, --pattern, --weight and their opposites as for pick",
          runBacktest, CommandAccess::Reads},
         wheelCommand(),
-        {kRulesCommandName, "rules LOTTERY [--fix SPEC] [--exclude SPEC] [--new-line|--any-line] [--clear]",
+        {kRulesCommandName, "rules LOTTERY [--fix LIST] [--exclude LIST] [--new-line|--any-line] [--clear]",
          "show or change a lottery's pick rules",
          "Writes the lottery's pick rules as Key=Value lines: Fixed (the numbers every\n"
          "picked line holds), Excluded (the numbers no picked line holds) and NewLine (Yes:\n"
          "a pick never repeats a line of the pick list). Options given change them first,\n"
          "and the rules are stored for the lottery; pick, backtest and the window's Pick\n"
-         "follow them. SPEC is numbers and runs separated by commas, such as 1-12 or\n"
-         "3,7,9-15; an empty SPEC (\"\") sets none.\n"
-         "  --fix SPEC       the fixed numbers, at most one fewer than the balls of a line\n"
-         "  --exclude SPEC   the excluded numbers; a line's balls must be left\n"
+         "follow them. LIST is numbers and runs separated by commas, such as 1-12 or\n"
+         "3,7,9-15; an empty LIST (\"\") sets none.\n"
+         "  --fix LIST       the fixed numbers, at most one fewer than the balls of a line\n"
+         "  --exclude LIST   the excluded numbers; a line's balls must be left\n"
          "  --new-line       a new line each Pick\n"
          "  --any-line       picks may repeat a line (the default)\n"
          "  --clear          every rule off, before the other options\n"

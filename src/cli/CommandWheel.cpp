@@ -29,7 +29,7 @@ constexpr const char* kFullFlag = "--full";
 constexpr const char* kCsvFlag = "--csv";
 
 constexpr char kUsage[] =
-    "wheel LOTTERY --pool SPEC --match T --if P [--key SPEC] [--tickets N] [--seconds S] [--seed N] [--full] [--csv]";
+    "wheel LOTTERY --pool LIST --match T --if P [--key LIST] [--tickets N] [--seconds S] [--seed N] [--full] [--csv]";
 constexpr char kSummary[] = "spread a pool of numbers over tickets with a checked guarantee";
 constexpr char kHelp[] =
     "Finds the fewest tickets of the lottery's main balls, drawn from the pool, such\n"
@@ -37,13 +37,13 @@ constexpr char kHelp[] =
     "ticket holds at least T of them (\"T if P\"). Writes the tickets as pick-list\n"
     "lines, then the check of the guarantee over every way P of the pool's numbers\n"
     "can be drawn, the fewest tickets any such wheel can have, and the share of all\n"
-    "draws in which a ticket matches T or more. A SPEC is numbers and ranges of the\n"
+    "draws in which a ticket matches T or more. A LIST is numbers and ranges of the\n"
     "lottery's numbers: 1-12, or 3,7,9-15. Progress goes to standard error on long\n"
     "searches.\n"
-    "  --pool SPEC    the numbers to play, from the lottery's balls + 1 to 64 of them\n"
+    "  --pool LIST    the numbers to play, from the lottery's balls + 1 to 64 of them\n"
     "  --match T      the numbers a ticket matches at least\n"
     "  --if P         when at least this many of the drawn balls are in the pool\n"
-    "  --key SPEC     key numbers: in every ticket, and assumed drawn\n"
+    "  --key LIST     key numbers: in every ticket, and assumed drawn\n"
     "  --tickets N    at most N tickets, covering as many ways as they can\n"
     "  --seconds S    search for at most S seconds (default 10)\n"
     "  --seed N       the search's seed (default 1): the same seed makes the same\n"
