@@ -95,30 +95,6 @@ TEST_F(ImportCommand, theReaderFollowsTheFileUnlessChosenAndAFileWithoutDrawsFai
     EXPECT_EQ(err.str(), "import: the file gives no draw for this lottery\n");
 }
 
-// The example of a lenient file under a heading goes to the table reader,
-// which stores what the lenient reader stores from the same lines and names
-// the lines that hold no whole draw.
-TEST_F(ImportCommand, aLenientFileUnderAHeadingStoresTheLenientReadersDraws) {
-    const std::string whole =
-        "01,02,03,04,05,06,07,1/4/2006\n01,02,03,04,05,06,07,1/4/2006\n01,02,03,04,05,09,07,1/4/2006\n"
-        "10,11,12,13,14,15,16,1/1/2006\n";
-    EXPECT_EQ(run(runImport, {"Lotto 649", file("whole.csv", whole)}), 0) << err.str();
-    EXPECT_EQ(run(runDraws, {"Lotto 649"}), 0) << err.str();
-    const std::string lenientDraws = out.str();
-    std::filesystem::remove(dataFolder / "Lotto 649.dat");
-
-    const std::string example = file("example.csv", "Date,B1,B2\n\n" + whole + "1,2,3,4,5,6\n1, 2,3\n");
-    EXPECT_EQ(run(runImport, {"Lotto 649", example}), 0) << err.str();
-    EXPECT_EQ(out.str(),
-              "File: UTF-8, comma-separated, heading on line 1, 1 blank, comment or text lines.\n"
-              "Date: month/day/year in column 8\nBalls: columns 1 to 6\nBonus: column 7\n"
-              "Imported 3 lines into past draw file.\nRecorded 1 repeat draw dates.\nSkipped 1 lines.\n"
-              "Rejected 2 lines.\n");
-    EXPECT_EQ(err.str(), "import: line 7: no date\nimport: line 8: no date\n");
-    EXPECT_EQ(run(runDraws, {"Lotto 649"}), 0) << err.str();
-    EXPECT_EQ(out.str(), lenientDraws);
-}
-
 TEST_F(ImportCommand, aLenientFileListsOnlyNewDrawsNamesLinesWithoutADrawDateAndSkipsWhatIsStored) {
     EXPECT_EQ(run(runImport, {"Lotto 649", file("first.csv", "01,02,03,04,05,06,07,1/4/2006\n")}), 0) << err.str();
     const std::string again = file("again.csv", "01,02,03,04,05,06,07,1/4/2006\n08,09,10,11,12,13,14,1/7/2006\n");

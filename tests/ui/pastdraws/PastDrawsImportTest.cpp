@@ -113,26 +113,6 @@ TEST_F(PastDrawsImportTest, aFileOfTheLenientReaderIsImportedWithoutAPreviewAndA
     EXPECT_EQ(info(), QStringLiteral("Import Complete"));
 }
 
-// The example of a lenient file under a heading: previewed, then stored as
-// the lenient reader stores its whole lines.
-TEST_F(PastDrawsImportTest, aLenientFileUnderAHeadingStoresTheLenientReadersDraws) {
-    const std::string whole =
-        "01,02,03,04,05,06,07,1/4/2006\n01,02,03,04,05,06,07,1/4/2006\n01,02,03,04,05,09,07,1/4/2006\n"
-        "10,11,12,13,14,15,16,1/1/2006\n";
-    DrawList lenient;
-    testing::RecordingImportObserver quiet;
-    importCsv(
-        whole, lenient, {kLotto, locale, time, 0}, [](const DrawList&) { return DrawFileResult{}; }, quiet);
-    testing::writeBytes(host("\\My Documents\\example.csv"), "Date,B1,B2\n\n" + whole + "1,2,3,4,5,6\n1, 2,3\n");
-    open();
-    importChosen("\\My Documents\\example.csv", "importButton");
-    EXPECT_EQ(previews, 1);
-    EXPECT_EQ(previewCounts, "Read: 6  To import: 3  To skip: 1  Rejected: 2");
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Imported 3 lines into past draw file.\nRecorded 1 repeat "
-                                                         "draw dates.\nSkipped 1 lines.\nRejected 2 lines."});
-    EXPECT_EQ(storedDraws(), lenient);
-}
-
 TEST_F(PastDrawsImportTest, aCsvFileDroppedOnTheWindowIsPreviewedAndImportedAndOtherFilesAreNotTaken) {
     testing::writeBytes(host("\\My Documents\\published.CSV"), kPublishedFile);
     testing::writeBytes(host("\\My Documents\\notes.txt"), "01,02,03,04,05,06,07,1/3/2006\n");
