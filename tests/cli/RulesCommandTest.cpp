@@ -7,7 +7,6 @@
 #include "draws/DrawFile.h"
 #include "picking/LineText.h"
 #include "picking/PickFlow.h"
-#include "picking/PickRefusal.h"
 #include "picking/PickingTestData.h"
 #include "picking/SilentProgress.h"
 #include "settings/PickRulesStore.h"
@@ -61,10 +60,7 @@ TEST_F(RulesCommand, rulesAreShownChangedAndStoredForTheLottery) {
 TEST_F(RulesCommand, rulesTheLotteryCannotFollowAreRefusedWithTheReasonAndNothingStored) {
     ASSERT_TRUE(writePickRules(profile, "Lotto", {ballsOf({7}), {}, false}));
     for (const auto& [words, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
-             {{"Lotto", "--fix", "45-60"}, "Fixed number 50 is out of range: the balls of Lotto run from 1 to 49."},
-             {{"Lotto", "--exclude", "0-3"}, "Excluded number 0 is out of range: the balls of Lotto run from 1 to 49."},
              {{"Lotto", "--exclude", "7"}, "7 cannot be both fixed and excluded."},
-             {{"Lotto", "--fix", "3,,7"}, "--fix: \"\" is not a number or a run of numbers such as 9-15"},
              {{"Lotto", "--exclude", "9-2"}, "--exclude: \"9-2\" is not a number or a run of numbers such as 9-15"},
              {{"Lotto", "--new-line", "--any-line"}, "--new-line and --any-line cannot be used together"},
              {{"lotto"}, "no lottery of that name (names are matched exactly): lotto"}}) {
@@ -144,24 +140,6 @@ TEST_F(RulesCommand, rulesAChangedProfileNoLongerAllowsAreDroppedWithAWordAndSto
     EXPECT_EQ(stored("Daily"), "fixed 2 excluded 1 8 9");
     EXPECT_EQ(run(runRules, {"Daily"}), 0);
     EXPECT_EQ(err.str(), "");
-
-    // 2 fixed beside two of 3 to 7 make ten lines: the eleventh pick has none new.
-    ASSERT_EQ(run(runRules, {"Daily", "--new-line"}), 0);
-    EXPECT_EQ(run(runPick, {"Daily", "--lines", "9"}), 0) << err.str();
-    EXPECT_NE(run(runPick, {"Daily", "--lines", "10"}), 0);
-    EXPECT_EQ(err.str(), std::string("pick: ") + kRefusalEveryLineTaken + "\n");
-
-    // Stored rules that cannot be read: told, not used, and kept until others are given.
-    profile.writeText("PickRules", "Daily", "fixed two");
-    EXPECT_EQ(run(runPick, {"Daily"}), 0);
-    const std::string damage = "The pick rules of Daily cannot be read: \"two\" in them is no rule or number of a "
-                               "ball. Numora picks without them and leaves them as they are until new ones are stored.";
-    EXPECT_EQ(err.str(), "pick: " + damage + "\n");
-    EXPECT_EQ(run(runRules, {"Daily"}), 0);
-    EXPECT_EQ(out.str(), "Fixed=\nExcluded=\nNewLine=No\n");
-    EXPECT_EQ(stored("Daily"), "fixed two");
-    EXPECT_EQ(run(runRules, {"Daily", "--fix", "4"}), 0);
-    EXPECT_EQ(stored("Daily"), "fixed 4");
 }
 
 TEST_F(RulesCommand, deletingALotteryRemovesItsRules) {

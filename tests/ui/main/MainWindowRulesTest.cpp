@@ -3,7 +3,6 @@
 
 #include <set>
 
-#include "picking/PickRefusal.h"
 #include "settings/PickRulesStore.h"
 #include "ui/rules/RulesGrid.h"
 #include "ui/support/MainWindowFixture.h"
@@ -14,16 +13,10 @@ namespace {
 
 using testing::ballsOf;
 
-// Lotto has draws, and Tiny: 3 balls from 1 to 7, 35 lines in all.
+// Lotto has draws.
 class MainWindowRulesTest : public MainWindowTest {
 protected:
-    static inline const LotteryProfile kTiny{"Tiny", 3, 1, 7, 0, false, false, false, false};
-
-    void SetUp() override {
-        writeLotteries({kTiny});
-        writeDraws(kLotto.name, 12);
-        writeDraws(kTiny.name, 12);
-    }
+    void SetUp() override { writeDraws(kLotto.name, 12); }
 
     QLabel& mark() const { return control<QLabel>("rulesMark"); }
     std::string stored(const std::string& lottery) const {
@@ -87,28 +80,6 @@ TEST_F(MainWindowRulesTest, pickRulesSetInTheirWindowShowTheMarkAndHoldInEveryPi
     EXPECT_EQ(prompter.messages.size(), 0u);
 }
 
-TEST_F(MainWindowRulesTest, aNewLineEachPickEndsWithAMessageOnceEveryLineIsInThePickList) {
-    ASSERT_TRUE(writePickRules(profile, kTiny.name, {ballsOf({1}), {}, true}));
-    setOption(kLotteryNameOption, kTiny.name);
-    profile.writeInt(kForecastModelOption.section, kForecastModelOption.key, 1);
-    open();
-    EXPECT_TRUE(mark().isVisible());
-    for (int i = 0; i < 15; ++i) pick();
-    const auto lines = listedNumbers(kTiny);
-    EXPECT_EQ(std::set<std::vector<int>>(lines.begin(), lines.end()).size(), 15u);
-    EXPECT_EQ(prompter.messages.size(), 0u);
-
-    pick();
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{kRefusalEveryLineTaken});
-    EXPECT_EQ(pickList().topLevelItemCount(), 15);
-    EXPECT_EQ(status(), "Ready");
-
-    // Choosing the lottery again empties the list: its lines are free again.
-    chooseInSelector(kTiny.name);
-    pick();
-    EXPECT_EQ(pickList().topLevelItemCount(), 1);
-}
-
 TEST_F(MainWindowRulesTest, aCurrentLotteryThatIsNotListedHasNoRulesToSet) {
     setOption(kLotteryNameOption, "Nothing");
     open();
@@ -121,7 +92,6 @@ TEST_F(MainWindowRulesTest, aCurrentLotteryThatIsNotListedHasNoRulesToSet) {
 TEST_F(MainWindowRulesTest, rulesAChangedProfileNoLongerAllowsAreDroppedOnceWithAMessageAndStored) {
     ASSERT_TRUE(writePickRules(profile, kLotto.name, {ballsOf({7, 45}), ballsOf({1, 48}), false}));
     writeLotteries({{"Lotto", 6, 1, 40, 40, false, true, false, true}});
-    profile.writeText("PickRules", kTiny.name, "fixed seven");
     open();
     QApplication::processEvents();
     const std::string dropped = "The pick rules of Lotto no longer fit its profile (6 balls from 1 to 40), so Numora "
@@ -129,15 +99,6 @@ TEST_F(MainWindowRulesTest, rulesAChangedProfileNoLongerAllowsAreDroppedOnceWith
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{dropped});
     EXPECT_EQ(stored("Lotto"), "fixed 7 excluded 1");
     EXPECT_EQ(mark().toolTip(), QStringLiteral("Pick rules on:\nfixed 7\nexcluded 1"));
-
-    // Stored rules that cannot be read are told and left as they are.
-    chooseInSelector(kTiny.name);
-    EXPECT_EQ(prompter.texts().back(),
-              "The pick rules of Tiny cannot be read: \"seven\" in them is no rule or number of a ball. Numora picks "
-              "without them and leaves them as they are until new ones are stored.");
-    EXPECT_FALSE(mark().isVisible());
-    pick();
-    EXPECT_EQ(stored(kTiny.name), "fixed seven");
 }
 
 }  // namespace
