@@ -31,23 +31,5 @@ TEST_F(PastDrawsWindowTest, theBoxesAndColumnsAfterTheBallsTakeTheSecondDrumWith
     EXPECT_NE(headingIcon(model, 5), headingIcon(model, 0));
 }
 
-TEST_F(PastDrawsWindowTest, theSecondDrumsNumbersAreCheckedAmongThemselvesAndAMainBallMayEqualOne) {
-    state.current = testing::kEuroMillions;
-    open();
-    // The typed number stays to be mended.
-    enter(std::array<int, 8>{3, 9, 17, 28, 44, 12, 12, 0});
-    click("addButton");
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Invalid entry, second drum number 2 was already drawn."});
-    EXPECT_TRUE(box(7).hasFocus());
-    EXPECT_EQ(box(7).text(), QStringLiteral("12"));
-    EXPECT_EQ(list().model()->rowCount(), 0);
-
-    enter(std::array<int, 8>{3, 9, 17, 28, 44, 3, 9, 0});
-    click("addButton");
-    EXPECT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(storedDraws().size(), 1u);
-    EXPECT_EQ(column(5), std::vector<std::string>{"03"});
-}
-
 }  // namespace
 }  // namespace numora
