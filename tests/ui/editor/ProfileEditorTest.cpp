@@ -378,7 +378,6 @@ TEST_F(ProfileEditorTest, theSecondDrumsBoxesAreCheckedAgainstTheBallsAsTypedAnd
             const char* box;
             const char* message;
         } cases[] = {
-            {{"2", "0", "9"}, "drum2Edit", "Second Drum Balls: Please enter an integer between 1 and 1."},
             {{"1", "0", "x"}, "drum2HighestEdit", "Highest Second Drum Ball: Please enter an integer between 1 and 99."},
         };
         for (const auto& [numbers, box, message] : cases) {
