@@ -67,6 +67,24 @@ TEST_F(TicketCommands, ticketsPlayedForADayAreCheckedWhenItsDrawIsImportedAndTol
     EXPECT_EQ(out.str(), "Played ticket 5 for 1982-06-12.\nYour ticket for 1982-06-12: 3+1 (ticket 5).\n");
 }
 
+TEST_F(TicketCommands, aSecondDrumsNumbersAreCountedApartFromTheBalls) {
+    writeSettings(u"\r\n[LotteryList]\r\nGame0=EuroMillions\r\n\r\n[EuroMillions]\r\nBalls=5\r\nMin=1\r\nMax=50\r\n"
+                  u"Bonus=0\r\nSort=Yes\r\nDrum2=2\r\nDrum2Min=1\r\nDrum2Max=12\r\n");
+    ASSERT_EQ(run(runPlay, {"EuroMillions", "--date", "2023-01-13", "4 13 25 33 38 + 5 10", "4,13,25,33,37,10,5"}), 0)
+        << err.str();
+    const std::string published = file("euromillions.csv",
+                                       "Date,Number 1,Number 2,Number 3,Number 4,Number 5,Star 1,Star 2\r\n"
+                                       "\"2023-01-13\",\"04\",\"13\",\"25\",\"33\",\"37\",\"05\",\"10\"\r\n");
+    EXPECT_EQ(run(runImport, {"EuroMillions", published}), 0) << err.str();
+    EXPECT_NE(out.str().find("\nYour 2 tickets for 2023-01-13: best 5+2 (ticket 2); 2 with 3 or more.\n"),
+              std::string::npos)
+        << out.str();
+    EXPECT_EQ(run(runTickets, {"EuroMillions", "--csv"}), 0) << err.str();
+    EXPECT_EQ(out.str(),
+              "1,2023-01-13,04  13  25  33  38  + 05  10,4+2\n"
+              "2,2023-01-13,04  13  25  33  37  + 10  05,5+2\n");
+}
+
 TEST_F(TicketCommands, deleteRemovesOneTicketAndWhatCannotBeDoneIsRefused) {
     ASSERT_EQ(run(runPlay, {"Lotto 649", "--date", "2026-12-09", "1 2 3 4 5 6", "7 8 9 10 11 12"}), 0) << err.str();
     EXPECT_EQ(run(runTickets, {"Lotto 649", "--delete", "1"}), 0) << err.str();
